@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian machine lacks to build and test korvi.
+set -euo pipefail
+need=()
+command -v cmake >/dev/null || need+=(cmake)
+command -v g++ >/dev/null || need+=(g++)
+command -v make >/dev/null || need+=(make)
+dpkg -s libgtest-dev >/dev/null 2>&1 || need+=(libgtest-dev)
+for pkg in "$@"; do dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg"); done
+if [ ${#need[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${need[@]}"
+fi
