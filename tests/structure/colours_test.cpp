@@ -1,0 +1,24 @@
+#include "structure/colours.h"
+
+#include <gtest/gtest.h>
+
+TEST(Colours, NextColourWrapsToCyan) {
+    EXPECT_EQ(next_colour(12), 2);
+    EXPECT_EQ(next_colour(0), 2);
+    EXPECT_EQ(next_colour(-4), 5);
+    EXPECT_EQ(next_colour(11), 12);
+}
+
+TEST(Colours, NameListsWithAndWithoutBlack) {
+    int n = 0;
+    const char* const* names = Qcolour_names(3, &n);
+    EXPECT_EQ(n, 3);
+    EXPECT_STREQ(names[0], "white");
+    EXPECT_STREQ(names[2], "yellow");
+    names = Qcolour_names(-20, &n);
+    EXPECT_EQ(n, 13);
+    EXPECT_STREQ(names[11], "salmon");
+    EXPECT_STREQ(names[12], "black");
+    EXPECT_STREQ(colour_name(7), "blue");
+    EXPECT_EQ(colour_name(13), nullptr);
+}
