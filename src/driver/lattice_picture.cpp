@@ -8,17 +8,18 @@
 
 namespace {
 
-constexpr int kSphereElement = 16;  // set by the sphere exclusion on the vertices it counts
+constexpr int kSphereElement = 16; // set by the sphere exclusion on the vertices it counts
 
 bool at_sphere(const Bond* b) {
     return b->atom1->element == kSphereElement || b->atom2->element == kSphereElement;
 }
 
-}  // namespace
+} // namespace
 
 void write_lattice_picture(Entry* lattice, const char* cif_name, const char* block) {
     if (!lattice || !cif_name) return;
-    for (Bond* b = lattice->bonds.next; b != &lattice->bonds; b = b->next) b->colour = at_sphere(b) ? 0 : 1;
+    for (Bond* b = lattice->bonds.next; b != &lattice->bonds; b = b->next)
+        b->colour = at_sphere(b) ? 0 : 1;
     FILE* file = std::fopen(cif_name, "w");
     if (!file) {
         std::perror("lattice cif file");

@@ -15,25 +15,31 @@
 
 namespace {
 
-constexpr int kTypePolymer = 58;  // protein and CA traces
+constexpr int kTypePolymer = 58; // protein and CA traces
 constexpr int kTypePoints = 512;
 constexpr int kDisplayMarker = 1;
 constexpr int kDisplayLabel = 16;
 
 // What the whole block needs to know before the first loop is written.
 struct BlockShape {
-    bool polymer = false;     // residue columns in the entity and atom-site loops
-    bool charged = false;     // charge column in the atom-site loop
-    bool entry_sets = false;  // entry set column in the entity loop
+    bool polymer = false;    // residue columns in the entity and atom-site loops
+    bool charged = false;    // charge column in the atom-site loop
+    bool entry_sets = false; // entry set column in the entity loop
     bool any_atom = false;
     bool any_bond = false;
 };
 
-bool is_polymer(const Entry* e) { return (e->type & kTypePolymer) != 0; }
+bool is_polymer(const Entry* e) {
+    return (e->type & kTypePolymer) != 0;
+}
 
-const char* yes_no(bool value) { return value ? "yes" : "no"; }
+const char* yes_no(bool value) {
+    return value ? "yes" : "no";
+}
 
-void remove_blanks(char* text) { *std::remove(text, text + std::strlen(text), ' ') = '\0'; }
+void remove_blanks(char* text) {
+    *std::remove(text, text + std::strlen(text), ' ') = '\0';
+}
 
 // Numbers the atoms 1.. across all entries and the monomers 1.. within each
 // entry (in `link`), strips blanks from labels and residue names, and notes
@@ -61,7 +67,8 @@ BlockShape prepare(const std::vector<Entry*>& entries) {
 }
 
 void write_items(FILE* stream, std::initializer_list<const char*> items) {
-    for (const char* item : items) std::fprintf(stream, "%s\n", item);
+    for (const char* item : items)
+        std::fprintf(stream, "%s\n", item);
 }
 
 void write_header(FILE* stream, const char* block) {
@@ -78,16 +85,18 @@ void write_header(FILE* stream, const char* block) {
 // Selection bits of all atoms of the entry: the sets it has members in.
 unsigned atom_sets(Entry* e) {
     unsigned sets = 0;
-    for (Atom* a = first_atom(e); !atom_end(e, a); a = a->next) sets |= static_cast<unsigned>(a->selection);
+    for (Atom* a = first_atom(e); !atom_end(e, a); a = a->next)
+        sets |= static_cast<unsigned>(a->selection);
     return sets;
 }
 
 void write_entities(FILE* stream, const std::vector<Entry*>& entries, const BlockShape& shape,
                     int setmode) {
     std::fprintf(stream, "\nloop_\n");
-    write_items(stream, {"_entity_id", "_entity_type", "_entity_name_common", "_entity_kvt_status",
-                         "_entity_kvt_color", "_entity_kvt_atom_radius", "_entity_kvt_bond_radius",
-                         "_entity_kvt_half_bond", "_entity_kvt_atom_marker", "_entity_kvt_atom_label"});
+    write_items(stream,
+                {"_entity_id", "_entity_type", "_entity_name_common", "_entity_kvt_status",
+                 "_entity_kvt_color", "_entity_kvt_atom_radius", "_entity_kvt_bond_radius",
+                 "_entity_kvt_half_bond", "_entity_kvt_atom_marker", "_entity_kvt_atom_label"});
     if (shape.polymer) write_items(stream, {"_entity_kvt_residue_label"});
     if (setmode == 1) write_items(stream, {"_entity_kvt_set"});
     if (shape.entry_sets) write_items(stream, {"_entity_kvt_entry_set"});
@@ -105,13 +114,16 @@ void write_entities(FILE* stream, const std::vector<Entry*>& entries, const Bloc
         // Radii are stored in hundredths of an Ångström: the atom radius in
         // the head atom's element word, the bond radius on the entry.
         std::fprintf(stream, " %-10s %-8s %5.2f %5.2f", cif_status_name(e->state, status),
-                     cif_colour_name(e->colour, colour), e->atoms.element / 100.0, e->bondradius / 100.0);
+                     cif_colour_name(e->colour, colour), e->atoms.element / 100.0,
+                     e->bondradius / 100.0);
         std::fprintf(stream, " %-3s %-3s %-3s", yes_no(e->halfbond != 0),
-                     yes_no(e->atoms.display & kDisplayMarker), yes_no(e->atoms.display & kDisplayLabel));
+                     yes_no(e->atoms.display & kDisplayMarker),
+                     yes_no(e->atoms.display & kDisplayLabel));
         // The model keeps no residue-label switch: residue labels are off.
         if (shape.polymer) std::fprintf(stream, " %-3s", "no");
         if (setmode == 1) std::fprintf(stream, " %2x", atom_sets(e));
-        if (shape.entry_sets) std::fprintf(stream, " %2x", static_cast<unsigned>(e->atoms.selection));
+        if (shape.entry_sets)
+            std::fprintf(stream, " %2x", static_cast<unsigned>(e->atoms.selection));
         std::fprintf(stream, "\n");
     }
 }
@@ -164,7 +176,8 @@ void write_atom(FILE* stream, const Entry* e, int index, const Atom* a, const Bl
     }
     std::fprintf(stream, "%6ld ", static_cast<long>(a->serial));
     write_chemical_shift(stream, a);
-    std::fprintf(stream, " %2lx %-3s %-3s", static_cast<unsigned long>(static_cast<unsigned>(a->selection)),
+    std::fprintf(stream, " %2lx %-3s %-3s",
+                 static_cast<unsigned long>(static_cast<unsigned>(a->selection)),
                  yes_no(a->display & kDisplayMarker), yes_no(a->display & kDisplayLabel));
     if (shape.polymer) std::fprintf(stream, " %-3s", "no");
     std::fprintf(stream, "\n");
@@ -174,32 +187,36 @@ void write_atoms(FILE* stream, const std::vector<Entry*>& entries, const BlockSh
     std::fprintf(stream, "\nloop_\n");
     write_items(stream, {"_atom_site_type_symbol", "_atom_site_label_atom_id"});
     if (shape.polymer) {
-        write_items(stream, {"_atom_site_label_res_id", "_atom_site_label_asym_id", "_atom_site_label_seq_id"});
+        write_items(stream, {"_atom_site_label_res_id", "_atom_site_label_asym_id",
+                             "_atom_site_label_seq_id"});
     }
     write_items(stream, {"_atom_site_Cartn_x", "_atom_site_Cartn_y", "_atom_site_Cartn_z"});
     if (shape.charged) write_items(stream, {"_atom_site_charge"});
-    write_items(stream, {"_atom_site_occupancy", "_atom_site_B_iso_or_equiv", "_atom_site_attached_hydrogen",
-                         "_atom_site_entity_id"});
+    write_items(stream, {"_atom_site_occupancy", "_atom_site_B_iso_or_equiv",
+                         "_atom_site_attached_hydrogen", "_atom_site_entity_id"});
     if (shape.polymer) write_items(stream, {"_atom_site_entity_seq_num"});
-    write_items(stream, {"_atom_site_chemical_conn_number", "_atom_site_kvt_chemical_shift", "_atom_site_kvt_set",
-                         "_atom_site_kvt_marker", "_atom_site_kvt_atom_label"});
+    write_items(stream,
+                {"_atom_site_chemical_conn_number", "_atom_site_kvt_chemical_shift",
+                 "_atom_site_kvt_set", "_atom_site_kvt_marker", "_atom_site_kvt_atom_label"});
     if (shape.polymer) write_items(stream, {"_atom_site_kvt_residue_label"});
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
         Entry* e = entries[i];
-        for (Atom* a = first_atom(e); !atom_end(e, a); a = a->next) write_atom(stream, e, i, a, shape);
+        for (Atom* a = first_atom(e); !atom_end(e, a); a = a->next)
+            write_atom(stream, e, i, a, shape);
     }
 }
 
 void write_bonds(FILE* stream, const std::vector<Entry*>& entries) {
     std::fprintf(stream, "\nloop_\n");
-    write_items(stream, {"_chemical_conn_bond_atom_1", "_chemical_conn_bond_atom_2", "_chemical_conn_kvt_color",
-                         "_chemical_conn_kvt_color_1", "_chemical_conn_kvt_color_2"});
+    write_items(stream, {"_chemical_conn_bond_atom_1", "_chemical_conn_bond_atom_2",
+                         "_chemical_conn_kvt_color", "_chemical_conn_kvt_color_1",
+                         "_chemical_conn_kvt_color_2"});
     for (Entry* e : entries) {
         for (Bond* b = e->bonds.next; b != &e->bonds; b = b->next) {
             char colour[16];
             std::fprintf(stream, "%6ld %6ld %s %d %d\n", static_cast<long>(b->atom1->serial),
-                         static_cast<long>(b->atom2->serial), cif_colour_name(b->colour, colour), b->colour1,
-                         b->colour2);
+                         static_cast<long>(b->atom2->serial), cif_colour_name(b->colour, colour),
+                         b->colour1, b->colour2);
         }
     }
 }
@@ -214,7 +231,7 @@ void write_cell(FILE* stream, const Crystal* c) {
     std::fprintf(stream, "_symmetry_space_group_name_h-m '%s'\n", c->spgp);
 }
 
-}  // namespace
+} // namespace
 
 void Istcif_wrtNam(FILE* stream, const char* format, const char* text) {
     if (!stream || !format) return;
@@ -253,8 +270,8 @@ const char* cif_colour_name(int colour, char out[16]) {
     return out;
 }
 
-int Istcif(FILE* stream, int n, Entry** entries, [[maybe_unused]] const void* sets, const char* block,
-           int setmode, [[maybe_unused]] const void* view) {
+int Istcif(FILE* stream, int n, Entry** entries, [[maybe_unused]] const void* sets,
+           const char* block, int setmode, [[maybe_unused]] const void* view) {
     if (!stream) return kCifNoStream;
     std::vector<Entry*> given;
     for (int i = 0; entries && i < n; ++i) {

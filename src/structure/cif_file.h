@@ -31,5 +31,5 @@ const char* cif_colour_name(int colour, char out[16]);
 // are removed from atom labels and residue names. No conformation sets or
 // views exist in this program: `sets` and `view` are accepted and not
 // written. setmode 1 adds the entity set column. Returns 0, or kCifNoStream.
-int Istcif(FILE* stream, int n, Entry** entries, const void* sets, const char* block,
-           int setmode, const void* view);
+int Istcif(FILE* stream, int n, Entry** entries, const void* sets, const char* block, int setmode,
+           const void* view);

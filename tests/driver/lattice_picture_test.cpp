@@ -38,7 +38,7 @@ std::string file_text(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace
+} // namespace
 
 TEST(LatticePicture, EdgesAtTheSphereAreBlackAndThePictureIsWritten) {
     PictureLattice lattice;
@@ -64,7 +64,8 @@ TEST(LatticePicture, AnUnwritableFileIsReportedAndSkipped) {
     PictureLattice lattice;
     testing::internal::CaptureStderr();
     write_lattice_picture(lattice.entry, "/nonexistent-korvi-dir/dia1.cif", "dia1");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "lattice cif file: No such file or directory\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "lattice cif file: No such file or directory\n");
     EXPECT_EQ(lattice.to_sphere->colour, 0);
     EXPECT_EQ(lattice.entry->colour, -7);
 }

@@ -13,8 +13,7 @@
 namespace {
 
 // Runs `write` on an in-memory stream and returns what it wrote.
-template <typename F>
-std::string written(F write) {
+template <typename F> std::string written(F write) {
     char* buffer = nullptr;
     std::size_t size = 0;
     FILE* stream = open_memstream(&buffer, &size);
@@ -29,7 +28,9 @@ std::string quoted(const char* text) {
     return written([&](FILE* s) { Istcif_wrtNam(s, "[%s]", text); });
 }
 
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 std::string today() {
     std::time_t now = std::time(nullptr);
@@ -58,7 +59,8 @@ struct Scratch {
         return a;
     }
     std::string cif(int setmode = 0) {
-        return written([&](FILE* s) { Istcif(s, 1, &entry, nullptr, "dia1.jkl", setmode, nullptr); });
+        return written(
+            [&](FILE* s) { Istcif(s, 1, &entry, nullptr, "dia1.jkl", setmode, nullptr); });
     }
 };
 
@@ -77,15 +79,18 @@ struct SmallLattice : Scratch {
 };
 
 const char* const kEntityLoop =
-    "\nloop_\n_entity_id\n_entity_type\n_entity_name_common\n_entity_kvt_status\n_entity_kvt_color\n"
-    "_entity_kvt_atom_radius\n_entity_kvt_bond_radius\n_entity_kvt_half_bond\n_entity_kvt_atom_marker\n"
+    "\nloop_\n_entity_id\n_entity_type\n_entity_name_common\n_entity_kvt_status\n_entity_kvt_"
+    "color\n"
+    "_entity_kvt_atom_radius\n_entity_kvt_bond_radius\n_entity_kvt_half_bond\n_entity_kvt_atom_"
+    "marker\n"
     "_entity_kvt_atom_label\n"
     " 0 4096         dia1                           visible    white     0.00  0.00 no  no  no \n";
-const char* const kAtomItemsToZ =
-    "\nloop_\n_atom_site_type_symbol\n_atom_site_label_atom_id\n_atom_site_Cartn_x\n_atom_site_Cartn_y\n"
-    "_atom_site_Cartn_z\n";
+const char* const kAtomItemsToZ = "\nloop_\n_atom_site_type_symbol\n_atom_site_label_atom_id\n_"
+                                  "atom_site_Cartn_x\n_atom_site_Cartn_y\n"
+                                  "_atom_site_Cartn_z\n";
 const char* const kAtomItemsAfterZ =
-    "_atom_site_occupancy\n_atom_site_B_iso_or_equiv\n_atom_site_attached_hydrogen\n_atom_site_entity_id\n"
+    "_atom_site_occupancy\n_atom_site_B_iso_or_equiv\n_atom_site_attached_hydrogen\n_atom_site_"
+    "entity_id\n"
     "_atom_site_chemical_conn_number\n_atom_site_kvt_chemical_shift\n_atom_site_kvt_set\n"
     "_atom_site_kvt_marker\n_atom_site_kvt_atom_label\n";
 const char* const kBondLoop =
@@ -94,7 +99,7 @@ const char* const kBondLoop =
     "     1      2 black 0 0\n"
     "     1      3 white 0 0\n";
 
-}  // namespace
+} // namespace
 
 TEST(CifQuoting, BareWordsStayAndOthersAreQuotedByTheirContent) {
     EXPECT_EQ(quoted("C12"), "[C12]");
@@ -112,23 +117,26 @@ TEST(CifNames, StatesAndColoursHaveTheirNames) {
     char out[16];
     std::string names;
     testing::internal::CaptureStdout();
-    for (int state : {0, 1, 2, 3, 7, 9, -1}) names = names + cif_status_name(state, out) + ",";
+    for (int state : {0, 1, 2, 3, 7, 9, -1})
+        names = names + cif_status_name(state, out) + ",";
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "status out of limit\nstatus out of limit\n");
     EXPECT_EQ(names, "invisible,visible,active,active,active,9,-1,");
     names.clear();
-    for (int colour : {0, -1, -7, 12, 13, -20}) names = names + cif_colour_name(colour, out) + ",";
+    for (int colour : {0, -1, -7, 12, 13, -20})
+        names = names + cif_colour_name(colour, out) + ",";
     EXPECT_EQ(names, "black,white,blue,salmon,black,20,");
 }
 
 TEST(CifFile, LatticeIsOneEntityWithItsVerticesAndEdges) {
     SmallLattice lattice;
     EXPECT_EQ(Istcif(nullptr, 1, &lattice.entry, nullptr, "x", 0, nullptr), kCifNoStream);
-    std::string expected = "data_dia1.jkl\n_audit_creation_method  'Vandu kvt 1.2'\n_audit_creation_date     " +
-                           today() + "\n" + kEntityLoop + kAtomItemsToZ + kAtomItemsAfterZ +
-                           "6  0        0.000   0.000   0.000 0.00  30.00 0  0      1     ?           0 no  no \n"
-                           "16 1        1.500  -0.250   2.000 3.00  30.00 1  0      2     ?           0 no  no \n"
-                           "6  1       -1.250  10.500 -100.125 0.00  30.00 1  0      3     ?           0 no  no \n" +
-                           kBondLoop;
+    std::string expected =
+        "data_dia1.jkl\n_audit_creation_method  'Vandu kvt 1.2'\n_audit_creation_date     " +
+        today() + "\n" + kEntityLoop + kAtomItemsToZ + kAtomItemsAfterZ +
+        "6  0        0.000   0.000   0.000 0.00  30.00 0  0      1     ?           0 no  no \n"
+        "16 1        1.500  -0.250   2.000 3.00  30.00 1  0      2     ?           0 no  no \n"
+        "6  1       -1.250  10.500 -100.125 0.00  30.00 1  0      3     ?           0 no  no \n" +
+        kBondLoop;
     EXPECT_EQ(lattice.cif(), expected);
 }
 
@@ -175,8 +183,9 @@ TEST(CifFile, PolymerAtomsCarryTheirResidueOrDots) {
     n->monomer->resnum = 7;
     std::string text = protein.cif();
     EXPECT_TRUE(has(text, " 0 polymer      ?"));
-    EXPECT_TRUE(has(text, "_atom_site_label_atom_id\n_atom_site_label_res_id\n_atom_site_label_asym_id\n"
-                          "_atom_site_label_seq_id\n_atom_site_Cartn_x\n"));
+    EXPECT_TRUE(has(text,
+                    "_atom_site_label_atom_id\n_atom_site_label_res_id\n_atom_site_label_asym_id\n"
+                    "_atom_site_label_seq_id\n_atom_site_Cartn_x\n"));
     EXPECT_TRUE(has(text, "_atom_site_entity_id\n_atom_site_entity_seq_num\n"));
     EXPECT_TRUE(has(text, "N  N      ALA  B     7   0.000"));
     EXPECT_TRUE(has(text, "30.00 4  0    1      1     ?           0 no  no  no \n"));
@@ -190,10 +199,12 @@ TEST(CifFile, ASingleEntryWithACrystalEndsWithItsCell) {
     lattice.entry->crystal = Qgtxtl(abc);
     std::strcpy(lattice.entry->crystal->spgp, "P 1");
     std::string text = lattice.cif();
-    EXPECT_TRUE(text.ends_with(std::string(kBondLoop) + "\n_cell_length_a                  10.000\n"
-                               "_cell_length_b                  20.500\n_cell_length_c                  30.250\n"
-                               "_cell_angle_alpha               90.000\n_cell_angle_beta                90.000\n"
-                               "_cell_angle_gamma               90.000\n_symmetry_space_group_name_h-m 'P 1'\n"));
+    EXPECT_TRUE(text.ends_with(
+        std::string(kBondLoop) +
+        "\n_cell_length_a                  10.000\n"
+        "_cell_length_b                  20.500\n_cell_length_c                  30.250\n"
+        "_cell_angle_alpha               90.000\n_cell_angle_beta                90.000\n"
+        "_cell_angle_gamma               90.000\n_symmetry_space_group_name_h-m 'P 1'\n"));
 }
 
 TEST(CifFile, GemmiReadsTheLatticeBack) {
@@ -206,7 +217,8 @@ TEST(CifFile, GemmiReadsTheLatticeBack) {
     ASSERT_NE(file, nullptr);
     Istcif(file, 1, &lattice.entry, nullptr, "dia1.jkl", 0, nullptr);
     std::fclose(file);
-    std::string command = "/usr/bin/python3 " KORVI_TEST_DIR "/structure/cif_check.py " + path + " 3 2";
+    std::string command =
+        "/usr/bin/python3 " KORVI_TEST_DIR "/structure/cif_check.py " + path + " 3 2";
     EXPECT_EQ(std::system(command.c_str()), 0);
     std::remove(path.c_str());
     rmdir(dir);
