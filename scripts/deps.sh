@@ -6,6 +6,7 @@ command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
 command -v make >/dev/null || need+=(make)
 dpkg -s libgtest-dev >/dev/null 2>&1 || need+=(libgtest-dev)
+dpkg -s python3-gemmi >/dev/null 2>&1 || need+=(python3-gemmi)
 for pkg in "$@"; do dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg"); done
 if [ ${#need[@]} -gt 0 ]; then
     sudo=""

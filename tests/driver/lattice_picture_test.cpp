@@ -1,0 +1,71 @@
+#include "driver/lattice_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "structure/model.h"
+
+namespace {
+
+// A lattice in the process-wide entry list: a sphere vertex (element 16)
+// bonded to the origin, and a free vertex bonded to the origin.
+struct PictureLattice {
+    Entry* entry = Qnsntr(nullptr);
+    Bond* to_sphere;
+    Bond* free_edge;
+    PictureLattice() {
+        entry->type = kTypeLattice;
+        entry->state = 6;
+        entry->colour = -7;
+        Atom* origin = Qnsatm(&entry->atoms);
+        Atom* marked = Qnsatm(&entry->atoms);
+        Atom* free = Qnsatm(&entry->atoms);
+        marked->element = 16;
+        to_sphere = Qnsbd(&entry->bonds, marked, origin);
+        free_edge = Qnsbd(&entry->bonds, origin, free);
+        to_sphere->colour = free_edge->colour = 7;
+    }
+    ~PictureLattice() { Qdlntr(entry, nullptr); }
+};
+
+std::string file_text(const std::string& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+TEST(LatticePicture, EdgesAtTheSphereAreBlackAndThePictureIsWritten) {
+    PictureLattice lattice;
+    char dir[] = "/tmp/korvi-picture-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    std::string path = std::string(dir) + "/dia1.cif";
+    testing::internal::CaptureStderr();
+    write_lattice_picture(lattice.entry, path.c_str(), "dia1.jkl");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Written: " + path + "\n");
+    EXPECT_EQ(lattice.to_sphere->colour, 0);
+    EXPECT_EQ(lattice.free_edge->colour, 1);
+    EXPECT_EQ(lattice.entry->colour, -1);
+    EXPECT_EQ(lattice.entry->state, 1);
+    std::string text = file_text(path);
+    EXPECT_EQ(text.rfind("data_dia1.jkl\n", 0), 0u);
+    EXPECT_NE(text.find(" visible    white "), std::string::npos);
+    EXPECT_NE(text.find("     2      1 black 0 0\n     1      3 white 0 0\n"), std::string::npos);
+    std::remove(path.c_str());
+    rmdir(dir);
+}
+
+TEST(LatticePicture, AnUnwritableFileIsReportedAndSkipped) {
+    PictureLattice lattice;
+    testing::internal::CaptureStderr();
+    write_lattice_picture(lattice.entry, "/nonexistent-korvi-dir/dia1.cif", "dia1");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "lattice cif file: No such file or directory\n");
+    EXPECT_EQ(lattice.to_sphere->colour, 0);
+    EXPECT_EQ(lattice.entry->colour, -7);
+}
