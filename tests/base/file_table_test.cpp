@@ -58,11 +58,14 @@ TEST_F(FileTable, DollarNamesAreExpandedByTheShell) {
 
 TEST_F(FileTable, MissingFileIsReportedWithTheSystemTextAndTakesNoEntry) {
     std::string missing = (dir_ / "absent.opt").string();
-    int size = Bfil_table_size();
     testing::internal::CaptureStderr();
     EXPECT_EQ(open(missing), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), missing + ": No such file or directory\n");
-    EXPECT_EQ(Bfil_table_size(), size);
+    int size = Bfil_table_size();
+    testing::internal::CaptureStderr();
+    for (int i = 0; i <= size; ++i) EXPECT_EQ(open(missing), nullptr);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Bfil_table_size(), size);  // failed opens leave their entry free
 
     testing::internal::CaptureStderr();
     EXPECT_EQ(Bfil_open(missing.data(), nullptr, "r", nullptr, kFilQuiet), nullptr);

@@ -3,6 +3,7 @@
 #include "option_table.h"
 #include "support/files.h"
 
+#include <memory>
 #include <vector>
 
 using namespace test_table;
@@ -15,12 +16,13 @@ protected:
     Parse parse_file(const std::string& text, std::vector<std::string> after = {}) {
         write_file(path_, text);
         after.insert(after.begin(), "+" + path_);
-        Arguments args(after);
-        return parse(args);
+        args_ = std::make_unique<Arguments>(after);  // stored words point into it
+        return parse(*args_);
     }
 
     std::string closed() const { return "File read: " + path_ + "\n"; }
 
+    std::unique_ptr<Arguments> args_;
     TempDir dir_;
     std::string path_ = (dir_ / "run.opt").string();
 };
