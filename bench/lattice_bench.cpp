@@ -46,8 +46,8 @@ int count_atoms(Entry* e) {
 }
 
 void report(std::FILE* out, const char* what, const char* name, int vertices, double seconds) {
-    std::fprintf(out, "%-8s %-8s %7d vertices %8.3f s %7.2f us/vertex  peak %7.1f MiB\n", what, name,
-                 vertices, seconds, 1e6 * seconds / vertices, peak_mib());
+    std::fprintf(out, "%-8s %-8s %7d vertices %8.3f s %7.2f us/vertex  peak %7.1f MiB\n", what,
+                 name, vertices, seconds, 1e6 * seconds / vertices, peak_mib());
     std::fflush(out);
 }
 
@@ -63,9 +63,9 @@ void in_child(Work work) {
     }
     if (pid == 0) {
         std::FILE* out = fdopen(dup(STDOUT_FILENO), "w");
-        if (!out || !std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr)) {
-            std::_Exit(1);
-        }
+        const bool silenced = out && std::freopen("/dev/null", "w", stdout) &&
+                              std::freopen("/dev/null", "w", stderr);
+        if (!silenced) std::_Exit(1);
         work(out);
         std::fclose(out);
         std::_Exit(0);

@@ -167,7 +167,8 @@ Entry* Xltgen(int code, const float points[6], int shells, LatticeProgress progr
         shell_first = v;
         ++s;
         if (verbose) {
-            std::fprintf(stderr, "shell %d: %d vertices, %d sec\n", s, made, seconds_since(pass_start));
+            std::fprintf(stderr, "shell %d: %d vertices, %d sec\n", s, made,
+                         seconds_since(pass_start));
             std::fflush(stderr);
         }
         if (progress) progress(s, made);

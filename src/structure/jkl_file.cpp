@@ -125,9 +125,11 @@ struct AtomFields {
     float last = 0.0f;
 
     int scan(const char* line, bool fixed) {
-        return fixed ? std::sscanf(line, "%5d%2s%f%f%f%f%d%f", &number, token, &x, &y, &z, &fifth,
-                                   &value, &last)
-                     : std::sscanf(line, "%2s%f%f%f%f%d%f", token, &x, &y, &z, &fifth, &value, &last);
+        if (fixed) {
+            return std::sscanf(line, "%5d%2s%f%f%f%f%d%f", &number, token, &x, &y, &z, &fifth,
+                               &value, &last);
+        }
+        return std::sscanf(line, "%2s%f%f%f%f%d%f", token, &x, &y, &z, &fifth, &value, &last);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "lattice/generation.h"
 #include "structure/elements.h"
 #include "structure/model.h"
+#include "support/entry_list.h"
 
 namespace {
 
@@ -53,10 +54,8 @@ TEST(BondShells, MatchRlabdOnEveryVertexOfGeneratedLattices) {
 }
 
 TEST(BondShells, FollowSlotOrderAcrossRingsAndEmptySlots) {
-    Entry head;
-    head.type = 0;
-    head.next = head.prev = &head;
-    Entry* e = Qnsntr(&head);
+    EntryList list;
+    Entry* e = list.add();
     std::vector<Atom*> a;
     for (int i = 0; i < 8; ++i) a.push_back(Qnsatm(&e->atoms));
     // A ring 0-1-2-3-0 with tails 2-4, 3-5, 5-6; atom 7 is unbonded.
@@ -84,14 +83,11 @@ TEST(BondShells, FollowSlotOrderAcrossRingsAndEmptySlots) {
     s.search(a[6], 2);
     EXPECT_EQ(local_shell(s, 1), (std::vector<Atom*>{a[5]}));
     EXPECT_EQ(local_shell(s, 2), (std::vector<Atom*>{a[3]}));
-    Qdlntr(e, &head);
 }
 
 TEST(BondShells, GrowTheirVisitedSetForLargeNeighbourhoods) {
-    Entry head;
-    head.type = 0;
-    head.next = head.prev = &head;
-    Entry* e = Qnsntr(&head);
+    EntryList list;
+    Entry* e = list.add();
     Atom* hub = Qnsatm(&e->atoms);
     std::vector<Atom*> spokes, tips;
     for (int i = 0; i < 300; ++i) {
@@ -108,5 +104,4 @@ TEST(BondShells, GrowTheirVisitedSetForLargeNeighbourhoods) {
     EXPECT_EQ(local_shell(s, 1), spokes);
     EXPECT_EQ(local_shell(s, 2), rlabd_shell(e, hub, 2));
     EXPECT_EQ(s.shell(2).size(), 300u);
-    Qdlntr(e, &head);
 }

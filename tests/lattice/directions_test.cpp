@@ -6,6 +6,7 @@
 #include <string>
 
 #include "structure/model.h"
+#include "support/entry_list.h"
 
 namespace {
 
@@ -28,21 +29,10 @@ double dot(const double* a, const double* b) { return a[0] * b[0] + a[1] * b[1] 
 
 // An entry in its own list with atoms placed by hand.
 struct Scratch {
-    Entry head;
-    Entry* entry;
-    Scratch() {
-        head.type = 0;
-        head.next = head.prev = &head;
-        entry = Qnsntr(&head);
-    }
-    ~Scratch() { Qdlntr(entry, &head); }
+    EntryList list;
+    Entry* entry = list.add();
     Atom* at(const char* label, double x, double y, double z) {
-        Atom* a = Qnsatm(&entry->atoms);
-        std::snprintf(a->label, sizeof a->label, "%s", label);
-        a->x = static_cast<float>(x);
-        a->y = static_cast<float>(y);
-        a->z = static_cast<float>(z);
-        return a;
+        return add_atom(entry, label, 6, x, y, z);
     }
     void bond(Atom* a, Atom* b) { Qnsbd(&entry->bonds, a, b); }
 };

@@ -3,40 +3,57 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "structure/model.h"
+#include "support/entry_list.h"
 
 namespace {
-
-// A molecule in its own list, atoms placed by hand (Å).
-struct Molecule {
-    Entry head;
-    Entry* entry;
-    Molecule() {
-        head.type = 0;
-        head.next = head.prev = &head;
-        entry = Qnsntr(&head);
-    }
-    ~Molecule() { Qdlntr(entry, &head); }
-    Atom* atom(int element, double x, double y, double z = 0.0) {
-        Atom* a = Qnsatm(&entry->atoms);
-        a->element = element;
-        a->x = static_cast<float>(x);
-        a->y = static_cast<float>(y);
-        a->z = static_cast<float>(z);
-        a->hcount = 9;  // overwritten by Igtnh
-        return a;
-    }
-    void bond(Atom* a, Atom* b) { Qnsbd(&entry->bonds, a, b); }
-};
 
 constexpr int H = 1, C = 6, N = 7, O = 8;
 const double kPi = std::acos(-1.0);
 
-// Point at distance d from (x, y) in direction `degrees` in the xy plane.
-double px(const Atom* a, double d, double degrees) { return a->x + d * std::cos(degrees * kPi / 180); }
-double py(const Atom* a, double d, double degrees) { return a->y + d * std::sin(degrees * kPi / 180); }
+// A molecule in its own list, atoms placed by hand (Å).
+struct Molecule {
+    EntryList list;
+    Entry* entry = list.add("m", 1);
+    Atom* atom(int element, double x, double y, double z = 0.0) {
+        Atom* a = add_atom(entry, "", element, x, y, z);
+        a->hcount = 9;  // overwritten by Igtnh
+        return a;
+    }
+    void bond(Atom* a, Atom* b) { Qnsbd(&entry->bonds, a, b); }
+
+    // Two bonded atoms d apart on the x axis.
+    std::pair<Atom*, Atom*> pair(int e1, int e2, double d) {
+        Atom* a = atom(e1, 0, 0);
+        Atom* b = atom(e2, d, 0);
+        bond(a, b);
+        return {a, b};
+    }
+
+    // A carbon with three carbon neighbours at distance d, spread 120 degrees
+    // apart and tilted below its plane (19.47 degrees makes them tetrahedral).
+    Atom* three_neighbours(double d, double tilt_degrees) {
+        Atom* c = atom(C, 0, 0);
+        const double tilt = tilt_degrees * kPi / 180;
+        const double r = d * std::cos(tilt);
+        for (int k = 0; k < 3; ++k) {
+            const double phi = k * 2 * kPi / 3;
+            bond(c, atom(C, r * std::cos(phi), r * std::sin(phi), -d * std::sin(tilt)));
+        }
+        return c;
+    }
+};
+
+// Point at distance d from atom a in direction `degrees` in the xy plane.
+double px(const Atom* a, double d, double degrees) {
+    return a->x + d * std::cos(degrees * kPi / 180);
+}
+double py(const Atom* a, double d, double degrees) {
+    return a->y + d * std::sin(degrees * kPi / 180);
+}
 
 }  // namespace
 
@@ -44,9 +61,7 @@ double py(const Atom* a, double d, double degrees) { return a->y + d * std::sin(
 // the bond is not shortened (x = 0), so both carbons keep 3.
 TEST(Hydrogens, EthaneCarbonsGetThreeEach) {
     Molecule m;
-    Atom* a = m.atom(C, 0, 0);
-    Atom* b = m.atom(C, 1.532, 0);
-    m.bond(a, b);
+    auto [a, b] = m.pair(C, C, 1.532);
     EXPECT_EQ(Igtnh(m.entry), 6);
     EXPECT_EQ(a->hcount, 3);
     EXPECT_EQ(b->hcount, 3);
@@ -58,18 +73,13 @@ TEST(Hydrogens, EthaneCarbonsGetThreeEach) {
 // C#C 1.20 Å: x = (1 - 1.20/1.532) / 0.13 = 1.67, two fewer.
 TEST(Hydrogens, ShortBondsRemoveHydrogens) {
     Molecule ethene;
-    Atom* a = ethene.atom(C, 0, 0);
-    Atom* b = ethene.atom(C, 1.33, 0);
-    ethene.bond(a, b);
+    Atom* a = ethene.pair(C, C, 1.33).first;
     EXPECT_EQ(Igtnh(ethene.entry), 4);
     EXPECT_EQ(a->hcount, 2);
-
     Molecule ethyne;
-    a = ethyne.atom(C, 0, 0);
-    b = ethyne.atom(C, 1.20, 0);
-    ethyne.bond(a, b);
+    Atom* c = ethyne.pair(C, C, 1.20).second;
     EXPECT_EQ(Igtnh(ethyne.entry), 2);
-    EXPECT_EQ(b->hcount, 1);
+    EXPECT_EQ(c->hcount, 1);
 }
 
 // Regular hexagon of side 1.39 Å: per carbon h = 2, x = (2 - 2 * 1.39/1.532)
@@ -90,7 +100,9 @@ TEST(Hydrogens, BenzeneRingCarbonsGetOneEach) {
 TEST(Hydrogens, ExplicitHydrogensFillTheValence) {
     Molecule m;
     Atom* c = m.atom(C, 0, 0);
-    for (int k = 0; k < 4; ++k) m.bond(c, m.atom(H, 1.09 * std::cos(k * kPi / 2), 1.09 * std::sin(k * kPi / 2)));
+    for (int k = 0; k < 4; ++k) {
+        m.bond(c, m.atom(H, 1.09 * std::cos(k * kPi / 2), 1.09 * std::sin(k * kPi / 2)));
+    }
     Atom* lone = m.atom(H, 5, 5);
     EXPECT_EQ(Igtnh(m.entry), 0);
     EXPECT_EQ(c->hcount, 0);
@@ -104,58 +116,38 @@ TEST(Hydrogens, ExplicitHydrogensFillTheValence) {
 // so h = 2 - 2.
 TEST(Hydrogens, NitrogenWithOneNeighbour) {
     Molecule amine;
-    Atom* c = amine.atom(C, 0, 0);
-    Atom* n = amine.atom(N, 1.47, 0);
-    amine.bond(c, n);
+    auto [c, n] = amine.pair(C, N, 1.47);
     Igtnh(amine.entry);
     EXPECT_EQ(n->hcount, 3);
     EXPECT_EQ(c->hcount, 3);
 
     Molecule nitrile;
-    c = nitrile.atom(C, 0, 0);
-    n = nitrile.atom(N, 1.16, 0);
-    nitrile.bond(c, n);
+    Atom* triple = nitrile.pair(C, N, 1.16).second;
     Igtnh(nitrile.entry);
-    EXPECT_EQ(n->hcount, 0);
+    EXPECT_EQ(triple->hcount, 0);
 }
 
-// A carbon with three single bonds (x = 0): tetrahedral (p = 0.77) keeps its
-// hydrogen, a slightly pyramidal one (0 < |p| <= 0.3) loses it, a planar one
-// (p = 0) keeps it.
-TEST(Hydrogens, PlanarityDecidesForThreeNeighboursWithSingleBonds) {
-    const double tilts[3] = {-19.47, -5.0, 0.0};  // degrees below the plane
-    const int expected[3] = {1, 0, 1};
-    for (int t = 0; t < 3; ++t) {
+// A carbon with three neighbours keeps h = 1 from its valence unless its bond
+// shortening x and planarity p say otherwise. Single bonds (x = 0): a
+// tetrahedral one (p = 0.77) and a planar one (p = 0) keep it, a slightly
+// pyramidal one (0 < |p| <= 0.3) loses it. Bonds of 0.93 single lengths
+// (x = (3 - 2.79) / 0.13 / 1.5 = 1.08): planar loses it, tetrahedral
+// (|p| > 0.45) keeps it.
+TEST(Hydrogens, PlanarityDecidesForThreeNeighbours) {
+    struct Case {
+        double length, tilt;
+        int hydrogens;
+    };
+    const Case cases[] = {{1.532, 19.47, 1},
+                          {1.532, 5.0, 0},
+                          {1.532, 0.0, 1},
+                          {0.93 * 1.532, 0.0, 0},
+                          {0.93 * 1.532, 19.47, 1}};
+    for (const Case& c : cases) {
         Molecule m;
-        Atom* c = m.atom(C, 0, 0);
-        const double tilt = tilts[t] * kPi / 180;
-        for (int k = 0; k < 3; ++k) {
-            const double phi = k * 2 * kPi / 3;
-            m.bond(c, m.atom(C, 1.532 * std::cos(tilt) * std::cos(phi),
-                             1.532 * std::cos(tilt) * std::sin(phi), 1.532 * std::sin(tilt)));
-        }
+        Atom* centre = m.three_neighbours(c.length, c.tilt);
         Igtnh(m.entry);
-        EXPECT_EQ(c->hcount, expected[t]) << "tilt " << tilts[t];
-    }
-}
-
-// Three shortened bonds of 0.93 single lengths: x = (3 - 2.79) / 0.13 / 1.5 =
-// 1.08. Planar (p = 0) loses its one hydrogen, tetrahedral (|p| > 0.45) keeps it.
-TEST(Hydrogens, PlanarityDecidesForThreeShortenedBonds) {
-    const double tilts[2] = {0.0, -19.47};
-    const int expected[2] = {0, 1};
-    for (int t = 0; t < 2; ++t) {
-        Molecule m;
-        Atom* c = m.atom(C, 0, 0);
-        const double d = 0.93 * 1.532;
-        const double tilt = tilts[t] * kPi / 180;
-        for (int k = 0; k < 3; ++k) {
-            const double phi = k * 2 * kPi / 3;
-            m.bond(c, m.atom(C, d * std::cos(tilt) * std::cos(phi), d * std::cos(tilt) * std::sin(phi),
-                             d * std::sin(tilt)));
-        }
-        Igtnh(m.entry);
-        EXPECT_EQ(c->hcount, expected[t]) << "tilt " << tilts[t];
+        EXPECT_EQ(centre->hcount, c.hydrogens) << c.length << " Å, tilt " << c.tilt;
     }
 }
 

@@ -11,42 +11,10 @@
 #include "lattice/generation.h"
 #include "structure/elements.h"
 #include "structure/model.h"
+#include "support/entry_list.h"
 #include "support/files.h"
 
 namespace {
-
-// A private entry list, emptied at the end of the test.
-struct List {
-    Entry head;
-    List() {
-        head.type = 0;
-        head.next = head.prev = &head;
-    }
-    ~List() {
-        while (head.next != &head) Qdlntr(head.next, &head);
-    }
-    int size() const {
-        int n = 0;
-        for (const Entry* e = head.next; e != &head; e = e->next) ++n;
-        return n;
-    }
-    Entry* entry(const char* name, int type) {
-        Entry* e = Qnsntr(&head);
-        std::snprintf(e->name, sizeof e->name, "%s", name);
-        e->type = type;
-        return e;
-    }
-};
-
-Atom* add_atom(Entry* e, const char* label, int element, float x, float y, float z) {
-    Atom* a = Qnsatm(&e->atoms);
-    std::snprintf(a->label, sizeof a->label, "%s", label);
-    a->element = element;
-    a->x = x;
-    a->y = y;
-    a->z = z;
-    return a;
-}
 
 std::string write_jkl(Entry* e, unsigned mask = 0, int* result = nullptr) {
     char* buffer = nullptr;
@@ -123,18 +91,18 @@ TEST(JklWriter, LatticeUsesTheFreeLayoutWithANegatedCount) {
 }
 
 TEST(JklWriter, RefusesWhatItCannotWrite) {
-    List list;
+    EntryList list;
     int result = -1;
     write_jkl(nullptr, 0, &result);
     EXPECT_EQ(result, 1);
-    Entry* empty = list.entry("empty", 1);
+    Entry* empty = list.add("empty", 1);
     write_jkl(empty, 0, &result);
     EXPECT_EQ(result, 1);
-    Entry* other = list.entry("other", 64);
+    Entry* other = list.add("other", 64);
     add_atom(other, "C1", 6, 0, 0, 0);
     EXPECT_EQ(write_jkl(other, 0, &result), "");
     EXPECT_EQ(result, 1);
-    Entry* molecule = list.entry("m", 1);
+    Entry* molecule = list.add("m", 1);
     add_atom(molecule, "C1", 6, 0, 0, 0);
     EXPECT_EQ(Istjkl(nullptr, molecule, 0), 4799);
     EXPECT_EQ(write_jkl(molecule, 2, &result), "");  // selection 0 everywhere
@@ -142,8 +110,8 @@ TEST(JklWriter, RefusesWhatItCannotWrite) {
 }
 
 TEST(JklWriter, FixedLayoutForOrdinaryMolecules) {
-    List list;
-    Entry* e = list.entry("mol", 1);
+    EntryList list;
+    Entry* e = list.add("mol", 1);
     Atom* c = add_atom(e, "C1", 6, 1.0f, 2.0f, -3.0f);
     c->hcount = 3;
     Atom* cl = add_atom(e, "CL12", 17, 0.0f, 0.0f, 1.5f);
@@ -162,8 +130,8 @@ TEST(JklWriter, FixedLayoutForOrdinaryMolecules) {
 }
 
 TEST(JklWriter, SeventeenBondsTakeThreeLines) {
-    List list;
-    Entry* e = list.entry("chain", 1);
+    EntryList list;
+    Entry* e = list.add("chain", 1);
     std::vector<Atom*> atoms;
     for (int i = 1; i <= 18; ++i) {
         atoms.push_back(add_atom(e, ("C" + std::to_string(i)).c_str(), 6, 1.5f * i, 0, 0));
@@ -179,8 +147,8 @@ TEST(JklWriter, SeventeenBondsTakeThreeLines) {
 }
 
 TEST(JklWriter, ChargesCarryTheirRoundingRemainder) {
-    List list;
-    Entry* e = list.entry("q", 1);
+    EntryList list;
+    Entry* e = list.add("q", 1);
     const float charges[3] = {0.3334f, 0.3333f, 0.3333f};
     for (float q : charges) add_atom(e, "O", 8, 0, 0, 0)->charge = q;
     std::string text = write_jkl(e);
@@ -192,8 +160,8 @@ TEST(JklWriter, ChargesCarryTheirRoundingRemainder) {
 }
 
 TEST(JklWriter, MaskWritesAFragment) {
-    List list;
-    Entry* e = list.entry("frag", 1);
+    EntryList list;
+    Entry* e = list.add("frag", 1);
     Atom* a = add_atom(e, "C1", 6, 0, 0, 0);
     Atom* b = add_atom(e, "C2", 6, 1, 0, 0);
     Atom* c = add_atom(e, "C3", 6, 2, 0, 0);
@@ -214,12 +182,20 @@ TEST(JklWriter, MaskWritesAFragment) {
     EXPECT_NE(text.find("    4C " "  " "   3.000"), std::string::npos);  // number from the label
 }
 
-TEST(JklWriter, LargeMoleculesUseTheFreeLayout) {
-    List list;
-    Entry* e = list.entry("big", 1);
-    for (int i = 0; i < 100000; ++i) add_atom(e, "C", 6, 0.001f * i, 0, 0)->hcount = 4;
+TEST(JklWriter, LargeMoleculesUseTheFreeLayoutAndReadBack) {
+    EntryList list;
+    Entry* e = list.add("big", 1);
+    for (int i = 0; i < 100000; ++i) add_atom(e, "O", 8, 0.125 * (i % 7), 0.5, -0.25)->hcount = 2;
     std::string text = write_jkl(e);
-    EXPECT_EQ(text.substr(0, 48), "big\n-100000 0 0 1\nC\t0.000\t0.000\t0.000\t0.000\t4\nC\t");
+    EXPECT_EQ(text.substr(0, 49), "big\n-100000 0 0 1\nO\t0.000\t0.500\t-0.250\t0.000\t2\nO\t");
+    Read r = read_jkl(text, &list.head);
+    ASSERT_NE(r.entry, nullptr);
+    std::vector<Atom*> a = atoms_of(r.entry);
+    ASSERT_EQ(a.size(), 100000u);
+    EXPECT_EQ(a[99999]->x, 0.125f * (99999 % 7));
+    EXPECT_EQ(a[99999]->element, 8);
+    EXPECT_STREQ(a[99999]->label, "O");
+    EXPECT_EQ(a[5]->hcount, 2);  // lone oxygens: two hydrogens from geometry
 
     // One atom fewer still fits the fixed layout.
     Qdlatm(e, 0);
@@ -228,14 +204,14 @@ TEST(JklWriter, LargeMoleculesUseTheFreeLayout) {
 }
 
 TEST(JklWriter, CaTraceAndPointLines) {
-    List list;
-    Entry* ca = list.entry("trace", 8);
+    EntryList list;
+    Entry* ca = list.add("trace", 8);
     Atom* a = add_atom(ca, "CA7", 3, 1, 2, 3);
     a->charge = 0.5f;
     a->bfactor = 12.25f;
     EXPECT_EQ(write_jkl(ca), "trace\n    1    0    0    8\n"
                              "    7CA  " "   1.000   2.000   3.000    0.50   3   12.25\n");
-    Entry* points = list.entry("pts", 512);
+    Entry* points = list.add("pts", 512);
     Atom* p = add_atom(points, "P3", 6, 0, 0, 0);
     p->hcount = 5;
     p->occupancy = 2.0f;  // packed: -(5 + 256)
@@ -254,7 +230,7 @@ TEST(JklReader, LatticeRoundTripKeepsVerticesShellsAndEdges) {
     std::fclose(fp);
     const std::string first_text = read_file(path);
 
-    List list;
+    EntryList list;
     fp = std::fopen(path.c_str(), "r");
     Read r = read_from(fp, &list.head);
     std::fclose(fp);
@@ -291,7 +267,7 @@ TEST(JklReader, LatticeRoundTripKeepsVerticesShellsAndEdges) {
 }
 
 TEST(JklReader, FreeLayoutTokensHaveAtMostTwoCharacters) {
-    List list;
+    EntryList list;
     Read r = read_jkl("lat\n-3 1 1 4096\n 1 2\n0\t0\t0\t0\t0\t0\n99\t1.5\t0\t0\t0.25\t99\n"
                       "123\t1.5\t0\t0\t0\t1\n",
                       &list.head);
@@ -309,7 +285,7 @@ TEST(JklReader, FreeLayoutTokensHaveAtMostTwoCharacters) {
 }
 
 TEST(JklReader, FixedLayoutMolecule) {
-    List list;
+    EntryList list;
     Read r = read_jkl("mol\n"
                       "    3    2    2    1\n"
                       "    1    2    1    3\n"
@@ -338,9 +314,11 @@ TEST(JklReader, FixedLayoutMolecule) {
 }
 
 TEST(JklReader, FixedLayoutBondPairsMayTouch) {
-    List list;
-    Entry* e = list.entry("wide", 1);
-    for (int i = 1; i <= 10001; ++i) add_atom(e, ("C" + std::to_string(i)).c_str(), 6, 0.5f, 0, 0)->hcount = 0;
+    EntryList list;
+    Entry* e = list.add("wide", 1);
+    for (int i = 1; i <= 10001; ++i) {
+        add_atom(e, ("C" + std::to_string(i)).c_str(), 6, 0.5, 0, 0)->hcount = 0;
+    }
     Qnsbd(&e->bonds, e->atoms.prev->prev, e->atoms.prev);
     Qnsbd(&e->bonds, e->atoms.next, e->atoms.prev);
     std::string text = write_jkl(e);
@@ -356,7 +334,7 @@ TEST(JklReader, FixedLayoutBondPairsMayTouch) {
 }
 
 TEST(JklReader, FixedCountLineWithTouchingFields) {
-    List list;
+    EntryList list;
     Read r = read_jkl("touch\n1234567890    4    1\n", &list.head);
     EXPECT_EQ(r.entry, nullptr);
     EXPECT_EQ(r.out, "touch: 12345 atoms, 67890 bonds\n");
@@ -365,7 +343,7 @@ TEST(JklReader, FixedCountLineWithTouchingFields) {
 }
 
 TEST(JklReader, ShortFixedCountLineTakesDefaults) {
-    List list;
+    EntryList list;
     Read r = read_jkl("two\n    2\nC1 0 0 0 0 4\nC2 1.532 0 0 0 4\n", &list.head);
     ASSERT_NE(r.entry, nullptr);
     EXPECT_EQ(r.entry->type, 1);
@@ -373,7 +351,7 @@ TEST(JklReader, ShortFixedCountLineTakesDefaults) {
 }
 
 TEST(JklReader, LongNameIsCutAt83Characters) {
-    List list;
+    EntryList list;
     const std::string name(100, 'n');
     Read r = read_jkl(name + "\n-1 0 0 4096\n0\t0\t0\t0\t0\t0\n", &list.head);
     ASSERT_NE(r.entry, nullptr);
@@ -381,32 +359,18 @@ TEST(JklReader, LongNameIsCutAt83Characters) {
 }
 
 TEST(JklReader, FreeMoleculeLinesLackHydrogenCounts) {
-    List list;
-    Read r = read_jkl("ethane\n-2 1 1 1\n 1 2\nC1\t0\t0\t0\t0\t1\nC2\t1.532\t0\t0\t0\t1\n", &list.head);
+    EntryList list;
+    Read r = read_jkl("ethane\n-2 1 1 1\n 1 2\nC1\t0\t0\t0\t0\t1\nC2\t1.532\t0\t0\t0\t1\n",
+                      &list.head);
     ASSERT_NE(r.entry, nullptr);
     EXPECT_EQ(r.out, "ethane: 2 atoms, 1 bonds\nH-atom counts from geometrical cryteria!\n");
     for (Atom* a : atoms_of(r.entry)) EXPECT_EQ(a->hcount, 3);
 }
 
-TEST(JklReader, LargeMoleculeRoundTripsInTheFreeLayout) {
-    List list;
-    Entry* e = list.entry("big", 1);
-    for (int i = 0; i < 100000; ++i) add_atom(e, "O", 8, 0.125f * (i % 7), 0.5f, -0.25f)->hcount = 2;
-    std::string text = write_jkl(e);
-    Read r = read_jkl(text, &list.head);
-    ASSERT_NE(r.entry, nullptr);
-    std::vector<Atom*> a = atoms_of(r.entry);
-    ASSERT_EQ(a.size(), 100000u);
-    EXPECT_EQ(a[99999]->x, 0.125f * (99999 % 7));
-    EXPECT_EQ(a[99999]->element, 8);
-    EXPECT_STREQ(a[99999]->label, "O");
-    EXPECT_EQ(a[5]->hcount, 2);  // lone oxygens: two hydrogens from geometry
-}
-
 TEST(JklReader, PointsAndCaTracesFromTheFixedLayout) {
-    List list;
-    Read points = read_jkl("pts\n    1    0    0  512\n    3PT     0.000   0.000   0.000   0.000 -261\n",
-                           &list.head);
+    EntryList list;
+    Read points = read_jkl(
+        "pts\n    1    0    0  512\n    3PT     0.000   0.000   0.000   0.000 -261\n", &list.head);
     ASSERT_NE(points.entry, nullptr);
     Atom* p = first_atom(points.entry);
     EXPECT_STREQ(p->label, "3");
@@ -427,7 +391,7 @@ TEST(JklReader, PointsAndCaTracesFromTheFixedLayout) {
 }
 
 TEST(JklReader, UnknownElementBecomesCarbon) {
-    List list;
+    EntryList list;
     Read r = read_jkl("x\n    1    0    0    1\n    1XX     0.000   0.000   0.000   0.000   0\n",
                       &list.head);
     ASSERT_NE(r.entry, nullptr);
@@ -436,7 +400,7 @@ TEST(JklReader, UnknownElementBecomesCarbon) {
 }
 
 TEST(JklReader, EachEarlyEndHasItsMessage) {
-    List list;
+    EntryList list;
     TempDir dir;
     write_file(dir / "empty.jkl", "");
     std::FILE* fp = std::fopen((dir / "empty.jkl").c_str(), "r");
@@ -469,7 +433,7 @@ TEST(JklReader, EachEarlyEndHasItsMessage) {
 }
 
 TEST(JklReader, BadBondsFailSilently) {
-    List list;
+    EntryList list;
     const char* atoms = "0\t0\t0\t0\t0\t0\n1\t1\t0\t0\t0\t1\n";
     const char* bond_lines[] = {" 1 3\n", " 0 1\n", " 2 2\n", " 1 2 2 1\n", " 1 x\n", " 1\n"};
     for (const char* bonds : bond_lines) {
