@@ -134,14 +134,14 @@ struct AtomFields {
 };
 
 void copy_label(char* label, const char* text) {
-    std::snprintf(label, sizeof Atom{}.label, "%s", text);
+    std::snprintf(label, sizeof(Atom::label), "%s", text);
 }
 
 // The non-blank characters of columns 1 to 5 appended to the label.
 void append_number_columns(char* label, const char* line) {
     std::size_t j = std::strlen(label);
     for (std::size_t col = 0; col < 5 && line[col]; ++col) {
-        if (line[col] != ' ' && j + 1 < sizeof Atom{}.label) label[j++] = line[col];
+        if (line[col] != ' ' && j + 1 < sizeof(Atom::label)) label[j++] = line[col];
     }
     label[j] = '\0';
 }
@@ -155,8 +155,10 @@ bool fill_atom(Atom* a, const char* line, int type, bool fixed, AtomFields& f) {
     a->z = f.z;
     a->charge = f.fifth;
     if (n > 7) a->bfactor = f.last;
+    const bool molecular = (type & kTypeMolecular) != 0;
+    const bool lattice = !molecular && (type & kTypeLattice) != 0;
     bool has_hydrogens = true;
-    if (type & kTypeMolecular) {
+    if (molecular) {
         has_hydrogens = n >= 7;
         a->hcount = has_hydrogens ? f.value : 0;
         char key[3] = {};
@@ -176,7 +178,7 @@ bool fill_atom(Atom* a, const char* line, int type, bool fixed, AtomFields& f) {
         }
         const int element = Qelnum(key, 1);
         a->element = element == 0 ? 6 : element;
-    } else if (type & kTypeLattice) {
+    } else if (lattice) {
         a->hcount = f.value;
         copy_label(a->label, f.token);
     } else if (n < 7) {
@@ -188,8 +190,11 @@ bool fill_atom(Atom* a, const char* line, int type, bool fixed, AtomFields& f) {
     } else {
         a->element = f.value;
     }
-    if (fixed && !(type & kTypeLattice)) {
-        if (!(type & kTypeMolecular)) a->label[0] = '\0';
+    // Fixed layout: the atom number of columns 1 to 5 follows the element
+    // letters, or is the whole label of the other kinds. A lattice keeps its
+    // shell number as label.
+    if (fixed && !lattice) {
+        if (!molecular) a->label[0] = '\0';
         append_number_columns(a->label, line);
     }
     return has_hydrogens;

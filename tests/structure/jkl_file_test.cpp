@@ -313,6 +313,19 @@ TEST(JklReader, FixedLayoutMolecule) {
     EXPECT_EQ(r.entry->type, 1);
 }
 
+TEST(JklReader, FixedLayoutLatticeKeepsItsShellLabels) {
+    EntryList list;
+    Read r = read_jkl("lat\n    2    1    1 4096\n    1    2\n"
+                      "    1 0     0.000   0.000   0.000   0.000   0\n"
+                      "    2 1     1.532   0.000   0.000   0.000   1\n",
+                      &list.head);
+    ASSERT_NE(r.entry, nullptr);
+    Atom* second = first_atom(r.entry)->next;
+    EXPECT_STREQ(second->label, "1");
+    EXPECT_EQ(second->hcount, 1);
+    EXPECT_EQ(second->x, 1.532f);
+}
+
 TEST(JklReader, FixedLayoutBondPairsMayTouch) {
     EntryList list;
     Entry* e = list.add("wide", 1);
