@@ -1,9 +1,36 @@
-// Generate-lattice run: builds a lattice and writes it as a .jkl file.
-#include "driver/runs.h"
-
+// Generate-lattice run: builds a lattice and writes it as a .jkl file named
+// after the lattice entry.
 #include <cstdio>
 
-bool run_generate_lattice(const Settings&) {
-    std::fputs("korvi: the generate-lattice mode is not built yet\n", stderr);
-    return false;
+#include "driver/runs.h"
+#include "lattice/generation.h"
+#include "structure/elements.h"
+#include "structure/jkl_file.h"
+#include "structure/model.h"
+
+bool run_generate_lattice(const Settings& settings) {
+    int types = Xltnty(nullptr);
+    if (settings.lattice_type < 0 || settings.lattice_type >= types) {
+        std::fprintf(stderr, "Non-existing lattice type (<%d) %d!\n", types, settings.lattice_type);
+        return false;
+    }
+    int code = settings.lattice_type + (settings.verbose ? kLatticeVerbose : 0);
+    // The origin and a point behind it: the first edge runs along +x.
+    const float points[6] = {0.0f, 0.0f, 0.0f, -1.0f, 0.0f, 0.0f};
+    Entry* lattice = Xltgen(code, points, settings.shells, nullptr, Qbdlen(6, 6));
+    if (!lattice) {
+        std::fputs("Lattice generation failed!\n", stderr);
+        return true;
+    }
+    char name[sizeof lattice->name + 4];
+    std::snprintf(name, sizeof name, "%s.jkl", lattice->name);
+    std::FILE* fp = std::fopen(name, "w");
+    if (!fp) {
+        std::perror(name);
+        return true;
+    }
+    Istjkl(fp, lattice, 0);
+    std::fclose(fp);
+    std::fprintf(stderr, "Written: %s\n", name);
+    return true;
 }
