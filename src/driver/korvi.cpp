@@ -1,4 +1,57 @@
-// Start-up of korvi (being built).
+// Start-up of korvi: output streams, banner, options, help or the run of the
+// chosen mode, and the elapsed time of a completed run.
 #include "driver/korvi.h"
 
-int korvi_main(int, char**) { return 0; }
+#include "driver/korvi_options.h"
+#include "driver/option_parser.h"
+#include "driver/runs.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr std::size_t kStreamBufferSize = 8200;
+char g_stdout_buffer[kStreamBufferSize];
+char g_stderr_buffer[kStreamBufferSize];
+
+constexpr const char* kDescription =
+    "calculates lattice walk models. It can generate lattices, enumerate walks, and evaluate "
+    "ensembles of walks. It is resricted to the geometry of two spheres. At the first sphere the "
+    "walks are attached (PEG chains), the second sphere represents is the probe (held at "
+    "distance by the PEG chains).\n\n";
+
+void print_help(int argc, char** argv, std::int64_t* values, int start_seed) {
+    set_help_defaults(values, start_seed);
+    std::fputs("\nKorvi ", stderr);
+    Bprt_wrap(kDescription, 78, 2, 7, stderr);
+    Bclnp(-argc, argv, kOptionCount, korvi_option_entries(), korvi_option_long_texts(), values);
+}
+
+// -g wins over everything, -w over -e.
+bool run_chosen_mode(const Settings& settings) {
+    if (settings.shells != 0) return run_generate_lattice(settings);
+    if (settings.convert) return run_convert(settings);
+    return run_lattice_modes(settings);
+}
+
+}  // namespace
+
+int korvi_main(int argc, char** argv) {
+    std::setvbuf(stdout, g_stdout_buffer, _IOLBF, kStreamBufferSize);
+    std::setvbuf(stderr, g_stderr_buffer, _IOLBF, kStreamBufferSize);
+    std::fprintf(stderr, "Korvi %s", "14-aug-2022");
+    auto start_seed = static_cast<int>(std::time(nullptr) % 2147483647);
+
+    std::int64_t values[kOptionCount] = {};
+    if (Bclnp(argc, argv, kOptionCount, korvi_option_entries(), korvi_option_long_texts(),
+              values) < 1) {
+        print_help(argc, argv, values, start_seed);
+        return 0;
+    }
+    Settings settings = read_settings(values, start_seed, argc, argv);
+    std::time_t begin = std::time(nullptr);
+    if (run_chosen_mode(settings))
+        std::fprintf(stderr, "time: %d sec\n", static_cast<int>(std::time(nullptr) - begin));
+    return 0;
+}

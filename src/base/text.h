@@ -1,0 +1,32 @@
+// Line reading and in-place text editing shared by the readers, the option
+// parser and the file table. All texts are NUL-terminated byte strings.
+#pragma once
+
+#include <cstdio>
+
+// Reads one line of at most n - 1 characters into buf and cuts it at its first
+// carriage return or line feed. A longer line is read in pieces by later calls.
+// Returns buf, or nullptr at the end of input.
+char* Bln_get(char* buf, int n, std::FILE* fp);
+
+// A new copy of text in a block of strlen(text) + extra + 1 bytes (tag
+// "Bst_alc"). A negative extra puts -extra blanks in front of the copy.
+// Returns nullptr for no text, or after the memory message.
+char* Bst_alc(const char* text, int extra);
+
+// Removes the leading characters of text that belong to set.
+void Bst_ltrim(char* text, const char* set);
+
+// Removes the trailing characters of text that belong to set; returns the
+// remaining length.
+int Bst_rtrim(char* text, const char* set);
+
+// Removes every character of text that belongs to set; returns the new length,
+// or -11 for an empty set (text unchanged).
+int Bst_rmset(char* text, const char* set);
+
+// Copies src to dst without any occurrence of ch; dst may be src.
+void Bst_rmch(char* dst, const char* src, int ch);
+
+// Turns every backslash of text into a slash; returns how many were turned.
+int Bst_slash(char* text);

@@ -1,0 +1,14 @@
+// File names with a default extension, built into fixed buffers.
+#pragma once
+
+// Size of the buffers file names are built in (at most 127 characters).
+constexpr int kFileNameSize = 128;
+
+// Copies name into out so that its file part (after the last '/') carries an
+// extension: without a '.' in the file part, ".extension" is appended (no
+// second '.' when extension begins with one); with a '.', the name stays as it
+// is unless replace is not 0, in which case everything after the file part's
+// first '.' (from the '.' itself when extension begins with '.') becomes the
+// extension. A null extension gives a plain copy. Returns out, or nullptr when
+// name or out is null. out may be name.
+char* Bfil_ext(const char* name, const char* extension, int replace, char* out);

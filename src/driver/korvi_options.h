@@ -1,0 +1,40 @@
+// Korvi's option table, and the conversion of its value store into run
+// settings (or, for the help, of the defaults into the store).
+#pragma once
+
+#include "driver/settings.h"
+
+#include <cstdint>
+
+// Slot of each option in the value store, in table order.
+enum OptionSlot {
+    kWalkFileSlot,
+    kLatticeFileSlot,
+    kMabSlot,
+    kShiftSlot,
+    kRadiusSlot,
+    kDistanceSlot,
+    kThetaCountSlot,
+    kPhiCountSlot,
+    kVerboseSlot,
+    kConvertSlot,
+    kWalksSlot,
+    kExtensionSlot,
+    kSeedSlot,
+    kShellsSlot,
+    kLatticeTypeSlot,
+    kOptionCount
+};
+
+// The option entries (letter, kind, short text) and their long texts.
+const char* const* korvi_option_entries();
+const char* const* korvi_option_long_texts();
+
+// The settings from the slots that are set; the defaults of Settings (and
+// start_seed for the seed) for the others.
+Settings read_settings(const std::int64_t* values, int start_seed, int argc, char** argv);
+
+// Writes the defaults the help shows into the store: theta and phi counts 1,
+// 1000 walks, extension 0 and the start seed (beyond the 32-bit range, so it
+// takes the whole 64-bit slot).
+void set_help_defaults(std::int64_t* values, int start_seed);

@@ -1,0 +1,16 @@
+// The run modes. Each returns true when it completed (the driver then prints
+// the time line) and false when it ended early.
+#pragma once
+
+#include "driver/settings.h"
+
+// Builds a lattice of settings.lattice_type with settings.shells shells and
+// writes it as a .jkl file.
+bool run_generate_lattice(const Settings& settings);
+
+// Turns walks stored as .mab structures into a .lwk file.
+bool run_convert(const Settings& settings);
+
+// Reads and places the lattice, then generates walks (extension > 0) or
+// evaluates a walk file against the probe sphere.
+bool run_lattice_modes(const Settings& settings);

@@ -1,0 +1,118 @@
+#include "driver/option_words.h"
+
+#include "option_table.h"
+#include "support/files.h"
+
+#include <vector>
+
+using namespace test_table;
+
+namespace {
+
+// Writes text as an option file and parses "+<file>" followed by more words.
+class OptionFile : public testing::Test {
+protected:
+    Parse parse_file(const std::string& text, std::vector<std::string> after = {}) {
+        write_file(path_, text);
+        after.insert(after.begin(), "+" + path_);
+        Arguments args(after);
+        return parse(args);
+    }
+
+    std::string closed() const { return "File read: " + path_ + "\n"; }
+
+    TempDir dir_;
+    std::string path_ = (dir_ / "run.opt").string();
+};
+
+}  // namespace
+
+TEST_F(OptionFile, WordsAreHandledLikeArgumentsWithCommentsCut) {
+    Parse p = parse_file("#lattice and probe\n"
+                         "-l ldmd_10 -d-20\n"
+                         "-t0    # sweep over distances\n"
+                         "walks\n");
+    EXPECT_EQ(p.result, 4);
+    EXPECT_EQ(text(p.values[kLattice]), "ldmd_10");
+    EXPECT_EQ(p.values[kDistance], -2000000);
+    EXPECT_EQ(p.values[kTheta], 1);
+    EXPECT_EQ(text(p.values[kFirst]), "walks");
+    EXPECT_EQ(p.errors, "- lattice file: ldmd_10\n- distance of sphere -20.000000\n"
+                        "- theta values 0.000010\n" + closed());
+}
+
+TEST_F(OptionFile, NumberSplitFromItsLetterFailsAndBecomesPositional) {
+    Parse p = parse_file("-n 10 # ten walks\n");
+    EXPECT_EQ(p.values[kWalks], 0);
+    EXPECT_EQ(text(p.values[kFirst]), "10");
+    EXPECT_EQ(p.errors, "Failed: number of walks\n" + closed());
+}
+
+TEST_F(OptionFile, OptionsBeforeACommentAreAllSet) {
+    Parse p = parse_file("-n20 -v # twenty\t-m\n");
+    EXPECT_EQ(p.result, 2);
+    EXPECT_EQ(p.values[kWalks], 2000000);
+    EXPECT_EQ(p.values[kMab], 0);
+}
+
+TEST_F(OptionFile, LinesStartingWithBlanksAndAHashAreSkipped) {
+    Parse p = parse_file("  \t # -v\n\t-m\n\n");
+    EXPECT_EQ(p.result, 1);
+    EXPECT_EQ(p.values[kVerbose], 0);
+    EXPECT_EQ(p.values[kMab], 1);
+}
+
+TEST_F(OptionFile, QuotedWordWithBlanksIsOnePositionalWord) {
+    Parse p = parse_file("\"my walks\" -v\n");
+    EXPECT_EQ(p.result, 2);
+    EXPECT_EQ(text(p.values[kFirst]), "my walks");
+}
+
+TEST_F(OptionFile, WordEndsAtABlankButACommaStartsTheNextWord) {
+    Parse p = parse_file("-n10,-d5\n");
+    EXPECT_EQ(p.values[kWalks], 1000000);
+    EXPECT_EQ(p.values[kDistance], 500000);
+}
+
+TEST_F(OptionFile, StringValueIsTheNextWordOfTheSameLine) {
+    Parse p = parse_file("-l\nname\n-lx \"a b\"\n");
+    EXPECT_EQ(text(p.values[kFirst]), "name");
+    EXPECT_EQ(text(p.values[kLattice]), "a b");
+    EXPECT_EQ(p.errors, "Failed: lattice file\n- lattice file: a b\n" + closed());
+}
+
+TEST_F(OptionFile, PlusInsideAFileIsAPositionalWord) {
+    Parse p = parse_file("+other.opt\n");
+    EXPECT_EQ(text(p.values[kFirst]), "+other.opt");
+}
+
+TEST_F(OptionFile, ParsingGoesOnAfterTheFileAndPositionsCountOn) {
+    Parse p = parse_file("first\n", {"second", "-m"});
+    EXPECT_EQ(p.result, 3);
+    EXPECT_EQ(text(p.values[kSecond]), "second");
+    EXPECT_EQ(p.values[kMab], 1);
+}
+
+TEST_F(OptionFile, LongLinesAreHandledInPiecesOf255) {
+    Parse p = parse_file(std::string(253, ' ') + "-vm\n");
+    EXPECT_EQ(p.values[kVerbose], 1);
+    EXPECT_EQ(p.values[kMab], 0);
+    EXPECT_EQ(text(p.values[kFirst]), "m");
+}
+
+TEST_F(OptionFile, UnknownLetterReturnsAtOnceWithoutClosing) {
+    Parse p = parse_file("-v -x -m\n-d1\n", {"-m"});
+    EXPECT_EQ(p.result, -2);
+    EXPECT_EQ(p.values[kMab], 0);
+    EXPECT_EQ(p.errors, "- verbose\nUnknown option: x\n");
+}
+
+TEST_F(OptionFile, MissingFileGivesMinusOneAndKeepsEarlierValues) {
+    std::string missing = (dir_ / "absent.opt").string();
+    Arguments args{"-v", "+" + missing, "-m"};
+    Parse p = parse(args);
+    EXPECT_EQ(p.result, -1);
+    EXPECT_EQ(p.values[kVerbose], 1);
+    EXPECT_EQ(p.values[kMab], 0);
+    EXPECT_EQ(p.errors, "- verbose\n" + missing + ": No such file or directory\n");
+}
