@@ -2,71 +2,47 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 constexpr std::int64_t kOne = 100000;  // 1 in the fixed point of the store
 
 }  // namespace
 
-TEST(KorviOptions, TableHoldsTheKindsInOrder) {
-    const char* const* entries = korvi_option_entries();
-    std::string kinds;
-    for (int i = 0; i < kOptionCount; ++i) kinds += entries[i][1];
-    EXPECT_EQ(kinds, "islnnnnnllnnnnn");
-    EXPECT_EQ(korvi_option_long_texts()[kWalkFileSlot], nullptr);
-    EXPECT_EQ(korvi_option_long_texts()[kVerboseSlot], nullptr);
-}
-
 TEST(KorviOptions, EmptyStoreGivesTheDefaultsAndTheStartSeed) {
     std::int64_t values[kOptionCount] = {};
     Settings s = read_settings(values, 1234567, 0, nullptr);
     EXPECT_EQ(s.walk_file, nullptr);
-    EXPECT_EQ(s.lattice_file, nullptr);
     EXPECT_EQ(s.theta_count, 1);
     EXPECT_EQ(s.phi_count, 1);
     EXPECT_EQ(s.walks, 1000);
-    EXPECT_EQ(s.extension, 0);
     EXPECT_EQ(s.seed, 1234567);
-    EXPECT_EQ(s.verbose, 0);
-    EXPECT_FALSE(s.mab);
-    EXPECT_FALSE(s.convert);
 }
 
 TEST(KorviOptions, SetSlotsAreReadThroughTheNumberReaders) {
     char walks[] = "walks";
     std::int64_t values[kOptionCount] = {};
     values[kWalkFileSlot] = reinterpret_cast<std::intptr_t>(walks);
-    values[kMabSlot] = 1;
-    values[kShiftSlot] = 69999;       // -s0.7
-    values[kDistanceSlot] = 1;        // -d0
-    values[kThetaCountSlot] = 1;      // -t0
-    values[kPhiCountSlot] = 295000;   // -p2.95
+    values[kShiftSlot] = 69999;      // -s0.7
+    values[kDistanceSlot] = 1;       // -d0
+    values[kThetaCountSlot] = 1;     // -t0
+    values[kPhiCountSlot] = 295000;  // -p2.95
     values[kVerboseSlot] = 1;
-    values[kConvertSlot] = 1;
     values[kSeedSlot] = 7 * kOne;
     values[kLatticeTypeSlot] = -284999;
-    char* argv[] = {walks, nullptr};
-    Settings s = read_settings(values, 99, 1, argv);
+    Settings s = read_settings(values, 99, 0, nullptr);
     EXPECT_STREQ(s.walk_file, "walks");
-    EXPECT_TRUE(s.mab);
     EXPECT_EQ(s.shift, 0.69999f);
     EXPECT_EQ(s.distance, 0.0f);
     EXPECT_EQ(s.theta_count, 0);
     EXPECT_EQ(s.phi_count, 3);
     EXPECT_EQ(s.verbose, 4);
-    EXPECT_TRUE(s.convert);
     EXPECT_EQ(s.seed, 7);
     EXPECT_EQ(s.lattice_type, -2);
-    EXPECT_EQ(s.argc, 1);
-    EXPECT_EQ(s.argv, argv);
 }
 
 TEST(KorviOptions, HelpDefaultsOverwriteGivenCountsAndKeepOtherValues) {
     std::int64_t values[kOptionCount] = {};
     values[kThetaCountSlot] = 5 * kOne;
-    values[kWalksSlot] = 20 * kOne;
     values[kExtensionSlot] = 3 * kOne;
     values[kShiftSlot] = 5 * kOne;
     set_help_defaults(values, 1796483123);

@@ -2,150 +2,74 @@
 
 #include "option_table.h"
 
+#include <vector>
+
 using namespace test_table;
 
-TEST(OptionWords, FlagsShareOneDashAndEchoOneLineEach) {
-    Arguments args{"-vm"};
+namespace {
+
+// One command line: what Bclnp returns, prints and leaves in two slots.
+struct WordCase {
+    std::vector<std::string> args;
+    int result;
+    std::string errors;
+    Slot slot;
+    std::int64_t value;
+};
+
+class OptionWords : public testing::TestWithParam<WordCase> {};
+
+const WordCase kCases[] = {
+    {{"-vm"}, 2, "- verbose\n- mab walks\n", kMab, 1},
+    {{"-vn500"}, 2, "- verbose\n- number of walks 500.000000\n", kWalks, 50000000},
+    {{"-n5v"}, 1, "- number of walks 5.000000\n", kVerbose, 0},  // a number ends the word
+    {{"-n", "500"}, 1, "Failed: number of walks\n", kWalks, 0},
+    {{"-d0"}, 1, "- distance of sphere 0.000010\n", kDistance, 1},
+    {{"-t-0"}, 1, "- theta values 0.000010\n", kTheta, 1},
+    {{"-d0.7"}, 1, "- distance of sphere 0.699990\n", kDistance, 69999},
+    {{"-t-2.95"}, 1, "- theta values -2.950000\n", kTheta, -295000},
+    {{"-n10", "-n20"}, 1,
+     "- number of walks 10.000000\n- number of walks 20.000000, additional\n", kWalks, 1000000},
+    {{"-nx", "-v"}, 1, "Failed: number of walks\n- verbose\n", kWalks, 0},
+    {{"-n21474.9", "-nnan", "-n-30000", "-n21474.8"}, 1,
+     "Number out of range for number of walks: 21474.9 (the limit is +-21474.83647)\n"
+     "Number out of range for number of walks: nan (the limit is +-21474.83647)\n"
+     "Number out of range for number of walks: -30000 (the limit is +-21474.83647)\n"
+     "- number of walks 21474.800781\n",
+     kWalks, 2147480078},
+    {{"-v", "-l"}, 1, "- verbose\nFailed: lattice file\n", kLattice, 0},
+    {{"-v", "-vv"}, 1, "- verbose\n", kVerbose, 1},
+    {{"-vx", "-m"}, -2, "- verbose\nUnknown option: x\n", kMab, 0},
+    {{"- "}, -2, "Unknown option:  \n", kFirst, 0},  // positional entries have no letter
+    {{"-cv"}, 1, "- verbose\n", kNote, 0},
+    {{"-", "-v"}, 1, "- verbose\n", kVerbose, 1},
+};
+
+}  // namespace
+
+TEST_P(OptionWords, ResultEchoAndSlot) {
+    const WordCase& c = GetParam();
+    Arguments args(c.args);
     Parse p = parse(args);
-    EXPECT_EQ(p.result, 2);
-    EXPECT_EQ(p.values[kVerbose], 1);
-    EXPECT_EQ(p.values[kMab], 1);
-    EXPECT_EQ(p.errors, "- verbose\n- mab walks\n");
+    EXPECT_EQ(p.result, c.result);
+    EXPECT_EQ(p.errors, c.errors);
+    EXPECT_EQ(p.values[c.slot], c.value);
 }
 
-TEST(OptionWords, FlagThenNumberInOneWord) {
-    Arguments args{"-vn500"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 2);
-    EXPECT_EQ(p.values[kVerbose], 1);
-    EXPECT_EQ(p.values[kWalks], 50000000);
-    EXPECT_EQ(p.errors, "- verbose\n- number of walks 500.000000\n");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, OptionWords, testing::ValuesIn(kCases));
 
-TEST(OptionWords, NumberEndsTheWord) {
-    Arguments args{"-n5v"};
+TEST(OptionStrings, ValueIsTheNextArgumentUnchangedAndTheFirstValueStays) {
+    Arguments args{"-lignored", "  ldmd_10", "-l", "b"};
     Parse p = parse(args);
     EXPECT_EQ(p.result, 1);
-    EXPECT_EQ(p.values[kVerbose], 0);
-}
-
-TEST(OptionWords, NumberInTheNextArgumentFailsAndBecomesPositional) {
-    Arguments args{"-n", "500"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.errors, "Failed: number of walks\n");
-    EXPECT_EQ(p.values[kWalks], 0);
-    EXPECT_EQ(text(p.values[kFirst]), "500");
-    EXPECT_EQ(p.result, 1);
-}
-
-TEST(OptionWords, GivenZeroIsStoredAsOneAndEchoedAsTheSmallestStep) {
-    Arguments args{"-d0", "-t-0"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.values[kDistance], 1);
-    EXPECT_EQ(p.values[kTheta], 1);
-    EXPECT_EQ(p.errors, "- distance of sphere 0.000010\n- theta values 0.000010\n");
-}
-
-TEST(OptionWords, FixedPointTruncatesTheFloatTimesHundredThousand) {
-    Arguments args{"-d0.7", "-t-2.95"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.values[kDistance], 69999);
-    EXPECT_EQ(p.values[kTheta], -295000);
-    EXPECT_EQ(p.errors, "- distance of sphere 0.699990\n- theta values -2.950000\n");
-}
-
-TEST(OptionWords, SecondNumberIsEchoedAsAdditionalAndNotStored) {
-    Arguments args{"-n10", "-n20"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 1);
-    EXPECT_EQ(p.values[kWalks], 1000000);
-    EXPECT_EQ(p.errors,
-              "- number of walks 10.000000\n- number of walks 20.000000, additional\n");
-}
-
-TEST(OptionWords, UnreadableNumberFailsAndParsingGoesOn) {
-    Arguments args{"-nx", "-v"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.errors, "Failed: number of walks\n- verbose\n");
-    EXPECT_EQ(p.result, 1);
-}
-
-TEST(OptionWords, NumbersBeyondTheFixedPointRangeAreRefused) {
-    Arguments args{"-n21474.9", "-nnan", "-ninf", "-n-30000", "-n21474.8"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 1);
-    EXPECT_EQ(p.values[kWalks], 2147480078);  // 21474.8f = 21474.80078...
-    EXPECT_EQ(p.errors,
-              "Number out of range for number of walks: 21474.9 (the limit is +-21474.83647)\n"
-              "Number out of range for number of walks: nan (the limit is +-21474.83647)\n"
-              "Number out of range for number of walks: inf (the limit is +-21474.83647)\n"
-              "Number out of range for number of walks: -30000 (the limit is +-21474.83647)\n"
-              "- number of walks 21474.800781\n");
-}
-
-TEST(OptionWords, StringTakesTheNextArgumentUnchanged) {
-    Arguments args{"-lignored", "  ldmd_10", "-v"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 2);
     EXPECT_EQ(text(p.values[kLattice]), "  ldmd_10");
-    EXPECT_EQ(p.errors, "- lattice file:   ldmd_10\n- verbose\n");
+    EXPECT_EQ(p.errors, "- lattice file:   ldmd_10\n- lattice file: b, additional\n");
 }
 
-TEST(OptionWords, StringAsLastArgumentFails) {
-    Arguments args{"-v", "-l"};
+TEST(OptionPositionals, FillThePositionalEntriesInOrderAndCountOnlyThose) {
+    Arguments args{"-n", "a", "b", "c", "d"};
     Parse p = parse(args);
-    EXPECT_EQ(p.errors, "- verbose\nFailed: lattice file\n");
-    EXPECT_EQ(p.values[kLattice], 0);
-}
-
-TEST(OptionWords, SecondStringKeepsTheFirstValue) {
-    Arguments args{"-l", "a", "-l", "b"};
-    Parse p = parse(args);
-    EXPECT_EQ(text(p.values[kLattice]), "a");
-    EXPECT_EQ(p.errors, "- lattice file: a\n- lattice file: b, additional\n");
-    EXPECT_EQ(p.result, 1);
-}
-
-TEST(OptionWords, RepeatedFlagIsSilent) {
-    Arguments args{"-v", "-vv"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 1);
-    EXPECT_EQ(p.errors, "- verbose\n");
-}
-
-TEST(OptionWords, UnknownLetterStopsParsingAtOnce) {
-    Arguments args{"-vx", "-m"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, -2);
-    EXPECT_EQ(p.values[kVerbose], 1);
-    EXPECT_EQ(p.values[kMab], 0);
-    EXPECT_EQ(p.errors, "- verbose\nUnknown option: x\n");
-}
-
-TEST(OptionWords, PositionalLettersAreNotOptionLetters) {
-    // The positional entries carry the blank as letter; "- " asks for it.
-    Arguments args{"- "};
-    EXPECT_EQ(parse(args).errors, "Unknown option:  \n");
-}
-
-TEST(OptionWords, CommentLetterIsAcceptedAndIgnored) {
-    Arguments args{"-cv"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 1);
-    EXPECT_EQ(p.values[kNote], 0);
-    EXPECT_EQ(p.errors, "- verbose\n");
-}
-
-TEST(OptionWords, LoneDashIsIgnored) {
-    Arguments args{"-", "-v"};
-    EXPECT_EQ(parse(args).result, 1);
-}
-
-TEST(OptionWords, PositionalWordsFillThePositionalEntriesInOrder) {
-    Arguments args{"a", "b", "c", "d"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 2);  // words beyond the positional entries are not counted
+    EXPECT_EQ(p.result, 2);
     EXPECT_EQ(text(p.values[kFirst]), "a");
     EXPECT_EQ(text(p.values[kSecond]), "b");
-    EXPECT_EQ(p.errors, "");
 }

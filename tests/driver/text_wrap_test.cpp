@@ -8,66 +8,41 @@
 
 namespace {
 
-struct Wrapped {
-    std::string text;
-    int column;
+struct WrapCase {
+    const char* text;
+    int width, indent, column;
+    std::string printed;
+    int end_column;
 };
 
-Wrapped wrap(const char* text, int width, int indent, int column) {
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* stream = open_memstream(&buffer, &size);
-    int end = Bprt_wrap(text, width, indent, column, stream);
-    std::fclose(stream);
-    Wrapped result{std::string(buffer, size), end};
-    std::free(buffer);
-    return result;
-}
+class TextWrap : public testing::TestWithParam<WrapCase> {};
+
+const WrapCase kCases[] = {
+    {"aaa bbb ccc", 7, 2, 0, "  aaa\n  bbb\n  ccc", 5},
+    {"aaa bbb ccc", 7, 0, 0, "aaa bbb\nccc", 3},  // the blank is not counted: width + 1
+    {"x", 78, 5, 2, "   x", 6},                   // pads up to the indent
+    {"x", 78, 2, 4, "x", 5},
+    {"abcdef gh", 10, 3, 6, "\n   abcdef\n   gh", 5},  // the first word is checked too
+    {"ab\ncd\n\n", 78, 2, 0, "  ab\n  cd\n  \n", 0},   // no indent after a final line feed
+    {"ab cd\ne", 5, 0, 0, "ab\ncd\ne", 1},             // a line feed counts in a word
+    {"ab cd\ne", 6, 0, 0, "ab cd\ne", 1},
+    {" 'abc'", 10, 4, 6, "\n    'abc'", 9},
+    {" 'abc'", 10, 4, 5, " 'abc'", 11},
+    {nullptr, 78, 2, 40, "", 0},
+};
 
 }  // namespace
 
-TEST(TextWrap, BreaksBeforeAWordThatPassesTheWidth) {
-    Wrapped w = wrap("aaa bbb ccc", 7, 2, 0);
-    EXPECT_EQ(w.text, "  aaa\n  bbb\n  ccc");
-    EXPECT_EQ(w.column, 5);
+TEST_P(TextWrap, PrintsAndReturnsTheColumn) {
+    const WrapCase& c = GetParam();
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* stream = open_memstream(&buffer, &size);
+    int end = Bprt_wrap(c.text, c.width, c.indent, c.column, stream);
+    std::fclose(stream);
+    EXPECT_EQ(std::string(buffer, size), c.printed);
+    EXPECT_EQ(end, c.end_column);
+    std::free(buffer);
 }
 
-TEST(TextWrap, TheBlankIsNotCountedSoALineCanReachWidthPlusOne) {
-    Wrapped w = wrap("aaa bbb ccc", 7, 0, 0);
-    EXPECT_EQ(w.text, "aaa bbb\nccc");
-    EXPECT_EQ(w.column, 3);
-}
-
-TEST(TextWrap, PadsUpToTheIndentFromALowerColumn) {
-    EXPECT_EQ(wrap("x", 78, 5, 2).text, "   x");
-    EXPECT_EQ(wrap("x", 78, 2, 4).text, "x");
-    EXPECT_EQ(wrap("x", 78, 2, 4).column, 5);
-}
-
-TEST(TextWrap, FirstWordIsCheckedBeforeItIsPrinted) {
-    Wrapped w = wrap("abcdef gh", 10, 3, 6);
-    EXPECT_EQ(w.text, "\n   abcdef\n   gh");
-    EXPECT_EQ(w.column, 5);
-}
-
-TEST(TextWrap, LineFeedsIndentTheNextLineButNotAFinalOne) {
-    Wrapped w = wrap("ab\ncd\n\n", 78, 2, 0);
-    EXPECT_EQ(w.text, "  ab\n  cd\n  \n");
-    EXPECT_EQ(w.column, 0);
-}
-
-TEST(TextWrap, LineFeedInsideTheNextWordCountsTowardsItsLength) {
-    EXPECT_EQ(wrap("ab cd\ne", 5, 0, 0).text, "ab\ncd\ne");
-    EXPECT_EQ(wrap("ab cd\ne", 6, 0, 0).text, "ab cd\ne");
-}
-
-TEST(TextWrap, TextBeginningWithABlankChecksTheWordAfterIt) {
-    EXPECT_EQ(wrap(" 'abc'", 10, 4, 6).text, "\n    'abc'");
-    EXPECT_EQ(wrap(" 'abc'", 10, 4, 5).text, " 'abc'");
-}
-
-TEST(TextWrap, NullTextPrintsNothing) {
-    Wrapped w = wrap(nullptr, 78, 2, 40);
-    EXPECT_EQ(w.text, "");
-    EXPECT_EQ(w.column, 0);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, TextWrap, testing::ValuesIn(kCases));
