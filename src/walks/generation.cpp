@@ -5,7 +5,7 @@
 #include <cassert>
 #include <cmath>
 #include <cstdio>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "base/random.h"
@@ -202,20 +202,19 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
 
 const SawAttempt& last_saw_attempt() { return g_attempt; }
 
-int enterable_reach(const Atom* start) {
+int enterable_reach(Atom* start) {
     if (!start) return 0;
-    std::unordered_set<const Atom*> seen{start};
-    std::vector<const Atom*> pending{start};
-    int count = 0;
-    while (!pending.empty()) {
-        const Atom* v = pending.back();
-        pending.pop_back();
-        for_each_neighbour(v, [&](const Atom* u) {
-            if (bond_count(u) >= 2 && u->occupancy < kCleanedBelow && seen.insert(u).second) {
-                ++count;
-                pending.push_back(u);
-            }
+    // Each vertex found is kept from being found again by raising its mark to
+    // kCleanedBelow for the time of the search; the marks are then restored.
+    std::vector<std::pair<Atom*, float>> found{{start, start->occupancy}};
+    start->occupancy = kCleanedBelow;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        for_each_neighbour(found[i].first, [&](Atom* u) {
+            if (bond_count(u) < 2 || !(u->occupancy < kCleanedBelow)) return;
+            found.emplace_back(u, u->occupancy);
+            u->occupancy = kCleanedBelow;
         });
     }
-    return count;
+    for (const auto& [v, occupancy] : found) v->occupancy = occupancy;
+    return static_cast<int>(found.size()) - 1;
 }

@@ -34,5 +34,6 @@ const SawAttempt& last_saw_attempt();
 // those with at least two edges and a mark that the clean-up frees (below 2.0),
 // reached from start through such vertices. A walk of n steps needs n of them,
 // so with fewer no attempt can succeed (and with none every attempt dead-ends
-// at its first step).
-int enterable_reach(const Atom* start);
+// at its first step). Costs in proportion to the vertices found; the marks it
+// raises while searching are restored bit for bit.
+int enterable_reach(Atom* start);

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "lattice/generation.h"
+#include "structure/elements.h"
 #include "support/lattices.h"
 
 namespace {
@@ -114,4 +119,31 @@ TEST(PrepareLattice, ALatticeWithoutVerticesIsRejected) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Lattice empty has no vertices!\n");
     EXPECT_EQ(placed.table, nullptr);
     EXPECT_EQ(placed.n, 0);
+}
+
+TEST(PrepareLattice, AGeneratedDiamondLatticeOfThreeShells) {
+    const float points[6] = {0, 0, 0, -1, 0, 0};
+    testing::internal::CaptureStderr();
+    Entry* lattice = Xltgen(0, points, 3, nullptr, Qbdlen(6, 6));
+    testing::internal::GetCapturedStderr();
+    ASSERT_NE(lattice, nullptr);
+    testing::internal::CaptureStderr();
+    PreparedLattice placed = prepare_lattice(lattice, 10.0f, true);
+    const std::string report = testing::internal::GetCapturedStderr();
+    int shells = 0, n = 0;
+    float radius = 0;
+    ASSERT_EQ(std::sscanf(report.c_str(), "%d shells, %d vertices, radius %f", &shells, &n, &radius), 3);
+    EXPECT_EQ(shells, 3);
+    EXPECT_EQ(n, 41);
+    // The farthest vertices lie three edges out in a zigzag: b * sqrt(19 / 3).
+    EXPECT_NEAR(radius, 1.532 * std::sqrt(19.0 / 3.0), 1e-4);
+    EXPECT_NE(report.find("Center (0.000000, 0.000000, 0.000000) shifted to 10.000000, 0, 0\n"),
+              std::string::npos);
+    ASSERT_NE(placed.table, nullptr);
+    EXPECT_EQ(placed.n, 41);
+    EXPECT_EQ(placed.origin, first_atom(lattice));
+    EXPECT_EQ(placed.table[0], placed.origin);
+    EXPECT_EQ(placed.origin->x, 10.0f);
+    std::free(placed.table);
+    Qdlntr(lattice, nullptr);
 }

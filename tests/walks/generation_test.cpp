@@ -15,7 +15,9 @@
 
 #include "base/random.h"
 #include "lattice/enumeration.h"
+#include "lattice/generation.h"
 #include "lattice/marks.h"
+#include "structure/elements.h"
 #include "structure/geometry.h"
 #include "support/lattices.h"
 #include "walks/exclusion.h"
@@ -231,6 +233,38 @@ TEST(Xltsaw, TorsionWeighsStepsFromTheFourthOn) {
     const float gauche_costly[3] = {0.0f, 0.0f, 50.0f};
     EXPECT_EQ(visits(lattice, 4, gauche_costly, 4, 400)[4], 0);
     EXPECT_GT(visits(lattice, 4, kNoParameters, 4, 400)[4], 150);
+}
+
+TEST(Xltsaw, OnDiamondAHighGaucheEnergyLeavesMostlyTransPlacements) {
+    const float points[6] = {0, 0, 0, -1, 0, 0};
+    testing::internal::CaptureStderr();
+    Entry* lattice = Xltgen(0, points, 10, nullptr, Qbdlen(6, 6));
+    testing::internal::GetCapturedStderr();
+    ASSERT_NE(lattice, nullptr);
+    PreparedLattice placed = prepare_lattice(lattice, 0.0f, false);
+    Record walk(Xnslwk(9));
+    // Share of the steps from the fourth on that are gauche: within 3.24 (2.93
+    // on diamond) rather than 3.86 of the vertex three steps back.
+    auto gauche_share = [&](float energy) {
+        const float params[3] = {0.0f, 0.0f, energy};
+        int gauche = 0, placements = 0;
+        Bsrand(3);
+        testing::internal::CaptureStdout();
+        for (int attempt = 0; attempt < 300; ++attempt) {
+            if (!Xltsaw(lattice, placed.origin, 8, params, walk.get())) continue;
+            for (int k = 3; k < 8; ++k, ++placements) {
+                gauche += atom_distance(walk->vertices[k + 1], walk->vertices[k - 2]) < 3.24f;
+            }
+        }
+        testing::internal::GetCapturedStdout();
+        return static_cast<double>(gauche) / placements;
+    };
+    EXPECT_LT(gauche_share(50.0f), 0.02);
+    const double free_share = gauche_share(0.0f);  // two of three placements are gauche
+    EXPECT_GT(free_share, 0.55);
+    EXPECT_LT(free_share, 0.78);
+    std::free(placed.table);
+    Qdlntr(lattice, nullptr);
 }
 
 TEST(Xltsaw, RefusesWithoutLatticeStartOrRoom) {
