@@ -29,8 +29,8 @@ constexpr int kShellCounts[] = {20, 40, 60};
 struct Timing {
     int walks = 0;
     long attempts = 0;
-    double first = 0.0;    // seconds of the first attempt
-    double seconds = 0.0;  // seconds of all attempts
+    double first = 0.0;   // seconds of the first attempt
+    double seconds = 0.0; // seconds of all attempts
 };
 
 double seconds_since(std::chrono::steady_clock::time_point start) {
@@ -59,11 +59,12 @@ Timing generate(Entry* lattice, Atom* origin, WalkRecord* walk, int walks, bool 
 
 void report(std::FILE* out, const char* what, int shells, int vertices, const Timing& t) {
     const double rest = t.seconds - t.first;
-    std::fprintf(out,
-                 "%-13s %2d shells %6d vertices: first attempt %8.3f ms; %5d walks in %5ld attempts, "
-                 "%7.0f walks/s, %8.2f us/attempt after the first\n",
-                 what, shells, vertices, 1e3 * t.first, t.walks, t.attempts, t.walks / t.seconds,
-                 1e6 * rest / static_cast<double>(t.attempts - 1));
+    std::fprintf(
+        out,
+        "%-13s %2d shells %6d vertices: first attempt %8.3f ms; %5d walks in %5ld attempts, "
+        "%7.0f walks/s, %8.2f us/attempt after the first\n",
+        what, shells, vertices, 1e3 * t.first, t.walks, t.attempts, t.walks / t.seconds,
+        1e6 * rest / static_cast<double>(t.attempts - 1));
     std::fflush(out);
 }
 
@@ -78,28 +79,32 @@ void run(std::FILE* out, int shells) {
     Entry* sphere = Qnsntr(nullptr);
     Qnsatm(&sphere->atoms);
     Entry* spheres[] = {sphere};
-    const OccupancyCounts* counts = Xltocc(lattice, nullptr, 1, spheres, kOccupancyFreeFirst, kRadius);
+    const OccupancyCounts* counts =
+        Xltocc(lattice, nullptr, 1, spheres, kOccupancyFreeFirst, kRadius);
     WalkRecord* walk = Xnslwk(kSteps + 1);
     if (!placed.table || !counts || counts->first_steps < 1 || !walk) {
         std::fprintf(out, "set-up of %d shells failed\n", shells);
         return;
     }
     report(out, "walks", shells, placed.n, generate(lattice, placed.origin, walk, 20000, false));
-    report(out, "forced passes", shells, placed.n, generate(lattice, placed.origin, walk, 200, true));
+    report(out, "forced passes", shells, placed.n,
+           generate(lattice, placed.origin, walk, 200, true));
     std::free(walk);
     std::free(placed.table);
     Qdlntr(sphere, nullptr);
     Qdlntr(lattice, nullptr);
 }
 
-}  // namespace
+} // namespace
 
 int main() {
     // The figures go to the original standard output; the program's own
     // lines (generation summary, dead ends) are silenced.
     std::FILE* out = fdopen(dup(STDOUT_FILENO), "w");
-    if (!out || !std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr)) return 1;
-    for (int shells : kShellCounts) run(out, shells);
+    if (!out || !std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr))
+        return 1;
+    for (int shells : kShellCounts)
+        run(out, shells);
     std::fclose(out);
     return 0;
 }

@@ -3,6 +3,10 @@
 
 #include <cstdlib>
 
-float Brandf() { return static_cast<float>(std::rand() / 2147483647.0); }
+float Brandf() {
+    return static_cast<float>(std::rand() / 2147483647.0);
+}
 
-void Bsrand(int seed) { std::srand(static_cast<unsigned>(seed)); }
+void Bsrand(int seed) {
+    std::srand(static_cast<unsigned>(seed));
+}

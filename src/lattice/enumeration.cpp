@@ -23,12 +23,14 @@ Atom** Xltwnum(Entry* lattice, int* count, Atom** origin) {
     note_marks_changed(lattice);
     *count = n;
     if (!want_table) return nullptr;
-    auto** table = static_cast<Atom**>(Balo1(sizeof(Atom*) * static_cast<std::size_t>(n), "Xltwnum"));
+    auto** table =
+        static_cast<Atom**>(Balo1(sizeof(Atom*) * static_cast<std::size_t>(n), "Xltwnum"));
     if (!table) {
         std::fprintf(stderr, "No memory (%d)\n", n);
         return nullptr;
     }
-    for (Atom* a = first_atom(lattice); !atom_end(lattice, a); a = a->next) table[a->serial - 1] = a;
+    for (Atom* a = first_atom(lattice); !atom_end(lattice, a); a = a->next)
+        table[a->serial - 1] = a;
     return table;
 }
 

@@ -10,10 +10,16 @@
 constexpr std::int64_t kMarksKnown = 0x4c61747469636521;
 
 // Set by walk generation after a clean-up of every vertex of the lattice.
-inline void note_marks_known(Entry* lattice) { lattice->atoms.user2 = kMarksKnown; }
+inline void note_marks_known(Entry* lattice) {
+    lattice->atoms.user2 = kMarksKnown;
+}
 
 // Whoever changes degrees, marks or edges of a lattice other than walk
 // generation calls this, so that the next walk starts with full passes.
-inline void note_marks_changed(Entry* lattice) { lattice->atoms.user2 = 0; }
+inline void note_marks_changed(Entry* lattice) {
+    lattice->atoms.user2 = 0;
+}
 
-inline bool marks_known(const Entry* lattice) { return lattice->atoms.user2 == kMarksKnown; }
+inline bool marks_known(const Entry* lattice) {
+    return lattice->atoms.user2 == kMarksKnown;
+}

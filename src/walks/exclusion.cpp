@@ -18,8 +18,7 @@ constexpr int kCountedElement = 16;
 float g_distance = 0.0f;
 OccupancyCounts g_counts;
 
-template <typename F>
-void for_each_neighbour(Atom* v, F&& f) {
+template <typename F> void for_each_neighbour(Atom* v, F&& f) {
     for (int i = 0; i < v->nslots; ++i) {
         if (v->slots[i]) f(Qbdnbr(v->slots[i], v));
     }
@@ -62,7 +61,8 @@ int mark_shut_in(Entry* lattice) {
     int count = 0;
     for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) {
         bool free_neighbour = false;
-        for_each_neighbour(v, [&](Atom* u) { free_neighbour = free_neighbour || u->occupancy == kFree; });
+        for_each_neighbour(
+            v, [&](Atom* u) { free_neighbour = free_neighbour || u->occupancy == kFree; });
         if (!free_neighbour) {
             v->occupancy = kShutIn;
         } else if (!(v->occupancy > 1.0f)) {
@@ -74,7 +74,7 @@ int mark_shut_in(Entry* lattice) {
     return count;
 }
 
-}  // namespace
+} // namespace
 
 const float* Xltdmin(Entry* entry, Atom** slot) {
     if (!entry) {
@@ -125,7 +125,8 @@ const OccupancyCounts* Xltocc(Entry* lattice, Atom* start, int nspheres, Entry* 
     const int occupied = mark_shut_in(lattice);
     if (progress) std::fprintf(stderr, "%d occupied (2)\n", occupied);
 
-    for (Atom* v : first_steps) v->occupancy = kFree;
+    for (Atom* v : first_steps)
+        v->occupancy = kFree;
     g_counts.occupied = occupied;
     g_counts.first_steps = first_steps.empty() ? 0 : static_cast<int>(first_steps.size()) - 1;
     return &g_counts;

@@ -18,8 +18,8 @@ namespace {
 
 constexpr float kFree = 0.0f;
 constexpr float kOnWalk = 1.0f;
-constexpr float kCleanedBelow = 2.0f;  // the clean-up frees marks below this; sphere marks stay
-constexpr double kGaucheDistance = 3.24;  // vertices three steps apart: gauche 2.93, trans 3.86
+constexpr float kCleanedBelow = 2.0f;    // the clean-up frees marks below this; sphere marks stay
+constexpr double kGaucheDistance = 3.24; // vertices three steps apart: gauche 2.93, trans 3.86
 constexpr int kCarbon = 6;
 
 // The lattice the last full clean-up covered. While it still carries the note
@@ -39,8 +39,13 @@ KnownLattice g_known;
 SawAttempt g_attempt;
 
 KnownLattice describe(const Entry* lattice, const Atom* start) {
-    return {lattice, start, lattice->atoms.next, lattice->atoms.prev,
-            lattice->bonds.next, lattice->bonds.prev, 0};
+    return {lattice,
+            start,
+            lattice->atoms.next,
+            lattice->atoms.prev,
+            lattice->bonds.next,
+            lattice->bonds.prev,
+            0};
 }
 
 bool marks_are_known(const Entry* lattice, const Atom* start) {
@@ -50,8 +55,7 @@ bool marks_are_known(const Entry* lattice, const Atom* start) {
            now.first_edge == g_known.first_edge && now.last_edge == g_known.last_edge;
 }
 
-template <typename F>
-void for_each_neighbour(const Atom* v, F&& f) {
+template <typename F> void for_each_neighbour(const Atom* v, F&& f) {
     for (int i = 0; i < v->nslots; ++i) {
         if (v->slots[i]) f(Qbdnbr(v->slots[i], v));
     }
@@ -65,7 +69,8 @@ bool contains(Entry* lattice, const Atom* vertex) {
 }
 
 void count_degrees(Entry* lattice) {
-    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) v->work = bond_count(v);
+    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next)
+        v->work = bond_count(v);
 }
 
 void clean_up(Entry* lattice) {
@@ -122,7 +127,7 @@ int grow(Atom* start, int n, const float* params, WalkRecord* walk) {
     std::vector<Candidate> candidates;
     candidates.reserve(12);
     Atom* c = start;
-    Atom *p1 = nullptr, *p2 = nullptr, *p3 = nullptr;  // the last three vertices added
+    Atom *p1 = nullptr, *p2 = nullptr, *p3 = nullptr; // the last three vertices added
     for (int k = 0;;) {
         candidates.clear();
         float total = 0.0f;
@@ -152,7 +157,7 @@ int grow(Atom* start, int n, const float* params, WalkRecord* walk) {
     }
 }
 
-}  // namespace
+} // namespace
 
 WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, WalkRecord* walk) {
     g_attempt = SawAttempt{};
@@ -189,7 +194,8 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
 
     if (known) {
         // Only the walk's vertices carry 1.0; everything else is as it was.
-        for (int i = 0; i <= k; ++i) walk->vertices[i]->occupancy = kFree;
+        for (int i = 0; i <= k; ++i)
+            walk->vertices[i]->occupancy = kFree;
     } else {
         clean_up(lattice);
         note_marks_known(lattice);
@@ -200,7 +206,9 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
     return k < n ? nullptr : walk;
 }
 
-const SawAttempt& last_saw_attempt() { return g_attempt; }
+const SawAttempt& last_saw_attempt() {
+    return g_attempt;
+}
 
 int enterable_reach(Atom* start) {
     if (!start) return 0;
@@ -215,6 +223,7 @@ int enterable_reach(Atom* start) {
             u->occupancy = kCleanedBelow;
         });
     }
-    for (const auto& [v, occupancy] : found) v->occupancy = occupancy;
+    for (const auto& [v, occupancy] : found)
+        v->occupancy = occupancy;
     return static_cast<int>(found.size()) - 1;
 }

@@ -23,10 +23,10 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
 
 // What the last Xltsaw found, for a caller that retries failed attempts.
 struct SawAttempt {
-    int steps = 0;        // steps taken before the attempt ended
-    int reachable = 0;    // enterable_reach of the start vertex
-    bool futile = false;  // retrying cannot succeed: no lattice, start vertex or room in
-                          // the record, or more steps asked than vertices reachable
+    int steps = 0;       // steps taken before the attempt ended
+    int reachable = 0;   // enterable_reach of the start vertex
+    bool futile = false; // retrying cannot succeed: no lattice, start vertex or room in
+                         // the record, or more steps asked than vertices reachable
 };
 const SawAttempt& last_saw_attempt();
 

@@ -11,8 +11,8 @@ namespace {
 struct WalkParameter {
     const char* name;
     const char* help;
-    float fallback;  // the value the program starts with
-    float lower, upper;  // documented limits, not applied by this program
+    float fallback;     // the value the program starts with
+    float lower, upper; // documented limits, not applied by this program
 };
 
 constexpr WalkParameter kParameters[] = {
@@ -76,7 +76,7 @@ WalkHit report(float strength, float distance) {
     return hit;
 }
 
-}  // namespace
+} // namespace
 
 float* Xlwkpar(int* count, const char* const** names, const char* const** helps) {
     if (count) *count = kWalkParameters;

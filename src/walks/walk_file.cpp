@@ -12,13 +12,14 @@
 namespace {
 
 constexpr int kPairsPerLine = 5;
-constexpr int kLineSize = 128;  // the line reader takes at most 127 characters at a time
+constexpr int kLineSize = 128; // the line reader takes at most 127 characters at a time
 
 void write_comment(std::FILE* fp, const char* comment) {
     const char* piece = comment;
     for (;;) {
         const char* end = std::strchr(piece, '\n');
-        const int length = end ? static_cast<int>(end - piece) : static_cast<int>(std::strlen(piece));
+        const int length =
+            end ? static_cast<int>(end - piece) : static_cast<int>(std::strlen(piece));
         std::fprintf(fp, "# %.*s\n", length, piece);
         if (!end) return;
         piece = end + 1;
@@ -85,7 +86,7 @@ bool read_pairs(std::FILE* fp, WalkRecord* walk) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int Xwrlwk(std::FILE* fp, const WalkRecord* walk, const char* comment) {
     if (!fp || !walk || walk->nvertices > walk->capacity) return 1;

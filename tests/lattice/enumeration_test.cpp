@@ -23,7 +23,7 @@ void build_offset_lattice(TestLattice& lattice) {
     lattice.join(0, 2);
 }
 
-}  // namespace
+} // namespace
 
 TEST(Xltwnum, NumbersVerticesInListOrderAndBuildsTheTable) {
     TestLattice lattice;
@@ -132,7 +132,8 @@ TEST(PrepareLattice, AGeneratedDiamondLatticeOfThreeShells) {
     const std::string report = testing::internal::GetCapturedStderr();
     int shells = 0, n = 0;
     float radius = 0;
-    ASSERT_EQ(std::sscanf(report.c_str(), "%d shells, %d vertices, radius %f", &shells, &n, &radius), 3);
+    ASSERT_EQ(
+        std::sscanf(report.c_str(), "%d shells, %d vertices, radius %f", &shells, &n, &radius), 3);
     EXPECT_EQ(shells, 3);
     EXPECT_EQ(n, 41);
     // The farthest vertices lie three edges out in a zigzag: b * sqrt(19 / 3).

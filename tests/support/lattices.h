@@ -11,7 +11,7 @@
 #include "structure/model.h"
 
 class TestLattice {
-public:
+  public:
     TestLattice() {
         entry = Qnsntr(nullptr);
         entry->type = kTypeLattice;
@@ -56,7 +56,8 @@ inline void build_cubic(TestLattice& lattice, int m, float spacing = 1.532f) {
                 if (i || j || k) place(i, j, k);
     for (const auto& [point, a] : index) {
         const auto [i, j, k] = point;
-        for (const auto& next : {std::tuple{i + 1, j, k}, std::tuple{i, j + 1, k}, std::tuple{i, j, k + 1}}) {
+        for (const auto& next :
+             {std::tuple{i + 1, j, k}, std::tuple{i, j + 1, k}, std::tuple{i, j, k + 1}}) {
             auto found = index.find(next);
             if (found != index.end()) lattice.join(a, found->second);
         }
@@ -65,7 +66,7 @@ inline void build_cubic(TestLattice& lattice, int m, float spacing = 1.532f) {
 
 // A sphere entry: one atom at the centre.
 class TestSphere {
-public:
+  public:
     TestSphere(float x, float y, float z) {
         entry = Qnsntr(nullptr);
         centre = Qnsatm(&entry->atoms);

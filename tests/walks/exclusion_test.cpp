@@ -14,11 +14,13 @@ const OccupancyCounts* exclude(TestLattice& lattice, TestSphere& sphere, float r
 
 // Vertices on the x axis at 4, 3, 2, 1, 0 (the origin first), joined in a chain.
 void build_chain(TestLattice& lattice) {
-    for (int i = 0; i < 5; ++i) lattice.add(4.0f - i, 0, 0, i);
-    for (int i = 0; i < 4; ++i) lattice.join(i, i + 1);
+    for (int i = 0; i < 5; ++i)
+        lattice.add(4.0f - i, 0, 0, i);
+    for (int i = 0; i < 4; ++i)
+        lattice.join(i, i + 1);
 }
 
-}  // namespace
+} // namespace
 
 TEST(Xltdmin, FindsTheFirstOfTheNearestAtoms) {
     TestSphere sphere(3, 0, 4);
@@ -31,24 +33,15 @@ TEST(Xltdmin, FindsTheFirstOfTheNearestAtoms) {
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(*d, 5.0f);
     EXPECT_EQ(slot, sphere.centre);
-}
 
-TEST(Xltdmin, AnEntryWithoutAtomsIsAMillionAway) {
+    // Without atoms the distance is a million and the slot keeps the vertex.
     TestLattice empty;
-    Atom vertex;
-    Atom* slot = &vertex;
-    const float* d = Xltdmin(empty.entry, &slot);
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(*d, 1000000.0f);
+    slot = &vertex;
+    EXPECT_EQ(*Xltdmin(empty.entry, &slot), 1000000.0f);
     EXPECT_EQ(slot, &vertex);
-}
 
-TEST(Xltdmin, NoResultWithoutEntryOrVertex) {
-    Atom vertex;
-    Atom* slot = &vertex;
     EXPECT_EQ(Xltdmin(nullptr, &slot), nullptr);
     EXPECT_EQ(slot, nullptr);
-    TestSphere sphere(0, 0, 0);
     EXPECT_EQ(Xltdmin(sphere.entry, &slot), nullptr);
     EXPECT_EQ(Xltdmin(sphere.entry, nullptr), nullptr);
 }
@@ -58,7 +51,8 @@ TEST(Xltocc, AVertexExactlyAtTheRadiusIsOccupied) {
     build_chain(lattice);
     TestSphere sphere(0, 0, 0);
     testing::internal::CaptureStderr();
-    const OccupancyCounts* counts = exclude(lattice, sphere, 2.0f, kOccupancyFreeFirst | kOccupancyProgress);
+    const OccupancyCounts* counts =
+        exclude(lattice, sphere, 2.0f, kOccupancyFreeFirst | kOccupancyProgress);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "3 occupied (1)\n1 direct neighbours (3.00)\n3 occupied (2)\n");
     ASSERT_NE(counts, nullptr);
@@ -72,18 +66,25 @@ TEST(Xltocc, AVertexExactlyAtTheRadiusIsOccupied) {
         EXPECT_EQ(lattice[i]->charge, 4.0f - i) << i;
         EXPECT_EQ(lattice[i]->element, elements[i]) << i;
     }
+    // Element 16 is never reset.
+    sphere.centre->x = 100;
+    EXPECT_EQ(exclude(lattice, sphere, 2.0f)->occupied, 0);
+    EXPECT_EQ(lattice[4]->occupancy, 0.0f);
+    EXPECT_EQ(lattice[4]->element, 16);
 }
 
 TEST(Xltocc, AStartVertexInsideTheSphereIsFreedWithItsFarNeighbours) {
     TestLattice lattice;
     lattice.add(0, 0, 0, 0);
-    lattice.add(1, 0, 0, 1);     // 1.5 from the centre
-    lattice.add(-1, 0, 0, 1);    // 0.5: inside
-    lattice.add(0, 1.6f, 0, 1);  // 1.676...
-    for (int i = 1; i < 4; ++i) lattice.join(0, i);
+    lattice.add(1, 0, 0, 1);    // 1.5 from the centre
+    lattice.add(-1, 0, 0, 1);   // 0.5: inside
+    lattice.add(0, 1.6f, 0, 1); // 1.676...
+    for (int i = 1; i < 4; ++i)
+        lattice.join(0, i);
     TestSphere sphere(-0.5f, 0, 0);
     testing::internal::CaptureStderr();
-    const OccupancyCounts* counts = exclude(lattice, sphere, 1.0f, kOccupancyFreeFirst | kOccupancyProgress);
+    const OccupancyCounts* counts =
+        exclude(lattice, sphere, 1.0f, kOccupancyFreeFirst | kOccupancyProgress);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "2 occupied (1)\n2 direct neighbours (1.68)\n4 occupied (2)\n");
     ASSERT_NE(counts, nullptr);
@@ -100,8 +101,8 @@ TEST(Xltocc, AStartVertexInsideTheSphereIsFreedWithItsFarNeighbours) {
 
 TEST(Xltocc, AVertexShutInEarlierNoLongerFreesTheVerticesAfterIt) {
     TestLattice lattice;
-    lattice.add(10, 0, 0, 0);  // the origin, without edges
-    lattice.add(2, 0, 0, 1);   // free, but its only neighbour is occupied
+    lattice.add(10, 0, 0, 0); // the origin, without edges
+    lattice.add(2, 0, 0, 1);  // free, but its only neighbour is occupied
     lattice.add(1, 0, 0, 1);
     lattice.add(0, 0, 0, 1);
     lattice.join(1, 2);
@@ -158,31 +159,16 @@ TEST(Xltocc, TheNearestOfSeveralSpheresCounts) {
     EXPECT_EQ(lattice[0]->charge, 1.0f);
 }
 
-TEST(Xltocc, ElementSixteenAccumulatesOverCalls) {
-    TestLattice lattice;
-    build_chain(lattice);
-    TestSphere sphere(0, 0, 0);
-    exclude(lattice, sphere, 2.0f);
-    sphere.centre->x = 100;
-    const OccupancyCounts* counts = exclude(lattice, sphere, 2.0f);
-    ASSERT_NE(counts, nullptr);
-    EXPECT_EQ(counts->occupied, 0);
-    EXPECT_EQ(lattice[4]->occupancy, 0.0f);
-    EXPECT_EQ(lattice[4]->element, 16);
-}
-
-TEST(Xltocc, NoResultForAnEntryThatIsNotALattice) {
+TEST(Xltocc, NoResultForAnEntryThatIsNotALatticeOrWithoutSpheres) {
     TestLattice lattice;
     build_chain(lattice);
     lattice.entry->type = kTypeLattice | 1;
     TestSphere sphere(0, 0, 0);
     EXPECT_EQ(exclude(lattice, sphere, 2.0f), nullptr);
     EXPECT_EQ(lattice[0]->occupancy, 1.0f);
-}
 
-TEST(Xltocc, WithoutSpheresOnlyTheMarksAreReset) {
-    TestLattice lattice;
-    build_chain(lattice);
+    // Without spheres the marks and distances are reset all the same.
+    lattice.entry->type = kTypeLattice;
     lattice[2]->charge = 7.0f;
     EXPECT_EQ(Xltocc(lattice.entry, nullptr, 0, nullptr, kOccupancyFreeFirst, 2.0f), nullptr);
     for (Atom* v : lattice.vertices) {

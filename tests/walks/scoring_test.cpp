@@ -14,12 +14,14 @@ namespace {
 
 // A walk of four positions over four vertices, all free (0.0).
 class WalkContact : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        for (int i = 0; i < 4; ++i) lattice.add(static_cast<float>(i), 0, 0, i)->occupancy = 0.0f;
+        for (int i = 0; i < 4; ++i)
+            lattice.add(static_cast<float>(i), 0, 0, i)->occupancy = 0.0f;
         walk = Xnslwk(4);
         walk->nvertices = 4;
-        for (int i = 0; i < 4; ++i) walk->vertices[i] = lattice[i];
+        for (int i = 0; i < 4; ++i)
+            walk->vertices[i] = lattice[i];
         Xlwkhit(nullptr, 0);
     }
     void TearDown() override { std::free(walk); }
@@ -30,7 +32,7 @@ protected:
     WalkRecord* walk = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST(Xlwkpar, ThreeParametersWithNamesAndHelp) {
     int count = 0;
@@ -102,8 +104,9 @@ TEST_F(WalkContact, ANotANumberParameterIsReportedEveryTime) {
 }
 
 TEST_F(WalkContact, AWalkEntryTakesItsPositionsFromItsAtoms) {
-    TestLattice entry;  // a walk entry: its atoms point at the lattice vertices
-    for (int i = 0; i < 4; ++i) set_walk_vertex(entry.add(0, 0, 0, 0), lattice[i]);
+    TestLattice entry; // a walk entry: its atoms point at the lattice vertices
+    for (int i = 0; i < 4; ++i)
+        set_walk_vertex(entry.add(0, 0, 0, 0), lattice[i]);
     entry[0]->charge = -1.5f;
     entry[1]->charge = 4.0f;
     entry[2]->charge = 9.0f;
