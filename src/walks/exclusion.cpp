@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lattice/marks.h"
+#include "lattice/neighbours.h"
 #include "structure/geometry.h"
 #include "structure/model.h"
 
@@ -17,12 +18,6 @@ constexpr int kCountedElement = 16;
 
 float g_distance = 0.0f;
 OccupancyCounts g_counts;
-
-template <typename F> void for_each_neighbour(Atom* v, F&& f) {
-    for (int i = 0; i < v->nslots; ++i) {
-        if (v->slots[i]) f(Qbdnbr(v->slots[i], v));
-    }
-}
 
 // Resets marks and distances; returns the first vertex of shell 0.
 Atom* reset_marks(Entry* lattice) {

@@ -10,6 +10,7 @@
 
 #include "base/random.h"
 #include "lattice/marks.h"
+#include "lattice/neighbours.h"
 #include "structure/geometry.h"
 #include "structure/model.h"
 #include "walks/walk_record.h"
@@ -25,40 +26,28 @@ constexpr int kCarbon = 6;
 // The lattice the last full clean-up covered. While it still carries the note
 // and the same first and last vertex and edge, its degrees and marks are as
 // that clean-up left them and only a walk's own vertices need resetting.
-struct KnownLattice {
+struct LatticeShape {
     const Entry* lattice = nullptr;
     const Atom* start = nullptr;
     const Atom* first_vertex = nullptr;
     const Atom* last_vertex = nullptr;
     const Bond* first_edge = nullptr;
     const Bond* last_edge = nullptr;
-    int reachable = 0;
+    bool operator==(const LatticeShape&) const = default;
 };
 
-KnownLattice g_known;
+LatticeShape g_known;
+int g_reachable = 0; // enterable_reach of the known lattice's start vertex
 SawAttempt g_attempt;
 
-KnownLattice describe(const Entry* lattice, const Atom* start) {
-    return {lattice,
-            start,
-            lattice->atoms.next,
-            lattice->atoms.prev,
-            lattice->bonds.next,
-            lattice->bonds.prev,
-            0};
+LatticeShape shape(const Entry* lattice, const Atom* start) {
+    const Atom& vertices = lattice->atoms;
+    const Bond& edges = lattice->bonds;
+    return {lattice, start, vertices.next, vertices.prev, edges.next, edges.prev};
 }
 
 bool marks_are_known(const Entry* lattice, const Atom* start) {
-    const KnownLattice now = describe(lattice, start);
-    return marks_known(lattice) && now.lattice == g_known.lattice && now.start == g_known.start &&
-           now.first_vertex == g_known.first_vertex && now.last_vertex == g_known.last_vertex &&
-           now.first_edge == g_known.first_edge && now.last_edge == g_known.last_edge;
-}
-
-template <typename F> void for_each_neighbour(const Atom* v, F&& f) {
-    for (int i = 0; i < v->nslots; ++i) {
-        if (v->slots[i]) f(Qbdnbr(v->slots[i], v));
-    }
+    return marks_known(lattice) && shape(lattice, start) == g_known;
 }
 
 bool contains(Entry* lattice, const Atom* vertex) {
@@ -179,8 +168,8 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
         assert(as_cleaned_up(lattice));
     } else {
         count_degrees(lattice);
-        g_known = describe(lattice, start);
-        g_known.reachable = enterable_reach(start);
+        g_known = shape(lattice, start);
+        g_reachable = enterable_reach(start);
     }
 
     walk->params[0] = params[0];
@@ -201,8 +190,8 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
         note_marks_known(lattice);
     }
     g_attempt.steps = k;
-    g_attempt.reachable = g_known.reachable;
-    g_attempt.futile = n > g_known.reachable;
+    g_attempt.reachable = g_reachable;
+    g_attempt.futile = n > g_reachable;
     return k < n ? nullptr : walk;
 }
 
