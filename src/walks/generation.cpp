@@ -150,7 +150,7 @@ int grow(Atom* start, int n, const float* params, WalkRecord* walk) {
 
 WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, WalkRecord* walk) {
     g_attempt = SawAttempt{};
-    g_attempt.futile = true;
+    g_attempt.refused = g_attempt.futile = true;
     if (!lattice || lattice == Qhead() || !Qisntr(lattice, nullptr)) {
         std::fputs("No lattice given!\n", stderr);
         return nullptr;
@@ -189,9 +189,7 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
         clean_up(lattice);
         note_marks_known(lattice);
     }
-    g_attempt.steps = k;
-    g_attempt.reachable = g_reachable;
-    g_attempt.futile = n > g_reachable;
+    g_attempt = {k, g_reachable, false, n > g_reachable};
     return k < n ? nullptr : walk;
 }
 

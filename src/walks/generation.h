@@ -21,12 +21,15 @@ struct WalkRecord;
 // positions.
 WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, WalkRecord* walk);
 
-// What the last Xltsaw found, for a caller that retries failed attempts.
+// What the last Xltsaw found, for a caller that retries failed attempts: when
+// `futile` is set no attempt can succeed and the caller should stop; with
+// `refused` Xltsaw has said why, otherwise the caller says it (more steps than
+// `reachable` vertices).
 struct SawAttempt {
-    int steps = 0;       // steps taken before the attempt ended
-    int reachable = 0;   // enterable_reach of the start vertex
-    bool futile = false; // retrying cannot succeed: no lattice, start vertex or room in
-                         // the record, or more steps asked than vertices reachable
+    int steps = 0;        // steps taken before the attempt ended
+    int reachable = 0;    // enterable_reach of the start vertex
+    bool refused = false; // no lattice, no start vertex or a record without room
+    bool futile = false;  // refused, or more steps asked than vertices reachable
 };
 const SawAttempt& last_saw_attempt();
 

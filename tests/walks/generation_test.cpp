@@ -284,6 +284,7 @@ TEST(Xltsaw, RefusesWithoutLatticeStartOrRoom) {
               "No lattice given!\nNo lattice given!\nNo lattice given!\n"
               "No starting vertex found!\nNo starting vertex found!\n"
               "No walk record with room for 3 steps!\n");
+    EXPECT_TRUE(last_saw_attempt().refused);
     EXPECT_TRUE(last_saw_attempt().futile);
     EXPECT_EQ(lattice[1]->occupancy, 0.0f);
 }
@@ -309,6 +310,7 @@ TEST(EnterableReach, MoreStepsThanVerticesReachableCanNeverSucceed) {
     EXPECT_EQ(Xltsaw(lattice.entry, lattice[0], 5, kNoParameters, walk.get()), nullptr);
     EXPECT_EQ(last_saw_attempt().steps, 4);
     EXPECT_TRUE(last_saw_attempt().futile);
+    EXPECT_FALSE(last_saw_attempt().refused);
 }
 
 namespace {
