@@ -1,0 +1,128 @@
+// Sphere exclusion on a lattice: vertex marks, distances and the free first steps.
+#include "walks/exclusion.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "lattice/marks.h"
+#include "lattice/neighbours.h"
+#include "structure/geometry.h"
+#include "structure/model.h"
+
+namespace {
+
+constexpr float kFree = 0.0f;
+constexpr float kOccupied = 3.0f;
+constexpr float kShutIn = 4.0f;
+constexpr int kCountedElement = 16;
+
+float g_distance = 0.0f;
+OccupancyCounts g_counts;
+
+// Resets marks and distances; returns the first vertex of shell 0.
+Atom* reset_marks(Entry* lattice) {
+    Atom* origin = nullptr;
+    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) {
+        v->charge = 0.0f;
+        v->occupancy = kFree;
+        if (!origin && v->hcount == 0) origin = v;
+    }
+    return origin;
+}
+
+// Distance to the nearest sphere atom and occupancy 3.0 within the radius.
+int mark_within_radius(Entry* lattice, int nspheres, Entry* const* spheres, float radius) {
+    int count = 0;
+    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) {
+        float d = 9999999.0f;
+        for (int s = 0; s < nspheres; ++s) {
+            Atom* slot = v;
+            const float* dmin = Xltdmin(spheres[s], &slot);
+            if (dmin && *dmin < d) d = *dmin;
+        }
+        v->charge = d;
+        if (d <= radius) {
+            v->occupancy = kOccupied;
+            ++count;
+        }
+    }
+    return count;
+}
+
+// Counts occupied vertices that still touch a free one, and shuts in (4.0)
+// every vertex without a free neighbour. The pass changes marks as it goes,
+// so a vertex shut in earlier is no longer free for the vertices after it.
+int mark_shut_in(Entry* lattice) {
+    int count = 0;
+    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) {
+        bool free_neighbour = false;
+        for_each_neighbour(
+            v, [&](Atom* u) { free_neighbour = free_neighbour || u->occupancy == kFree; });
+        if (!free_neighbour) {
+            v->occupancy = kShutIn;
+        } else if (!(v->occupancy > 1.0f)) {
+            continue;
+        }
+        v->element = kCountedElement;
+        ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+const float* Xltdmin(Entry* entry, Atom** slot) {
+    if (!entry) {
+        if (slot) *slot = nullptr;
+        return nullptr;
+    }
+    if (!slot || !*slot) return nullptr;
+    const Atom* vertex = *slot;
+    g_distance = 1000000.0f;
+    for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next) {
+        const float d = atom_distance(a, vertex);
+        if (d < g_distance) {
+            g_distance = d;
+            *slot = a;
+        }
+    }
+    return &g_distance;
+}
+
+const OccupancyCounts* Xltocc(Entry* lattice, Atom* start, int nspheres, Entry* const* spheres,
+                              int mode, float radius) {
+    if (!lattice || lattice->type != kTypeLattice) return nullptr;
+    // The marks change, so what walk generation knows about them is stale.
+    note_marks_changed(lattice);
+    Atom* origin = reset_marks(lattice);
+    if (!start) start = origin;
+    if (nspheres < 1 || !spheres) return nullptr;
+    const bool progress = (mode & kOccupancyProgress) != 0;
+
+    const int inside = mark_within_radius(lattice, nspheres, spheres, radius);
+    if (progress) std::fprintf(stderr, "%d occupied (1)\n", inside);
+
+    // The start vertex and the neighbours it may step to first.
+    std::vector<Atom*> first_steps;
+    if (start) {
+        first_steps.push_back(start);
+        float farthest = 0.0f;
+        for_each_neighbour(start, [&](Atom* u) {
+            if (u->charge > farthest) farthest = u->charge;
+            if (!(mode & kOccupancyFreeFirst) || u->charge > radius) first_steps.push_back(u);
+        });
+        if (progress) {
+            std::fprintf(stderr, "%d direct neighbours (%.2f)\n",
+                         static_cast<int>(first_steps.size()) - 1, farthest);
+        }
+    }
+
+    const int occupied = mark_shut_in(lattice);
+    if (progress) std::fprintf(stderr, "%d occupied (2)\n", occupied);
+
+    for (Atom* v : first_steps)
+        v->occupancy = kFree;
+    g_counts.occupied = occupied;
+    g_counts.first_steps = first_steps.empty() ? 0 : static_cast<int>(first_steps.size()) - 1;
+    return &g_counts;
+}

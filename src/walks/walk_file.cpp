@@ -1,0 +1,121 @@
+// Reading and writing walk records in the .lwk format.
+#include "walks/walk_file.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "base/fields.h"
+#include "base/text.h"
+#include "walks/walk_record.h"
+
+namespace {
+
+constexpr int kPairsPerLine = 5;
+constexpr int kLineSize = 128; // the line reader takes at most 127 characters at a time
+
+void write_comment(std::FILE* fp, const char* comment) {
+    const char* piece = comment;
+    for (;;) {
+        const char* end = std::strchr(piece, '\n');
+        const int length =
+            end ? static_cast<int>(end - piece) : static_cast<int>(std::strlen(piece));
+        std::fprintf(fp, "# %.*s\n", length, piece);
+        if (!end) return;
+        piece = end + 1;
+    }
+}
+
+// Reads the header "name<TAB>count" into a new record; null at the end of the
+// input, at an empty line, or after a message.
+WalkRecord* read_header(std::FILE* fp) {
+    char line[kLineSize];
+    do {
+        if (!Bln_get(line, kLineSize, fp)) return nullptr;
+    } while (line[0] == '#');
+    char* tab = std::strchr(line, '\t');
+    if (!tab) {
+        if (line[0] != '\0') std::fprintf(stderr, "Could not read number of vertices: %s\n", line);
+        return nullptr;
+    }
+    *tab = '\0';
+    int count = 0;
+    if (std::sscanf(tab + 1, "%d", &count) != 1) {
+        std::fputs("Could not read number of vertices!\n", stderr);
+        return nullptr;
+    }
+    if (count < 1) {
+        std::fprintf(stderr, "Walk %s: number of vertices %d is below 1!\n", line, count);
+        return nullptr;
+    }
+    WalkRecord* walk = Xnslwk(count);
+    if (!walk) {
+        std::fprintf(stderr, "Walk %s: no memory for %d vertices!\n", line, count);
+        return nullptr;
+    }
+    std::strcpy(walk->name, line);
+    walk->nvertices = count;
+    return walk;
+}
+
+// Reads the vertex lines up to "$$$$" or the end of the input. False after a
+// message; positions the file never filled keep their initial values.
+bool read_pairs(std::FILE* fp, WalkRecord* walk) {
+    char line[kLineSize];
+    int i = 0;
+    while (Bln_get(line, kLineSize, fp) && !std::strstr(line, "$$$$")) {
+        const char* pos = line;
+        int number = 0;
+        while ((pos = Bfld_int(pos, 0, &number))) {
+            if (i >= walk->nvertices) {
+                std::fprintf(stderr, "Too many vertices for %s\n", walk->name);
+                return false;
+            }
+            int element = 0;
+            pos = Bfld_int(pos, 0, &element);
+            if (!pos) {
+                std::fprintf(stderr, "Reading nc failed %d %s\n", i, walk->name);
+                return false;
+            }
+            walk->numbers[i] = number;
+            walk->elements[i] = element;
+            walk->vertices[i] = nullptr;
+            ++i;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int Xwrlwk(std::FILE* fp, const WalkRecord* walk, const char* comment) {
+    if (!fp || !walk || walk->nvertices > walk->capacity) return 1;
+    if (comment) write_comment(fp, comment);
+    std::fprintf(fp, "%s\t%d\n", walk->name, walk->nvertices);
+    std::fprintf(fp, "%f\t%f\t%f\n", walk->params[0], walk->params[1], walk->params[2]);
+    for (int i = 0; i < walk->nvertices; ++i) {
+        std::fprintf(fp, "%d\t%d", walk->numbers[i], walk->elements[i]);
+        const bool line_full = i % kPairsPerLine == kPairsPerLine - 1;
+        std::fputc(line_full || i == walk->nvertices - 1 ? '\n' : '\t', fp);
+    }
+    std::fputs("$$$$\n", fp);
+    return 0;
+}
+
+WalkRecord* Xrdlwk(std::FILE* fp) {
+    if (!fp) return nullptr;
+    WalkRecord* walk = read_header(fp);
+    if (!walk) return nullptr;
+    char line[kLineSize];
+    float* p = walk->params;
+    if (!Bln_get(line, kLineSize, fp) || std::sscanf(line, "%f%f%f", &p[0], &p[1], &p[2]) != 3) {
+        std::fputs("Could not read parameters!\n", stderr);
+        std::free(walk);
+        return nullptr;
+    }
+    if (!read_pairs(fp, walk)) {
+        std::free(walk);
+        return nullptr;
+    }
+    return walk;
+}
