@@ -1,7 +1,9 @@
 // Default and replaced extensions of file names.
 #include "driver/file_names.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 char* Bfil_ext(const char* name, const char* extension, int replace, char* out) {
     if (!name || !out) return nullptr;
@@ -17,4 +19,17 @@ char* Bfil_ext(const char* name, const char* extension, int replace, char* out) 
         std::strcpy(extension[0] == '.' ? dot : dot + 1, extension);
     }
     return out;
+}
+
+bool build_file_name(const char* name, const char* extension, int replace, char* out) {
+    std::string full(std::strlen(name) + (extension ? std::strlen(extension) : 0) + 2, '\0');
+    Bfil_ext(name, extension, replace, full.data());
+    std::size_t length = std::strlen(full.c_str());
+    if (length >= static_cast<std::size_t>(kFileNameSize)) {
+        std::fprintf(stderr, "File name too long (at most %d characters): %s\n", kFileNameSize - 1,
+                     full.c_str());
+        return false;
+    }
+    std::memcpy(out, full.c_str(), length + 1);
+    return true;
 }

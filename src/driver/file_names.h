@@ -12,3 +12,7 @@ constexpr int kFileNameSize = 128;
 // extension. A null extension gives a plain copy. Returns out, or nullptr when
 // name or out is null. out may be name.
 char* Bfil_ext(const char* name, const char* extension, int replace, char* out);
+
+// Bfil_ext into a file-name buffer, refusing with "File name too long (at most
+// 127 characters): <name>" on stderr, and false, a result that would not fit.
+bool build_file_name(const char* name, const char* extension, int replace, char* out);

@@ -1,13 +1,75 @@
 // Runs on a read lattice: the lattice set-up shared by generate-walks and
-// evaluate, then the mode itself.
-#include "driver/runs.h"
-
+// evaluate (read, place, enumerate, make the sphere entry), then the mode.
 #include <cstdio>
 
+#include "driver/file_names.h"
+#include "driver/lattice_run.h"
+#include "driver/runs.h"
+#include "structure/jkl_file.h"
+#include "structure/model.h"
+#include "walks/exclusion.h"
+
+namespace {
+
+Entry* read_lattice(const char* name) {
+    std::FILE* fp = std::fopen(name, "r");
+    if (!fp) {
+        std::perror(name);
+        return nullptr;
+    }
+    Entry* lattice = Igtjklm(fp, nullptr);
+    std::fclose(fp);
+    if (!lattice) std::fprintf(stderr, "Got no lattice from %s!\n", name);
+    return lattice;
+}
+
+}  // namespace
+
+bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first_steps) {
+    const OccupancyCounts* counts = Xltocc(run.lattice, nullptr, 1, &run.sphere,
+                                           kOccupancyFreeFirst | verbose, radius);
+    if (!counts) {
+        std::fprintf(stderr, "%s holds no lattice (entry type %d)!\n", run.lattice_name,
+                     run.lattice->type);
+        return false;
+    }
+    if (verbose) std::fprintf(stderr, "Found %d occupied, %d\n", counts->occupied, counts->first_steps);
+    if (counts->first_steps < 1) {
+        std::fputs("No walks possible\n", stderr);
+        return false;
+    }
+    *first_steps = counts->first_steps;
+    return true;
+}
+
 bool run_lattice_modes(const Settings& settings) {
-    if (settings.extension > 0)
-        std::fputs("korvi: the generate-walks mode is not built yet\n", stderr);
-    else
-        std::fputs("korvi: the evaluate mode is not built yet\n", stderr);
-    return false;
+    if (!settings.lattice_file) {
+        std::fputs("No lattice file given (option -l)!\n", stderr);
+        return false;
+    }
+    static char name[kFileNameSize];
+    if (!build_file_name(settings.lattice_file, "jkl", 0, name)) return false;
+    LatticeRun run;
+    run.lattice_name = name;
+    run.lattice = read_lattice(name);
+    if (!run.lattice) return false;
+    run.prepared = prepare_lattice(run.lattice, settings.shift, settings.verbose != 0);
+    if (!run.prepared.table) {
+        std::fputs("Lattice enumeration failed!\n", stderr);
+        return false;
+    }
+    if (settings.radius > 0.0f) {
+        run.sphere = Qnsntr(nullptr);
+        if (!run.sphere) {
+            std::fputs("Got no sphere entry!\n", stderr);
+            return false;
+        }
+        run.sphere_atom = Qnsatm(&run.sphere->atoms);
+        if (!run.sphere_atom) {
+            std::fputs("Got no sphere atom!\n", stderr);
+            return false;
+        }
+    }
+    if (settings.extension > 0) return run_generate_walks(settings, run);
+    return run_evaluate(settings, run);
 }

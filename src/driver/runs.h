@@ -4,6 +4,8 @@
 
 #include "driver/settings.h"
 
+struct LatticeRun;
+
 // Builds a lattice of settings.lattice_type with settings.shells shells and
 // writes it as a .jkl file.
 bool run_generate_lattice(const Settings& settings);
@@ -14,3 +16,9 @@ bool run_convert(const Settings& settings);
 // Reads and places the lattice, then generates walks (extension > 0) or
 // evaluates a walk file against the probe sphere.
 bool run_lattice_modes(const Settings& settings);
+
+// Generates settings.walks walks on the placed lattice around the first sphere.
+bool run_generate_walks(const Settings& settings, const LatticeRun& run);
+
+// Sweeps the probe sphere over its positions and scores the walk file at each.
+bool run_evaluate(const Settings& settings, const LatticeRun& run);

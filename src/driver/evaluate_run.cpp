@@ -1,0 +1,35 @@
+// Evaluate mode: opens the walk file and sweeps the probe sphere.
+#include <cstdio>
+
+#include "driver/evaluation_sweep.h"
+#include "driver/file_names.h"
+#include "driver/lattice_run.h"
+#include "driver/runs.h"
+#include "driver/streaming_scorer.h"
+#include "walks/scoring.h"
+
+bool run_evaluate(const Settings& settings, const LatticeRun& run) {
+    if (!settings.walk_file) return false;
+    if (settings.radius <= 0.0f) {
+        std::fprintf(stderr, "The evaluation needs a probe radius greater than 0 (-r), got %f!\n",
+                     static_cast<double>(settings.radius));
+        return false;
+    }
+    char name[kFileNameSize];
+    if (!build_file_name(settings.walk_file, settings.mab ? "mab" : "lwk", 0, name)) return false;
+    // A walk file that cannot be opened is no error: no position has a result.
+    std::FILE* walks = std::fopen(name, "r");
+    Xlwkhit(static_cast<const WalkRecord*>(nullptr), 0);
+
+    SweepSettings sweep;
+    sweep.shift = settings.shift;
+    sweep.radius = settings.radius;
+    sweep.distance = settings.distance;
+    sweep.theta_count = settings.theta_count;
+    sweep.phi_count = settings.phi_count;
+    sweep.verbose = settings.verbose != 0;
+    StreamingScorer scorer(run, walks, settings.mab, settings.radius, settings.verbose);
+    bool completed = run_sweep(sweep, scorer);
+    if (walks) std::fclose(walks);
+    return completed;
+}

@@ -1,0 +1,85 @@
+// The evaluation sweep: positions, rows and the integration over directions
+// and distances.
+#include "driver/evaluation_sweep.h"
+
+#include <cstdio>
+
+#include "walks/scoring.h"
+
+namespace {
+
+// Sums over the positions of one polar angle.
+struct ThetaSums {
+    double touched = 0.0;      // S1: touched fractions
+    double free_energy = 0.0;  // S2: free energies
+    int results = 0;           // m: positions with a result
+};
+
+bool score_position(const SweepSettings& settings, PositionScorer& scorer, float dist,
+                    float theta, float phi, ThetaSums& sums) {
+    PositionCounts counts;
+    if (!scorer.score(probe_position(dist, theta, phi), counts)) return false;
+    if (settings.verbose)
+        std::fprintf(stderr, "\ndist %.1f, theta %.1f, phi %.1f: %d walks, %d counted\n",
+                     static_cast<double>(dist), degrees(theta), degrees(phi), counts.walks,
+                     counts.free);
+    if (const WalkFraction* fraction = Xlwkfrc(counts.walks, counts.free)) {
+        std::printf("%.1f\t%.1f\t%f\t%f\n", degrees(theta), degrees(phi), fraction->touched,
+                    fraction->free_energy);
+        sums.touched += fraction->touched;
+        sums.free_energy += fraction->free_energy;
+        ++sums.results;
+    }
+    return true;
+}
+
+// All positions of one distance; adds the excluded solid angle to *angle.
+bool sweep_distance(const SweepSettings& settings, PositionScorer& scorer, float dist, float first,
+                    double* angle) {
+    int thetas = theta_count(settings.theta_count, dist, first, settings.radius);
+    float dtheta = theta_step(thetas);
+    for (int j = 0; j < thetas; ++j) {
+        float theta = static_cast<float>(j) * dtheta;
+        bool pole = j == 0 || j == thetas - 1;
+        int phis = phi_count(settings.phi_count, dist, first, settings.radius, theta);
+        float dphi = phi_step(phis);
+        ThetaSums sums;
+        int positions = pole ? 1 : phis;
+        for (int k = 0; k < positions; ++k) {
+            float phi = pole ? 0.0f : static_cast<float>(k) * dphi;
+            if (!score_position(settings, scorer, dist, theta, phi, sums)) return false;
+        }
+        double weight = solid_angle_weight(pole, theta, dtheta, phis);
+        *angle += weight * sums.touched;
+        if (sums.results != 0) sums.free_energy /= sums.results;
+        std::printf("%.1f\t%f\t%f\n", degrees(theta), weight * sums.touched, sums.free_energy);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool run_sweep(const SweepSettings& settings, PositionScorer& scorer) {
+    DistanceGrid grid = make_distance_grid(settings.distance, settings.shift, settings.radius);
+    if (grid.swept) std::printf("%d distance values\n", grid.count);
+    if (grid.count < 1) {
+        std::fprintf(stderr, "No distance to evaluate: the sweep end %f lies inside the first sphere (radius %f)!\n",
+                     static_cast<double>(-settings.distance), static_cast<double>(settings.shift));
+        return false;
+    }
+    double total = 0.0;
+    float last = grid.first;
+    for (int i = 0; i < grid.count; ++i) {
+        float dist = grid_distance(grid, i);
+        last = dist;
+        double angle = 0.0;
+        if (!sweep_distance(settings, scorer, dist, grid.first, &angle)) return false;
+        double volume = shell_volume(grid, i, dist);
+        std::printf("%f\t%f\t\t%f\t%f\n", static_cast<double>(dist), angle,
+                    angle * static_cast<double>(dist) * static_cast<double>(dist), volume * angle);
+        total += volume * angle;
+    }
+    std::printf("%f\t%f\t\t\t%f\n", static_cast<double>(grid.first), static_cast<double>(last),
+                total);
+    return true;
+}

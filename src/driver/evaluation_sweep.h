@@ -1,0 +1,32 @@
+// The evaluation sweep: the probe sphere visits every grid position, the
+// walks are scored there, and the rows per position, polar angle and
+// distance and the final row are printed on standard output.
+#pragma once
+
+#include "driver/sweep_grid.h"
+
+struct SweepSettings {
+    float shift = 0.0f;     // s: radius of the first sphere
+    float radius = 0.0f;    // r: probe radius, greater than 0
+    float distance = 0.0f;  // d: probe distance, or the end of a sweep when negative
+    int theta_count = 1;    // t
+    int phi_count = 1;      // p
+    bool verbose = false;
+};
+
+// Walks read and walks free at one probe position.
+struct PositionCounts {
+    int walks = 0;
+    int free = 0;
+};
+
+class PositionScorer {
+public:
+    virtual ~PositionScorer() = default;
+    // Scores the walks with the probe centred at `probe`. False when the
+    // sweep must end here; the scorer has said why.
+    virtual bool score(const ProbePosition& probe, PositionCounts& counts) = 0;
+};
+
+// Runs the whole sweep; false when it ended early (no time line then).
+bool run_sweep(const SweepSettings& settings, PositionScorer& scorer);

@@ -1,0 +1,45 @@
+// The output of the generate-walks run: .lwk records or .mab entries.
+#include "driver/walk_output.h"
+
+#include "driver/lattice_run.h"
+#include "driver/same_file.h"
+#include "driver/settings.h"
+#include "structure/mab_file.h"
+#include "structure/model.h"
+#include "walks/conversion.h"
+#include "walks/walk_file.h"
+
+bool open_walk_output(const Settings& settings, const LatticeRun& run, WalkOutput& output) {
+    output.mab = settings.mab;
+    output.run = &run;
+    if (!build_file_name(settings.walk_file, output.mab ? "mab" : "lwk", 0, output.name))
+        return false;
+    if (same_file(output.name, run.lattice_name)) {
+        std::fprintf(stderr, "Walks not written: %s is the lattice file!\n", output.name);
+        return false;
+    }
+    output.fp = std::fopen(output.name, "w");
+    if (!output.fp) {
+        std::perror(output.name);
+        return false;
+    }
+    return true;
+}
+
+void write_walk(WalkOutput& output, const WalkRecord* walk, const char* comment) {
+    if (!output.mab) {
+        Xwrlwk(output.fp, walk, comment);
+        return;
+    }
+    const LatticeRun& run = *output.run;
+    Entry* entry = Xlwkntr(walk, run.lattice, run.prepared.table, run.prepared.n);
+    if (!entry) return;
+    Istmab(output.fp, entry, 0);
+    Qdlntr(entry, nullptr);
+}
+
+void close_walk_output(WalkOutput& output) {
+    std::fclose(output.fp);
+    output.fp = nullptr;
+    std::fprintf(stderr, "Written: %s\n", output.name);
+}
