@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -40,31 +41,51 @@ const char* Bfld_skip(const char* pos, int /*mode: fields end alike in every mod
     return *pos == ',' ? pos + 1 : pos;
 }
 
-const char* Bfld_str(const char* pos, int mode, char* out) {
-    if (!pos) return nullptr;
+namespace {
+
+// Where a string field lies: its text (without quotes) and the next field.
+struct FieldExtent {
+    const char* start = nullptr;
+    std::size_t length = 0;
+    const char* next = nullptr;
+};
+
+// The string field at pos; false when there is no word.
+bool string_field(const char* pos, int mode, FieldExtent* f) {
     const char* word = skip_blanks(pos);
-    std::size_t length = std::strcspn(word, " \t");
-    if (length == 0) return nullptr;
-    char quote = quote_of(mode);
+    const std::size_t length = std::strcspn(word, " \t");
+    if (length == 0) return false;
+    const char quote = quote_of(mode);
     if (*word != quote) {
-        std::memcpy(out, word, length);
-        out[length] = '\0';
-        return Bfld_skip(pos, mode);
+        *f = {word, length, Bfld_skip(pos, mode)};
+        return true;
     }
     const char* start = word + 1;
     const char* close = std::strchr(start, quote);
-    std::size_t inside = close ? static_cast<std::size_t>(close - start) : std::strlen(start);
-    std::memcpy(out, start, inside);
-    out[inside] = '\0';
-    return close ? close + 1 : start + inside;
+    const std::size_t inside = close ? static_cast<std::size_t>(close - start) : std::strlen(start);
+    *f = {start, inside, close ? close + 1 : start + inside};
+    return true;
 }
 
+}  // namespace
+
+const char* Bfld_str(const char* pos, int mode, char* out) {
+    FieldExtent f;
+    if (!pos || !string_field(pos, mode, &f)) return nullptr;
+    std::memcpy(out, f.start, f.length);
+    out[f.length] = '\0';
+    return f.next;
+}
+
+// The field is compared where it stands: a copy into a fixed buffer would
+// overrun on a field longer than the buffer.
 int Bfld_nil(const char* pos, int mode) {
-    char field[4096];
-    if (!Bfld_str(pos, mode, field)) return 0;
-    if (std::strcmp(field, "~") == 0) return 1;
-    if (std::strcmp(field, "-") == 0) return 2;
-    if (std::strcmp(field, "-0") == 0) return 3;
+    FieldExtent f;
+    if (!pos || !string_field(pos, mode, &f)) return 0;
+    const std::string_view field(f.start, f.length);
+    if (field == "~") return 1;
+    if (field == "-") return 2;
+    if (field == "-0") return 3;
     return 0;
 }
 

@@ -58,6 +58,10 @@ TEST(NoValueMark, TellsWhichMark) {
     EXPECT_EQ(Bfld_nil("-0", 0), 3);
     EXPECT_EQ(Bfld_nil("-00", 0), 0);
     EXPECT_EQ(Bfld_nil("", 0), 0);
+    // Fields of any length are looked at where they stand.
+    const std::string longer(10000, '7');
+    EXPECT_EQ(Bfld_nil(longer.c_str(), 0), 0);
+    EXPECT_EQ(Bfld_nil(("\"" + longer).c_str(), 0), 0);
 }
 
 TEST(Skip, PassesACommaButStopsAtBlanksAndTabs) {
