@@ -2,6 +2,9 @@
 // what they print is recorded.
 #include "driver/walk_ensemble.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -15,7 +18,11 @@ namespace {
 
 class EnsembleReading {
 public:
-    EnsembleReading(int n, std::size_t budget) : n_(n), budget_(budget) {}
+    EnsembleReading(int n, std::size_t budget, std::size_t most_steps) : n_(n), budget_(budget) {
+        // Room for every step the file can hold (within the budget), so that
+        // the array never moves; pages that stay unused cost no memory.
+        walks_.steps.reserve(std::min(most_steps, budget / kEnsembleBytesPerStep + 1));
+    }
 
     // Positions in walk order; a number outside 1 ... n has no vertex.
     void position(int index, int number) {
@@ -99,7 +106,12 @@ void read_entries(std::FILE* fp, OutputCapture& capture, EnsembleReading& readin
 
 std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
                                                  std::size_t budget) {
-    EnsembleReading reading(n, budget);
+    // A position takes at least four characters of a .lwk file (two digits,
+    // two separators) and many more of a .mab file.
+    struct stat status {};
+    const std::size_t most_steps =
+        fstat(fileno(fp), &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
+    EnsembleReading reading(n, budget, most_steps);
     OutputCapture capture;
     if (mab) {
         read_entries(fp, capture, reading);

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/huge_pages.h"
+
 // Walks as vertex indices: the positions after the first of walk w that lie
 // on a lattice vertex (index 0 ... n - 1) are steps[ends[w - 1]] up to
 // steps[ends[w]] (from 0 for the first walk).
 struct WalkSteps {
-    std::vector<std::int32_t> steps;
+    std::vector<std::int32_t, HugePageAllocator<std::int32_t>> steps;
     std::vector<std::size_t> ends;
 };
 
@@ -35,7 +37,7 @@ private:
     // up to offsets_[v + 1], or, where a bit set is smaller than the list,
     // the set sets_[dense_[v] * words_ ...] (dense_[v] -1 otherwise).
     std::vector<std::size_t> offsets_;
-    std::vector<std::int32_t> walk_ids_;
+    std::vector<std::int32_t, HugePageAllocator<std::int32_t>> walk_ids_;
     std::vector<std::int32_t> dense_;
     std::vector<std::uint64_t> sets_;
 };
