@@ -112,6 +112,7 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
     const std::size_t most_steps =
         fstat(fileno(fp), &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
     EnsembleReading reading(n, budget, most_steps);
+    std::rewind(fp);  // as every position of the streaming sweep does
     OutputCapture capture;
     if (mab) {
         read_entries(fp, capture, reading);

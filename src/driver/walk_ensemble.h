@@ -37,7 +37,7 @@ struct WalkEnsemble {
 constexpr std::size_t kEnsembleBytesPerStep = 12;
 constexpr std::size_t kEnsembleBytesPerWalk = 32;
 
-// Reads the open walk file to its end as every position of the sweep would:
+// Reads the open walk file from its start to its end as every position of the sweep would:
 // .lwk records with Xrdlwk, or .mab entries with Igtmab; vertex numbers 1 ...
 // n name lattice vertices. Null when the ensemble would take more than
 // budget bytes; the file is then still read to its end so that the reader's
