@@ -38,14 +38,14 @@ public:
     void end_walk(OutputCapture& capture, const char* name, float strength, float distance) {
         const int walk = ensemble_->count++;
         keep_printed(capture, walk);
-        if (missing_) ensemble_->passages.push_back({walk, {true, unresolved_report(missing_, name)}});
+        if (missing_) keep({walk, {true, unresolved_report(missing_, name)}});
         missing_ = 0;
         if (over_budget_) return;
         walks_.ends.push_back(walks_.steps.size());
         ensemble_->strength.push_back(strength);
         ensemble_->distance.push_back(distance);
         over_budget_ = walks_.steps.size() * kEnsembleBytesPerStep +
-                           walks_.ends.size() * kEnsembleBytesPerWalk >
+                           walks_.ends.size() * kEnsembleBytesPerWalk + printed_bytes_ >
                        budget_;
     }
 
@@ -59,8 +59,12 @@ public:
 
 private:
     void keep_printed(OutputCapture& capture, int walk) {
-        for (PrintedText& printed : capture.take())
-            ensemble_->passages.push_back({walk, std::move(printed)});
+        for (PrintedText& printed : capture.take()) keep({walk, std::move(printed)});
+    }
+
+    void keep(Passage passage) {
+        printed_bytes_ += sizeof passage + passage.printed.text.size();
+        ensemble_->passages.push_back(std::move(passage));
     }
 
     void find_runs() {
@@ -75,6 +79,7 @@ private:
     std::size_t budget_;
     bool over_budget_ = false;
     int missing_ = 0;
+    std::size_t printed_bytes_ = 0;  // text kept to be printed again
     WalkSteps walks_;
     std::unique_ptr<WalkEnsemble> ensemble_ = std::make_unique<WalkEnsemble>();
 };
@@ -112,8 +117,9 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
     const std::size_t most_steps =
         fstat(fileno(fp), &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
     EnsembleReading reading(n, budget, most_steps);
-    std::rewind(fp);  // as every position of the streaming sweep does
     OutputCapture capture;
+    if (!capture.recording()) return nullptr;
+    std::rewind(fp);  // as every position of the streaming sweep does
     if (mab) {
         read_entries(fp, capture, reading);
     } else {
