@@ -49,20 +49,26 @@ printf 'walks    20000 walks of 50 steps, diamond 40 shells: %7.3f s (%.0f walks
 measure "$bin/korvi" -g30 -b0 >/dev/null
 sweep=(-l ldmd_30 -s5 -r3 -d-25 -t0 -p0)
 subset=(-l ldmd_30 -s5 -r3 -d8 -t4 -p5)  # 12 positions
+# The option parser takes numbers up to 21474, so the ensemble of 100,000
+# walks is made of five runs of 20,000 with seeds 1 to 5.
+measure "$bin/korvi" -l ldmd_30 -s5 -r3 -e50 -i1 -n10000 w10000 >/dev/null
+for seed in 1 2 3 4 5; do
+    measure "$bin/korvi" -l ldmd_30 -s5 -r3 -e50 -i$seed -n20000 "part$seed" >/dev/null
+done
+cat part?.lwk >w100000.lwk
 for walks in 10000 100000; do
-    measure "$bin/korvi" -l ldmd_30 -s5 -r3 -e50 -i1 -n$walks "w$walks" >/dev/null
-    measure -e verbose.txt "$bin/korvi_paths" memory "${sweep[@]}" -v "w$walks" >/dev/null
+    measure -e verbose.txt "$bin/bench/korvi_paths" memory "${sweep[@]}" -v "w$walks" >/dev/null
     positions=$(grep -c '^dist ' verbose.txt)
     # The floor: start, lattice and one pass over the walk file (one
     # streamed position, the probe far away).
-    read -r floor floor_mib < <(best_of_three "$bin/korvi_paths" stream -l ldmd_30 -s5 -r3 -d1000 "w$walks")
-    read -r fast fast_mib < <(best_of_three -o fast.txt "$bin/korvi_paths" memory "${sweep[@]}" "w$walks")
+    read -r floor floor_mib < <(best_of_three "$bin/bench/korvi_paths" stream -l ldmd_30 -s5 -r3 -d1000 "w$walks")
+    read -r fast fast_mib < <(best_of_three -o fast.txt "$bin/bench/korvi_paths" memory "${sweep[@]}" "w$walks")
     if [ "$walks" -le 10000 ]; then
-        read -r stream stream_mib < <(measure -o stream.txt "$bin/korvi_paths" stream "${sweep[@]}" "w$walks")
+        read -r stream stream_mib < <(measure -o stream.txt "$bin/bench/korvi_paths" stream "${sweep[@]}" "w$walks")
         same=$(cmp -s fast.txt stream.txt && echo "same output" || echo "OUTPUT DIFFERS")
         approx=""
     else
-        read -r part stream_mib < <(measure "$bin/korvi_paths" stream "${subset[@]}" "w$walks")
+        read -r part stream_mib < <(measure "$bin/bench/korvi_paths" stream "${subset[@]}" "w$walks")
         stream=$(awk -v p="$part" -v f="$floor" -v n="$positions" 'BEGIN { print f + (n - 1) * (p - f) / 11 }')
         same="streaming extrapolated from 12 positions"
         approx="~"
