@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/plain_numbers.h"
+
 namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
@@ -18,15 +20,25 @@ const char* skip_blanks(const char* pos) {
 
 char quote_of(int mode) { return (mode & kFieldSingleQuote) ? '\'' : '"'; }
 
-// Reads the number with format, or stores no_value for a no-value mark.
+// Only a word that starts with "~", "-" or the quote can be a no-value mark.
+bool may_be_nil(const char* pos, int mode) {
+    const char c = *skip_blanks(pos);
+    return c == '~' || c == '-' || c == quote_of(mode);
+}
+
+// Reads the number with format (trying the quick reader first when there is
+// one), or stores no_value for a no-value mark.
 template <typename T>
-const char* numeric_field(const char* pos, int mode, const char* format, T no_value, T* out) {
+const char* numeric_field(const char* pos, int mode, const char* format, T no_value, T* out,
+                          bool (*quick)(const char*, T*, const char**) = nullptr) {
     if (!pos) return nullptr;
-    if (Bfld_nil(pos, mode) != 0) {
+    if (may_be_nil(pos, mode) && Bfld_nil(pos, mode) != 0) {
         *out = no_value;
     } else {
         T value;
-        if (std::sscanf(pos, format, &value) != 1) return nullptr;
+        const char* end = nullptr;
+        if (!(quick && quick(pos, &value, &end)) && std::sscanf(pos, format, &value) != 1)
+            return nullptr;
         *out = value;
     }
     return Bfld_skip(pos, mode);
@@ -37,7 +49,7 @@ const char* numeric_field(const char* pos, int mode, const char* format, T no_va
 const char* Bfld_skip(const char* pos, int /*mode: fields end alike in every mode*/) {
     if (!pos) return nullptr;
     pos = skip_blanks(pos);
-    pos += std::strcspn(pos, " ,\t");
+    while (*pos && *pos != ',' && !is_blank(*pos)) ++pos;
     return *pos == ',' ? pos + 1 : pos;
 }
 
@@ -90,11 +102,11 @@ int Bfld_nil(const char* pos, int mode) {
 }
 
 const char* Bfld_flt(const char* pos, int mode, float* out) {
-    return numeric_field(pos, mode, "%f", FLT_MAX, out);
+    return numeric_field(pos, mode, "%f", FLT_MAX, out, plain_float);
 }
 
 const char* Bfld_int(const char* pos, int mode, int* out) {
-    return numeric_field(pos, mode, "%d", INT_MAX, out);
+    return numeric_field(pos, mode, "%d", INT_MAX, out, plain_int);
 }
 
 const char* Bfld_uns(const char* pos, int mode, unsigned int* out) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "driver/progress.h"
 #include "walks/scoring.h"
 
 namespace {
@@ -15,8 +16,11 @@ struct ThetaSums {
     int results = 0;           // m: positions with a result
 };
 
+long g_positions_done = 0;
+
 bool score_position(const SweepSettings& settings, PositionScorer& scorer, float dist,
                     float theta, float phi, ThetaSums& sums) {
+    progress_update(g_positions_done++);
     PositionCounts counts;
     if (!scorer.score(probe_position(dist, theta, phi), counts)) return false;
     if (settings.verbose)
@@ -57,7 +61,37 @@ bool sweep_distance(const SweepSettings& settings, PositionScorer& scorer, float
     return true;
 }
 
+// Number of probe positions of the whole sweep.
+long count_positions(const SweepSettings& settings, const DistanceGrid& grid) {
+    long positions = 0;
+    for (int i = 0; i < grid.count; ++i) {
+        float dist = grid_distance(grid, i);
+        int thetas = theta_count(settings.theta_count, dist, grid.first, settings.radius);
+        float dtheta = theta_step(thetas);
+        for (int j = 0; j < thetas; ++j) {
+            bool pole = j == 0 || j == thetas - 1;
+            float theta = static_cast<float>(j) * dtheta;
+            positions += pole ? 1
+                              : phi_count(settings.phi_count, dist, grid.first, settings.radius,
+                                          theta);
+        }
+    }
+    return positions;
+}
+
 }  // namespace
+
+std::string unresolved_report(int missing, const char* name) {
+    const int length = std::snprintf(nullptr, 0, "%6d %s\n", missing, name);
+    std::string line(static_cast<std::size_t>(length), '\0');
+    std::snprintf(line.data(), line.size() + 1, "%6d %s\n", missing, name);
+    return line;
+}
+
+void print_new_parameters(int walks, int amp, int dist) {
+    std::fprintf(stderr, "%d: new interaction parameters: amp = %.4f, dist = %.4f\n", walks,
+                 amp * 0.00001, dist * 0.00001);
+}
 
 bool run_sweep(const SweepSettings& settings, PositionScorer& scorer) {
     DistanceGrid grid = make_distance_grid(settings.distance, settings.shift, settings.radius);
@@ -67,6 +101,7 @@ bool run_sweep(const SweepSettings& settings, PositionScorer& scorer) {
                      static_cast<double>(-settings.distance), static_cast<double>(settings.shift));
         return false;
     }
+    if (progress_enabled()) progress_begin("positions", count_positions(settings, grid));
     double total = 0.0;
     float last = grid.first;
     for (int i = 0; i < grid.count; ++i) {

@@ -2,11 +2,18 @@
 // after the lattice entry.
 #include <cstdio>
 
+#include "driver/progress.h"
 #include "driver/runs.h"
 #include "lattice/generation.h"
 #include "structure/elements.h"
 #include "structure/jkl_file.h"
 #include "structure/model.h"
+
+namespace {
+
+void show_shell(int shell, int /*vertices*/) { progress_update(shell); }
+
+}  // namespace
 
 bool run_generate_lattice(const Settings& settings) {
     int types = Xltnty(nullptr);
@@ -17,7 +24,10 @@ bool run_generate_lattice(const Settings& settings) {
     int code = settings.lattice_type + (settings.verbose ? kLatticeVerbose : 0);
     // The origin and a point behind it: the first edge runs along +x.
     const float points[6] = {0.0f, 0.0f, 0.0f, -1.0f, 0.0f, 0.0f};
-    Entry* lattice = Xltgen(code, points, settings.shells, nullptr, Qbdlen(6, 6));
+    progress_begin("lattice shells", settings.shells);
+    Entry* lattice = Xltgen(code, points, settings.shells,
+                            progress_enabled() ? show_shell : nullptr, Qbdlen(6, 6));
+    progress_end();
     if (!lattice) {
         std::fputs("Lattice generation failed!\n", stderr);
         return true;

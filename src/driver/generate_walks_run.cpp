@@ -9,6 +9,7 @@
 #include "driver/file_names.h"
 #include "driver/lattice_picture.h"
 #include "driver/lattice_run.h"
+#include "driver/progress.h"
 #include "driver/runs.h"
 #include "driver/walk_output.h"
 #include "walks/generation.h"
@@ -74,7 +75,10 @@ bool run_generate_walks(const Settings& settings, const LatticeRun& run) {
     std::string comment = comment_line(settings);
 
     int written = 0;
+    long attempts = 0;
+    progress_begin("walks", settings.walks, 256);
     while (written < settings.walks) {
+        progress_update(written, attempts++);
         if (!Xltsaw(run.lattice, run.prepared.origin, settings.extension, params, walk)) {
             const SawAttempt& attempt = last_saw_attempt();
             if (!attempt.futile) continue;

@@ -4,6 +4,7 @@
 
 #include "driver/korvi_options.h"
 #include "driver/option_parser.h"
+#include "driver/progress.h"
 #include "driver/runs.h"
 
 #include <cstdio>
@@ -40,6 +41,7 @@ bool run_chosen_mode(const Settings& settings) {
 int korvi_main(int argc, char** argv) {
     std::setvbuf(stdout, g_stdout_buffer, _IOLBF, kStreamBufferSize);
     std::setvbuf(stderr, g_stderr_buffer, _IOLBF, kStreamBufferSize);
+    progress_setup();
     std::fprintf(stderr, "Korvi %s", "14-aug-2022");
     auto start_seed = static_cast<int>(std::time(nullptr) % 2147483647);
 
@@ -51,7 +53,9 @@ int korvi_main(int argc, char** argv) {
     }
     Settings settings = read_settings(values, start_seed, argc, argv);
     std::time_t begin = std::time(nullptr);
-    if (run_chosen_mode(settings))
+    bool completed = run_chosen_mode(settings);
+    progress_end();
+    if (completed)
         std::fprintf(stderr, "time: %d sec\n", static_cast<int>(std::time(nullptr) - begin));
     return 0;
 }

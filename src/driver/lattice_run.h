@@ -5,6 +5,7 @@
 
 struct Atom;
 struct Entry;
+struct OccupancyCounts;
 
 struct LatticeRun {
     Entry* lattice = nullptr;
@@ -19,3 +20,8 @@ struct LatticeRun {
 // possible\n" when the origin has no free first step. False when the run
 // must end (after that message, or after saying the entry is no lattice).
 bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first_steps);
+
+// The reports of exclude_sphere for counts found by any means (null: the
+// entry is no lattice); *first_steps receives the first-step count.
+bool report_exclusion(const LatticeRun& run, const OccupancyCounts* counts, int verbose,
+                      int* first_steps);

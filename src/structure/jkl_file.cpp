@@ -13,6 +13,7 @@
 
 #include "base/alloc.h"
 #include "base/fields.h"
+#include "base/plain_numbers.h"
 #include "base/text.h"
 #include "structure/charge_rounding.h"
 #include "structure/elements.h"
@@ -129,7 +130,42 @@ struct AtomFields {
             return std::sscanf(line, "%5d%2s%f%f%f%f%d%f", &number, token, &x, &y, &z, &fifth,
                                &value, &last);
         }
+        int n = 0;
+        if (scan_plain(line, &n)) return n;
         return std::sscanf(line, "%2s%f%f%f%f%d%f", token, &x, &y, &z, &fifth, &value, &last);
+    }
+
+    // "%2s%f%f%f%f%d%f" for lines whose numbers all have the plain form: the
+    // count of values converted in *n, or false (nothing stored) when sscanf
+    // must decide. The token takes at most two characters; the next number
+    // starts right after them.
+    bool scan_plain(const char* line, int* n) {
+        const char* p = skip_space(line);
+        if (!*p) {
+            *n = -1;  // the input ends before the first conversion
+            return true;
+        }
+        char word[3] = {};
+        for (int i = 0; i < 2 && *p && !is_space(*p); ++i) word[i] = *p++;
+        float numbers[6] = {};
+        int integer = 0;
+        int converted = 1;
+        for (int i = 0; i < 6; ++i, ++converted) {
+            if (!*skip_space(p)) break;
+            const bool read = i == 4 ? plain_int(p, &integer, &p) : plain_float(p, &numbers[i], &p);
+            if (!read) return false;
+        }
+        std::memcpy(token, word, std::strlen(word) + 1);
+        float* targets[6] = {&x, &y, &z, &fifth, nullptr, &last};
+        for (int i = 0; i + 1 < converted; ++i) {
+            if (i == 4) {
+                value = integer;
+            } else {
+                *targets[i] = numbers[i];
+            }
+        }
+        *n = converted;
+        return true;
     }
 };
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/fields.h"
+#include "base/plain_numbers.h"
 #include "base/text.h"
 #include "walks/walk_record.h"
 
@@ -66,7 +67,8 @@ WalkRecord* read_header(std::FILE* fp) {
     }
     *tab = '\0';
     int count = 0;
-    if (std::sscanf(tab + 1, "%d", &count) != 1) {
+    const char* end = nullptr;
+    if (!plain_int(tab + 1, &count, &end) && std::sscanf(tab + 1, "%d", &count) != 1) {
         std::fputs("Could not read number of vertices!\n", stderr);
         return nullptr;
     }
@@ -125,6 +127,16 @@ bool read_pairs(std::FILE* fp, WalkRecord* walk) {
     return true;
 }
 
+// The three parameters, as "%f%f%f" reads them.
+bool read_parameters(const char* line, float* p) {
+    const char* pos = line;
+    for (int i = 0; i < 3; ++i) {
+        if (!plain_float(pos, &p[i], &pos))
+            return std::sscanf(line, "%f%f%f", &p[0], &p[1], &p[2]) == 3;
+    }
+    return true;
+}
+
 } // namespace
 
 int Xwrlwk(std::FILE* fp, const WalkRecord* walk, const char* comment) {
@@ -148,8 +160,7 @@ WalkRecord* Xrdlwk(std::FILE* fp) {
     char line[kLineSize];
     float* p = walk->params;
     bool cut = false;  // a longer line is no parameter line
-    if (!Bln_get(line, kLineSize, fp, &cut) || cut ||
-        std::sscanf(line, "%f%f%f", &p[0], &p[1], &p[2]) != 3) {
+    if (!Bln_get(line, kLineSize, fp, &cut) || cut || !read_parameters(line, p)) {
         std::fputs("Could not read parameters!\n", stderr);
         std::free(walk);
         return nullptr;

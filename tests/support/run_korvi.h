@@ -11,7 +11,8 @@
 #include <vector>
 
 // Runs korvi in dir with the arguments; its streams go to the two capture
-// files. Returns the wait status.
+// files (one file shared by both streams when the paths are equal). Returns
+// the wait status.
 inline int run_korvi(const std::filesystem::path& dir, const std::vector<std::string>& args,
                      const std::filesystem::path& out, const std::filesystem::path& err) {
     std::vector<char*> argv{const_cast<char*>(KORVI_BINARY)};
@@ -21,7 +22,7 @@ inline int run_korvi(const std::filesystem::path& dir, const std::vector<std::st
     if (pid == 0) {
         int in_fd = open("/dev/null", O_RDONLY);
         int out_fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int err_fd = err == out ? out_fd : open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in_fd < 0 || out_fd < 0 || err_fd < 0 || chdir(dir.c_str()) != 0) _exit(126);
         dup2(in_fd, 0);
         dup2(out_fd, 1);
