@@ -97,6 +97,7 @@ void set_string(OptionParse& parse, int entry, WordSource& source) {
     echo(what);
     std::fprintf(stderr, ": %s", value);
     echo_end(additional);
+    if (additional) source.release(value);
 }
 
 }  // namespace
