@@ -20,13 +20,15 @@ TEST(OutputCapture, RecordsBothStreamsInTheOrderPrintedAndNests) {
             inner_text = inner.take();
         }
         std::printf("c\n");
-        for (const PrintedText& p : inner_text) print_again(p);
+        for (const PrintedText& p : inner_text)
+            print_again(p);
         printed = outer.take();
     }
     EXPECT_EQ(stdout, out);
     EXPECT_EQ(stderr, err);
     ASSERT_EQ(printed.size(), 4u);
-    const PrintedText expected[] = {{false, "a"}, {true, "b\n"}, {false, "c\ninner\n"}, {true, "x2\n"}};
+    const PrintedText expected[] = {
+        {false, "a"}, {true, "b\n"}, {false, "c\ninner\n"}, {true, "x2\n"}};
     for (std::size_t i = 0; i < printed.size(); ++i) {
         EXPECT_EQ(printed[i].error, expected[i].error) << i;
         EXPECT_EQ(printed[i].text, expected[i].text) << i;

@@ -14,11 +14,12 @@ std::string random_text(std::mt19937& engine) {
     static const char kAlphabet[] = "0123456789000999+-..eExXinfa \t\v";
     std::string text;
     const int length = static_cast<int>(engine() % 24);
-    for (int i = 0; i < length; ++i) text += kAlphabet[engine() % (sizeof kAlphabet - 1)];
+    for (int i = 0; i < length; ++i)
+        text += kAlphabet[engine() % (sizeof kAlphabet - 1)];
     return text;
 }
 
-}  // namespace
+} // namespace
 
 TEST(PlainNumbers, WhatTheyAcceptSscanfReadsAlikeToTheSameEnd) {
     std::mt19937 engine(5);
@@ -53,7 +54,7 @@ TEST(PlainNumbers, IntegersKeepTheLow32BitsOfWhatTheyRead) {
     EXPECT_STREQ(end, "x");
     ASSERT_TRUE(plain_int("-2147483649", &value, &end));
     EXPECT_EQ(value, 2147483647);
-    EXPECT_FALSE(plain_int("1234567890123456789", &value, &end));  // 19 digits: sscanf decides
+    EXPECT_FALSE(plain_int("1234567890123456789", &value, &end)); // 19 digits: sscanf decides
     EXPECT_FALSE(plain_int("- 5", &value, &end));
 }
 

@@ -24,7 +24,7 @@
 namespace {
 
 class Random {
-public:
+  public:
     explicit Random(unsigned seed) : engine_(seed) {}
     int below(int n) { return static_cast<int>(engine_() % static_cast<unsigned>(n)); }
     bool chance(int percent) { return below(100) < percent; }
@@ -32,7 +32,7 @@ public:
         return lo + (hi - lo) * static_cast<float>(engine_() % 10001) / 10000.0f;
     }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
@@ -54,20 +54,21 @@ Entry* random_graph(Random& rng) {
         v.push_back(a);
     }
     const int edges = rng.below(4 * n);
-    for (int k = 0; k < edges; ++k) Qnsbd(&e->bonds, v[rng.below(n)], v[rng.below(n)]);
+    for (int k = 0; k < edges; ++k)
+        Qnsbd(&e->bonds, v[rng.below(n)], v[rng.below(n)]);
     return e;
 }
 
 struct Scenario {
     LatticeRun run;
     Settings settings;
-    std::string walks;  // file text; empty: no walk file
+    std::string walks; // file text; empty: no walk file
 };
 
 void make_lattice(Random& rng, Scenario& s) {
     if (rng.chance(50)) {
         const float points[6] = {0, 0, 0, -1, 0, 0};
-        OutputCapture silenced;  // the generator's summary lines
+        OutputCapture silenced; // the generator's summary lines
         s.run.lattice = Xltgen(rng.below(4), points, 1 + rng.below(3), nullptr, Qbdlen(6, 6));
     } else {
         s.run.lattice = random_graph(rng);
@@ -108,7 +109,8 @@ std::vector<int> random_walk(Random& rng, const Scenario& s) {
     const int start = s.run.prepared.origin ? static_cast<int>(s.run.prepared.origin->serial) : 1;
     std::vector<int> numbers{rng.chance(90) ? start : next_number(rng, s, 0)};
     const int length = rng.below(12);
-    for (int i = 0; i < length; ++i) numbers.push_back(next_number(rng, s, numbers.back()));
+    for (int i = 0; i < length; ++i)
+        numbers.push_back(next_number(rng, s, numbers.back()));
     return numbers;
 }
 
@@ -121,21 +123,22 @@ std::string lwk_record(Random& rng, const Scenario& s, int index) {
     std::string text = rng.chance(10) ? "# comment\n" : "";
     const int damage = rng.chance(4) ? rng.below(6) : -1;
     if (damage == 0) return text + "no tab here\n";
-    if (damage == 1) count = static_cast<int>(numbers.size()) - 1;  // too many vertices
+    if (damage == 1) count = static_cast<int>(numbers.size()) - 1; // too many vertices
     if (damage == 2) return text + name + "\tx\n";
     text += name + "\t" + std::to_string(count) + "\n";
     text += damage == 3 ? "1.0\t2.0\n" : parameters(rng);
     int on_line = 0;
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        text += (on_line ? "\t" : "") + (numbers[i] == 99999 && rng.chance(50) ? std::string("~")
-                                                                              : std::to_string(numbers[i]));
+        text +=
+            (on_line ? "\t" : "") +
+            (numbers[i] == 99999 && rng.chance(50) ? std::string("~") : std::to_string(numbers[i]));
         if (!(damage == 4 && i + 1 == numbers.size())) text += "\t6";
         if (++on_line == 1 + rng.below(5) || i + 1 == numbers.size()) {
             text += "\n";
             on_line = 0;
         }
     }
-    if (damage == 5) return text + "\n";  // an empty header line ends the file silently
+    if (damage == 5) return text + "\n"; // an empty header line ends the file silently
     return text + (rng.chance(95) ? "$$$$\n" : "");
 }
 
@@ -192,11 +195,12 @@ Scenario random_scenario(Random& rng) {
 struct Outcome {
     bool completed = false;
     std::vector<PrintedText> printed;
-    std::vector<float> marks;  // occupancy, charge and element of every vertex
+    std::vector<float> marks; // occupancy, charge and element of every vertex
 };
 
 Outcome evaluate(Scenario& s, const std::string& walk_file, std::size_t budget) {
-    for (int k = 0; k < s.run.prepared.n; ++k) s.run.prepared.table[k]->element = 6;
+    for (int k = 0; k < s.run.prepared.n; ++k)
+        s.run.prepared.table[k]->element = 6;
     set_walk_budget(budget);
     Outcome outcome;
     {
@@ -216,11 +220,12 @@ Outcome evaluate(Scenario& s, const std::string& walk_file, std::size_t budget) 
 
 std::string shown(const std::vector<PrintedText>& printed) {
     std::string text;
-    for (const PrintedText& p : printed) text += (p.error ? "[err] " : "[out] ") + p.text;
+    for (const PrintedText& p : printed)
+        text += (p.error ? "[err] " : "[out] ") + p.text;
     return text;
 }
 
-}  // namespace
+} // namespace
 
 TEST(IndexedScorer, PrintsAndMarksWhatStreamingDoesOnRandomLatticesWalksAndSweeps) {
     Random rng(20240611);
@@ -262,7 +267,7 @@ TEST(IndexedScorer, IsChosenOnlyForWalkFilesThatCanBeReadAgainAndFit) {
     EXPECT_TRUE(is_indexed(regular, 1 << 20));
     EXPECT_TRUE(is_indexed(nullptr, 1 << 20));
     EXPECT_FALSE(is_indexed(regular, 0));
-    EXPECT_FALSE(is_indexed(regular, 10));  // one position needs more
+    EXPECT_FALSE(is_indexed(regular, 10)); // one position needs more
     EXPECT_FALSE(is_indexed(pipe, 1 << 20));
     std::fclose(regular);
     pclose(pipe);
