@@ -16,9 +16,12 @@ int main(int argc, char** argv) {
     const char* err = "/dev/null";
     int first = 1;
     for (; first + 1 < argc && argv[first][0] == '-'; first += 2) {
-        if (std::strcmp(argv[first], "-o") == 0) out = argv[first + 1];
-        else if (std::strcmp(argv[first], "-e") == 0) err = argv[first + 1];
-        else break;
+        if (std::strcmp(argv[first], "-o") == 0)
+            out = argv[first + 1];
+        else if (std::strcmp(argv[first], "-e") == 0)
+            err = argv[first + 1];
+        else
+            break;
     }
     if (first >= argc) {
         std::fputs("usage: measure [-o stdout-file] [-e stderr-file] program args...\n", stderr);

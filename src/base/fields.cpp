@@ -37,7 +37,9 @@ const char* numeric_field(const char* pos, int mode, const char* format, T no_va
     } else {
         T value;
         const char* end = nullptr;
-        if (!(quick && quick(pos, &value, &end)) && std::sscanf(pos, format, &value) != 1)
+        // Nothing but white space left converts to nothing (the usual end of a line).
+        if (!(quick && quick(pos, &value, &end)) &&
+            (!*skip_space(pos) || std::sscanf(pos, format, &value) != 1))
             return nullptr;
         *out = value;
     }

@@ -8,9 +8,11 @@
 
 namespace {
 
-std::size_t whole_pages(std::size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
+std::size_t whole_pages(std::size_t bytes) {
+    return (bytes + kHugePage - 1) / kHugePage * kHugePage;
+}
 
-}  // namespace
+} // namespace
 
 void* huge_page_allocate(std::size_t bytes) {
     if (bytes < kHugeBlock) {
@@ -28,9 +30,10 @@ void* huge_page_allocate(std::size_t bytes) {
     const std::uintptr_t aligned = (start + kHugePage - 1) / kHugePage * kHugePage;
     if (aligned > start) munmap(mapped, aligned - start);
     const std::uintptr_t end = start + length + kHugePage;
-    if (end > aligned + length) munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
+    if (end > aligned + length)
+        munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
     void* block = reinterpret_cast<void*>(aligned);
-    madvise(block, length, MADV_HUGEPAGE);  // only a wish; plain pages work as well
+    madvise(block, length, MADV_HUGEPAGE); // only a wish; plain pages work as well
     return block;
 }
 

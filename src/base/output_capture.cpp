@@ -39,15 +39,17 @@ std::FILE* recording_stream(std::vector<PrintedText>* printed, bool error) {
     return stream;
 }
 
-}  // namespace
+} // namespace
 
 // The saved streams keep what their buffers hold; it goes out when they are
 // written to again, as it would have without the capture.
 OutputCapture::OutputCapture() : saved_out_(stdout), saved_err_(stderr) {
     out_ = recording_stream(&printed_, false);
     err_ = recording_stream(&printed_, true);
-    if (out_) stdout = out_;
-    if (err_) stderr = err_;
+    if (recording()) {
+        stdout = out_;
+        stderr = err_;
+    }
 }
 
 OutputCapture::~OutputCapture() {

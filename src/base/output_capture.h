@@ -9,7 +9,7 @@
 // Text printed on one of the two streams; consecutive writes to the same
 // stream are joined into one piece.
 struct PrintedText {
-    bool error = false;  // standard error, else standard output
+    bool error = false; // standard error, else standard output
     std::string text;
 };
 
@@ -18,16 +18,20 @@ struct PrintedText {
 // the one made last records until it is destroyed, and the streams that were
 // current before it come back then.
 class OutputCapture {
-public:
+  public:
     OutputCapture();
     ~OutputCapture();
     OutputCapture(const OutputCapture&) = delete;
     OutputCapture& operator=(const OutputCapture&) = delete;
 
+    // False when the recording streams could not be made: the output then
+    // goes where it went before.
+    bool recording() const { return out_ && err_; }
+
     // Hands over what was printed since the capture began or since the last take.
     std::vector<PrintedText> take();
 
-private:
+  private:
     std::FILE* saved_out_;
     std::FILE* saved_err_;
     std::FILE* out_ = nullptr;

@@ -7,14 +7,21 @@
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool is_sign(char c) { return c == '+' || c == '-'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool is_letter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool is_sign(char c) {
+    return c == '+' || c == '-';
+}
 
-}  // namespace
+} // namespace
 
 const char* skip_space(const char* text) {
-    while (is_space(*text)) ++text;
+    while (is_space(*text))
+        ++text;
     return text;
 }
 
@@ -25,7 +32,7 @@ bool plain_int(const char* text, int* value, const char** end) {
     std::int64_t magnitude = 0;
     int digits = 0;
     for (; is_digit(*p); ++p, ++digits) {
-        if (digits == 18) return false;  // could pass the range of the long that %d reads into
+        if (digits == 18) return false; // could pass the range of the long that %d reads into
         magnitude = magnitude * 10 + (*p - '0');
     }
     if (digits == 0) return false;
@@ -40,9 +47,11 @@ bool plain_float(const char* text, float* value, const char** end) {
     const char* p = start;
     if (is_sign(*p)) ++p;
     int digits = 0;
-    for (; is_digit(*p); ++p) ++digits;
+    for (; is_digit(*p); ++p)
+        ++digits;
     if (*p == '.') {
-        for (++p; is_digit(*p); ++p) ++digits;
+        for (++p; is_digit(*p); ++p)
+            ++digits;
     }
     if (digits == 0 || is_letter(*p) || *p == '.') return false;
     // %f hands the same characters to the same conversion.

@@ -4,7 +4,9 @@
 #pragma once
 
 // White space as sscanf skips it before a conversion (the C locale's).
-inline bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool is_space(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 const char* skip_space(const char* text);
 
 // After white space: an optional sign and 1 to 18 digits. Stores the value %d

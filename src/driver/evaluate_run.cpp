@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr std::size_t kWalkFileBuffer = std::size_t{1} << 18;
+
 std::size_t g_walk_budget = default_walk_budget();
 
 }  // namespace
@@ -27,6 +29,8 @@ bool run_evaluate(const Settings& settings, const LatticeRun& run) {
     if (!build_file_name(settings.walk_file, settings.mab ? "mab" : "lwk", 0, name)) return false;
     // A walk file that cannot be opened is no error: no position has a result.
     std::FILE* walks = std::fopen(name, "r");
+    // The file is read through many times (or once, whole): large reads.
+    if (walks) std::setvbuf(walks, nullptr, _IOFBF, kWalkFileBuffer);
     Xlwkhit(static_cast<const WalkRecord*>(nullptr), 0);
 
     SweepSettings sweep;

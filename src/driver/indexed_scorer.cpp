@@ -26,7 +26,7 @@ int first_free(const std::vector<std::uint64_t>& touched, int from, int to) {
     return to;
 }
 
-}  // namespace
+} // namespace
 
 IndexedScorer::IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks,
                              float radius, int verbose)
@@ -63,9 +63,11 @@ bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
     counts = PositionCounts{};
     if (!walks_) return true;
     std::fill(touched_.begin(), touched_.end(), 0);
-    for (std::int32_t v : marks_.marked) walks_->index.add_walks_at(v, touched_.data());
+    for (std::int32_t v : marks_.marked)
+        walks_->index.add_walks_at(v, touched_.data());
     int touched = 0;
-    for (std::uint64_t word : touched_) touched += std::popcount(word);
+    for (std::uint64_t word : touched_)
+        touched += std::popcount(word);
     counts.walks = walks_->count;
     counts.free = walks_->count - touched;
     replay_reports();

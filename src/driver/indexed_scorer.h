@@ -15,7 +15,7 @@
 struct LatticeRun;
 
 class IndexedScorer : public PositionScorer {
-public:
+  public:
     // walks: the ensemble read from the walk file, or null when there is no
     // walk file (no walk is scored).
     IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks, float radius,
@@ -25,7 +25,7 @@ public:
 
     bool score(const ProbePosition& probe, PositionCounts& counts) override;
 
-private:
+  private:
     bool exclude();
     void replay_reports();
 
@@ -36,7 +36,7 @@ private:
     ProbeExclusion exclusion_;
     ProbeMarks marks_;
     bool excluded_locally_ = false;
-    std::vector<std::uint64_t> touched_;  // one bit per walk
+    std::vector<std::uint64_t> touched_; // one bit per walk
 };
 
 // Bytes of memory the walk ensemble may take by default: a quarter of the

@@ -16,7 +16,7 @@ double coordinate(const Atom* a, int axis) {
     return axis == 0 ? a->x : axis == 1 ? a->y : a->z;
 }
 
-}  // namespace
+} // namespace
 
 VertexGrid::VertexGrid(Atom* const* table, int n) {
     int gridded = 0;
@@ -45,12 +45,13 @@ VertexGrid::VertexGrid(Atom* const* table, int n) {
     for (int k = 0; k < n; ++k) {
         if (!finite_position(table[k])) continue;
         const Atom* v = table[k];
-        cell[k] = (static_cast<std::int64_t>(cell_of(0, v->x)) * dims_[1] + cell_of(1, v->y)) *
-                      dims_[2] +
-                  cell_of(2, v->z);
+        cell[k] =
+            (static_cast<std::int64_t>(cell_of(0, v->x)) * dims_[1] + cell_of(1, v->y)) * dims_[2] +
+            cell_of(2, v->z);
         ++starts_[cell[k] + 1];
     }
-    for (std::int64_t c = 0; c < cells; ++c) starts_[c + 1] += starts_[c];
+    for (std::int64_t c = 0; c < cells; ++c)
+        starts_[c + 1] += starts_[c];
     members_.resize(static_cast<std::size_t>(gridded));
     std::vector<std::int32_t> fill(starts_.begin(), starts_.end() - 1);
     for (int k = 0; k < n; ++k)

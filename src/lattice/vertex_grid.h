@@ -8,7 +8,7 @@
 struct Atom;
 
 class VertexGrid {
-public:
+  public:
     VertexGrid() = default;
     // Grids the n vertices of the vertex table (index k holds vertex k + 1).
     // Vertices with a coordinate that is not finite are left out: no finite
@@ -18,8 +18,7 @@ public:
     // Calls visit(k) for every gridded vertex k whose coordinates each lie
     // within `reach` of the point's, and for some more around them (the
     // caller tests each). Point and reach must be finite.
-    template <typename F>
-    void each_near(float x, float y, float z, double reach, F visit) const {
+    template <typename F> void each_near(float x, float y, float z, double reach, F visit) const {
         int lo[3], hi[3];
         const float point[3] = {x, y, z};
         for (int a = 0; a < 3; ++a) {
@@ -29,11 +28,12 @@ public:
             for (int j = lo[1]; j <= hi[1]; ++j) {
                 const std::int64_t row = (static_cast<std::int64_t>(i) * dims_[1] + j) * dims_[2];
                 for (std::int64_t c = row + lo[2]; c <= row + hi[2]; ++c)
-                    for (std::int32_t s = starts_[c]; s < starts_[c + 1]; ++s) visit(members_[s]);
+                    for (std::int32_t s = starts_[c]; s < starts_[c + 1]; ++s)
+                        visit(members_[s]);
             }
     }
 
-private:
+  private:
     // The cells along axis a that hold coordinates within reach of p; false
     // when there are none.
     bool cell_range(int a, float p, double reach, int* lo, int* hi) const;

@@ -23,7 +23,7 @@ std::int32_t index_of(const Atom* u, Atom* const* table, int n) {
     return static_cast<std::int32_t>(u->serial - 1);
 }
 
-}  // namespace
+} // namespace
 
 ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry* sphere)
     : lattice_(lattice), table_(table), sphere_(sphere) {

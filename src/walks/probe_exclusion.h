@@ -16,30 +16,29 @@ struct Entry;
 // shut in (occupancy 1.0 or more) once the start and its first steps are free.
 struct ProbeMarks {
     OccupancyCounts counts;
-    std::vector<std::int32_t> marked;  // vertex indices (number - 1)
+    std::vector<std::int32_t> marked; // vertex indices (number - 1)
 };
 
 class ProbeExclusion {
-public:
+  public:
     // The lattice with its vertex table (n vertices in list order) and the
-    // sphere entry. The local method applies when the entry is a lattice with
+    // sphere entry. The local method applies only when the entry is a lattice with
     // a vertex of shell 0, its table lists the vertices in list order, every
     // edge joins two different vertices of the table and is seen from both
     // ends, and the sphere has exactly one atom.
     ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry* sphere);
 
-    bool applies() const { return applies_; }
-
     // Does what Xltocc(lattice, none, 1, {sphere}, 8 | progress, radius) does
     // for the sphere atom where it stands now, as far as can be seen: the
     // progress lines when asked, the counts, element 16 on every counted
     // vertex, and the marked vertices in *marks (occupancy and charge of the
-    // vertices are left alone). False, with nothing done, for a position or
-    // radius the local method cannot take (not finite, or a radius of
-    // 1000000 or more, which every vertex falls within).
+    // vertices are left alone). False, with nothing done, on a lattice the
+    // method does not apply to, and for a position or radius it cannot take
+    // (not finite, or a radius of 1000000 or more, which every vertex falls
+    // within).
     bool exclude(float radius, bool progress, ProbeMarks* marks);
 
-private:
+  private:
     bool is_inside(std::int32_t v) const { return inside_mark_[v] == stamp_; }
     void next_stamp();
 
@@ -51,7 +50,7 @@ private:
     std::vector<std::int32_t> start_neighbours_; // its neighbours in slot order
     std::vector<std::int32_t> offsets_;          // neighbours of v: neighbours_[offsets_[v] ...]
     std::vector<std::int32_t> neighbours_;
-    std::vector<std::int32_t> isolated_;         // vertices without neighbours: always shut in
+    std::vector<std::int32_t> isolated_; // vertices without neighbours: always shut in
     VertexGrid grid_;
     // Per-vertex marks of the current call: equal to stamp_ when set.
     std::uint32_t stamp_ = 0;

@@ -6,8 +6,7 @@
 namespace {
 
 // Calls visit(v, w) once for every vertex v that walk w visits, walk by walk.
-template <typename F>
-void each_visit(int vertices, const WalkSteps& w, F visit) {
+template <typename F> void each_visit(int vertices, const WalkSteps& w, F visit) {
     std::vector<std::int32_t> last(static_cast<std::size_t>(vertices), -1);
     std::size_t begin = 0;
     for (std::size_t walk = 0; walk < w.ends.size(); ++walk) {
@@ -22,10 +21,9 @@ void each_visit(int vertices, const WalkSteps& w, F visit) {
     }
 }
 
-}  // namespace
+} // namespace
 
-WalkIndex::WalkIndex(int vertices, const WalkSteps& w)
-    : walks_(static_cast<int>(w.ends.size())), words_((w.ends.size() + 63) / 64) {
+WalkIndex::WalkIndex(int vertices, const WalkSteps& w) : words_((w.ends.size() + 63) / 64) {
     const auto n = static_cast<std::size_t>(vertices);
     offsets_.assign(n + 1, 0);
     each_visit(vertices, w, [&](std::int32_t v, std::int32_t) { ++offsets_[v + 1]; });
@@ -40,7 +38,8 @@ WalkIndex::WalkIndex(int vertices, const WalkSteps& w)
             offsets_[v + 1] = 0;
         }
     }
-    for (std::size_t v = 0; v < n; ++v) offsets_[v + 1] += offsets_[v];
+    for (std::size_t v = 0; v < n; ++v)
+        offsets_[v + 1] += offsets_[v];
     walk_ids_.resize(offsets_[n]);
     sets_.assign(static_cast<std::size_t>(dense_count) * words_, 0);
 
@@ -53,7 +52,8 @@ WalkIndex::WalkIndex(int vertices, const WalkSteps& w)
             walk_ids_[offsets_[v]++] = walk;
         }
     });
-    for (std::size_t v = n; v > 0; --v) offsets_[v] = offsets_[v - 1];
+    for (std::size_t v = n; v > 0; --v)
+        offsets_[v] = offsets_[v - 1];
     offsets_[0] = 0;
 }
 
@@ -61,7 +61,8 @@ void WalkIndex::add_walks_at(int v, std::uint64_t* touched) const {
     assert(v >= 0 && static_cast<std::size_t>(v) < dense_.size());
     if (dense_[v] >= 0) {
         const std::uint64_t* set = &sets_[static_cast<std::size_t>(dense_[v]) * words_];
-        for (std::size_t i = 0; i < words_; ++i) touched[i] |= set[i];
+        for (std::size_t i = 0; i < words_; ++i)
+            touched[i] |= set[i];
         return;
     }
     for (std::size_t i = offsets_[v]; i < offsets_[v + 1]; ++i) {

@@ -4,6 +4,8 @@
 
 #include <cfloat>
 #include <climits>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -81,4 +83,35 @@ TEST(StringField, QuoteCharacterDependsOnTheMode) {
 
 TEST(StringField, WordEndsAtABlankButTheNextFieldStartsAfterAComma) {
     EXPECT_EQ(strings("-n10,-e5 x", 0), "-n10,-e5|-e5|x");
+}
+
+// A numeric field as the no-value check, sscanf and the skip read it.
+template <typename T>
+void expect_read_as_sscanf(const std::string& line, int mode,
+                           const char* (*read)(const char*, int, T*), const char* format,
+                           T no_value) {
+    T value{}, expected{};
+    const char* next = read(line.c_str(), mode, &value);
+    const char* expected_next = nullptr;
+    if (Bfld_nil(line.c_str(), mode)) {
+        expected = no_value;
+        expected_next = Bfld_skip(line.c_str(), mode);
+    } else if (std::sscanf(line.c_str(), format, &expected) == 1) {
+        expected_next = Bfld_skip(line.c_str(), mode);
+    }
+    EXPECT_EQ(next, expected_next) << line;
+    EXPECT_EQ(value, expected) << line;
+}
+
+TEST(NumericFields, ReadAsTheMarkCheckAndSscanfDoOnRandomLines) {
+    static const char kAlphabet[] = "0123456789-+~.,e\"' \t";
+    std::mt19937 engine(3);
+    for (int round = 0; round < 100000; ++round) {
+        std::string line;
+        for (int i = static_cast<int>(engine() % 16); i > 0; --i)
+            line += kAlphabet[engine() % (sizeof kAlphabet - 1)];
+        const int mode = round % 2 ? kFieldSingleQuote : 0;
+        expect_read_as_sscanf(line, mode, Bfld_int, "%d", INT_MAX);
+        expect_read_as_sscanf(line, mode, Bfld_flt, "%f", FLT_MAX);
+    }
 }
