@@ -28,5 +28,11 @@ public:
     virtual bool score(const ProbePosition& probe, PositionCounts& counts) = 0;
 };
 
+// Number of probe positions of the whole sweep.
+long count_positions(const SweepSettings& settings, const DistanceGrid& grid);
+
+// True when the grid has a distance; otherwise says why the sweep cannot run.
+bool grid_has_distances(const SweepSettings& settings, const DistanceGrid& grid);
+
 // Runs the whole sweep; false when it ended early (no time line then).
 bool run_sweep(const SweepSettings& settings, PositionScorer& scorer);

@@ -22,6 +22,11 @@ constexpr double kFixedPointScale = 100000.0;
 int Bclnp(int argc, char** argv, int count, const char* const* entries,
           const char* const* long_texts, std::int64_t* values);
 
+// The parse mode of Bclnp without a word on standard error: no echo lines and
+// no messages. An option file ('+' argument) is not read: -1 at once.
+int Bclnp_quiet(int argc, char** argv, int count, const char* const* entries,
+                std::int64_t* values);
+
 // The number in a slot rounded to an integer: |value| + 0.1 truncated, with the
 // sign kept; a given 0 reads as 0.
 int Bclnp_int(std::int64_t slot);
