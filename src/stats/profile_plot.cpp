@@ -4,10 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-#include "stats/stats_table.h"
 
 namespace {
 
@@ -18,26 +17,41 @@ std::string quoted(const std::string& text) {
     return result + "'";
 }
 
-std::string column(const char* name) { return std::to_string(stats_column(name)); }
-
-// One curve of the distance rows: the column and its error as error bars.
-std::string curve(const std::string& table, const char* value, const std::string& error,
-                  const char* title, const char* colour) {
-    return quoted(table) + " using (strcol(1) eq 'distance' ? $" + column("dist") + " : NaN):" +
-           column(value) + ":" + column(error.c_str()) + " with yerrorlines lw 1.5 pt 7 ps 0.6 lc rgb '" +
-           colour + "' title " + quoted(title);
+// A number of the data block; gnuplot leaves out a point whose value is NaN.
+std::string datum(double value) {
+    if (!std::isfinite(value)) return " NaN";
+    char text[32];
+    std::snprintf(text, sizeof text, " %.10g", value);
+    return text;
 }
 
-std::string panel(const std::string& table, const char* value, bool weighted,
-                  const std::string& ylabel) {
-    std::string error = std::string(value) + "_err";
-    std::string weighted_value = std::string(value) + "_w";
-    std::string line = "set ylabel " + quoted(ylabel) + "\nplot " +
-                       curve(table, value, error, "by count", "#1f4e9a");
-    if (weighted)
-        line += ", \\\n     " + curve(table, (weighted_value).c_str(), weighted_value + "_err",
-                                       "Rosenbluth-weighted", "#c0392b");
-    return line + "\n";
+// Columns: distance, then value and error of the free energy and of the
+// area, by count and by weight.
+std::string data_block(const std::vector<StatsRow>& rows) {
+    std::string block = "$profile << EOD\n";
+    for (const StatsRow& row : rows) {
+        if (row.kind != RowKind::kDistance) continue;
+        block += datum(row.dist);
+        for (const Estimate& e : {row.counted.free_energy, row.weighted.free_energy,
+                                  row.counted.area, row.weighted.area})
+            block += datum(e.value) + datum(e.error);
+        block += "\n";
+    }
+    return block + "EOD\n";
+}
+
+// One panel: the quantity in columns `first` (value) and first + 1 (error)
+// by count, and in first + 2, first + 3 by weight.
+std::string panel(int first, bool weighted, const std::string& ylabel) {
+    auto curve = [](int column, const char* colour, const char* title) {
+        return "$profile using 1:" + std::to_string(column) + ":" + std::to_string(column + 1) +
+               " with yerrorlines lw 1.5 pt 7 ps 0.6 lc rgb '" + colour + "' title '" + title +
+               "'";
+    };
+    std::string plot = "set ylabel " + quoted(ylabel) + "\nplot " +
+                       curve(first, "#1f4e9a", "by count");
+    if (weighted) plot += ", \\\n     " + curve(first + 2, "#c0392b", "Rosenbluth-weighted");
+    return plot + "\n";
 }
 
 }  // namespace
@@ -57,27 +71,27 @@ bool gnuplot_available() {
     return false;
 }
 
-std::string profile_script(const std::string& table, const std::string& svg,
+std::string profile_script(const std::vector<StatsRow>& rows, const std::string& svg,
                            const std::string& title, bool weighted) {
-    return "set terminal svg size 720,860 dynamic noenhanced font 'sans,12' background rgb 'white'\n"
+    return data_block(rows) +
+           "set terminal svg size 720,860 dynamic noenhanced font 'sans,12' background rgb "
+           "'white'\n"
            "set output " + quoted(svg) + "\n"
-           "set datafile separator '\\t'\n"
            "set grid lc rgb '#dddddd'\n"
+           "set offsets graph 0.04, graph 0.04, graph 0.08, 0\n"
            "set key top right\n"
            "set multiplot layout 2,1 title " + quoted(title) + "\n"
            "set xlabel 'probe distance'\n" +
-           panel(table, "free_energy", weighted,
-                 "free energy -ln(untouched fraction), over directions") +
-           panel(table, "area", weighted, "excluded area A*dist^2") +
+           panel(2, weighted, "free energy -ln(untouched fraction), directions averaged") +
+           panel(6, weighted, "excluded area A*dist^2") +
            "unset multiplot\n"
            "set output\n";
 }
 
-bool draw_profile(const std::string& table, const std::string& svg, const std::string& title,
-                  bool weighted) {
+bool draw_profile(const std::vector<StatsRow>& rows, const std::string& svg,
+                  const std::string& title, bool weighted) {
     if (!gnuplot_available()) {
-        std::fprintf(stderr, "gnuplot was not found: %s not drawn (the table is in %s)\n",
-                     svg.c_str(), table.c_str());
+        std::fprintf(stderr, "gnuplot was not found: %s not drawn\n", svg.c_str());
         return false;
     }
     std::fflush(stdout);
@@ -87,8 +101,7 @@ bool draw_profile(const std::string& table, const std::string& svg, const std::s
         std::perror("gnuplot");
         return false;
     }
-    std::string script = profile_script(table, svg, title, weighted);
-    std::fputs(script.c_str(), pipe);
+    std::fputs(profile_script(rows, svg, title, weighted).c_str(), pipe);
     int status = pclose(pipe);
     if (status != 0) {
         std::fprintf(stderr, "gnuplot failed (status %d): %s not drawn\n",

@@ -1,19 +1,22 @@
 // The picture of a sweep: the free-energy profile and the excluded area
-// against the probe distance, drawn from the statistics table by gnuplot.
+// against the probe distance, with their jackknife errors, drawn by gnuplot.
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "stats/stats_rows.h"
 
 // True when a program named gnuplot is on the PATH.
 bool gnuplot_available();
 
-// The gnuplot script that draws the table's distance rows into svg: the
-// free energy (by count and, when `weighted`, by weight) and the excluded
-// area, with their jackknife errors as error bars.
-std::string profile_script(const std::string& table, const std::string& svg,
+// The gnuplot script that draws the distance rows into the SVG file svg: the
+// free energy and the excluded area by count and, when `weighted`, by
+// weight, with error bars. The numbers travel inside the script.
+std::string profile_script(const std::vector<StatsRow>& rows, const std::string& svg,
                            const std::string& title, bool weighted);
 
-// Runs gnuplot on the script. False after a message when it cannot be started
-// or fails.
-bool draw_profile(const std::string& table, const std::string& svg, const std::string& title,
-                  bool weighted);
+// Runs gnuplot on the script. False after a message when gnuplot is missing,
+// cannot be started or fails.
+bool draw_profile(const std::vector<StatsRow>& rows, const std::string& svg,
+                  const std::string& title, bool weighted);

@@ -127,9 +127,9 @@ void sweep_notes(const SweepSummary& summary, std::vector<std::string>& notes) {
     notes.push_back(format("%d distances, %d probe positions", summary.distances,
                            summary.positions));
     if (summary.blocked > 0)
-        notes.push_back(format("note: at %d positions every walk touches the probe; their free "
-                               "energy is inf and, as in korvi, they add nothing to the sums of "
-                               "their polar angle, so the excluded solid angle, area and volume "
+        notes.push_back(format("note: positions where every walk touches the probe: %d; their "
+                               "free energy is inf and, as in korvi, they add nothing to the sums "
+                               "of their polar angle, so the excluded solid angle, area and volume "
                                "count them as 0, not 1",
                                summary.blocked));
 }
@@ -202,7 +202,7 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     write_stats_table(fp, notes, rows);
     std::fclose(fp);
     std::fprintf(stderr, "Written: %s\n", table_name.c_str());
-    if (draw_profile(table_name, picture_name, std::string("korvi-stats: ") + walk_name,
+    if (draw_profile(rows, picture_name, std::string("korvi-stats: ") + walk_name,
                      blocks.weighted))
         std::fprintf(stderr, "Written: %s\n", picture_name.c_str());
     return true;

@@ -65,12 +65,6 @@ void write_estimates(std::FILE* fp, const RowEstimates& e) {
 
 }  // namespace
 
-int stats_column(const std::string& name) {
-    for (std::size_t c = 0; c < std::size(kColumns); ++c)
-        if (name == kColumns[c]) return static_cast<int>(c) + 1;
-    return 0;
-}
-
 void write_stats_table(std::FILE* fp, const std::vector<std::string>& notes,
                        const std::vector<StatsRow>& rows) {
     for (const std::string& note : notes) std::fprintf(fp, "# %s\n", note.c_str());

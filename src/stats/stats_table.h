@@ -9,9 +9,6 @@
 
 #include "stats/stats_rows.h"
 
-// 1-based number of the named column (as gnuplot counts), 0 for no such column.
-int stats_column(const std::string& name);
-
 // Writes "# " + note for each note, the column legend, the line of column
 // names and the rows. Numbers not finite are written inf, -inf or nan.
 void write_stats_table(std::FILE* fp, const std::vector<std::string>& notes,
