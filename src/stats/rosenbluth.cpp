@@ -43,7 +43,7 @@ bool grew_uniformly(const std::array<float, 3>& p) {
 
 }  // namespace
 
-bool rosenbluth_log_weights(const PreparedLattice& lattice, const WalkEnsemble& walks,
+bool rosenbluth_log_weights(const PreparedLattice& lattice, const WalkArrays& walks,
                             std::vector<double>& log_weights, std::string& problem) {
     for (int i = 0; i < walks.size(); ++i) {
         const auto& p = walks.params[i];

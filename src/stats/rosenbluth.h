@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "lattice/enumeration.h"
-#include "stats/walk_ensemble.h"
+#include "stats/walk_arrays.h"
 
 // ln(c1 c2 ... cn) of every walk, replaying it on the lattice as the
 // generator saw it: the vertex marks the first sphere's exclusion left (or
@@ -18,5 +18,5 @@
 // that grew with interaction or torsion weights, walks of different lengths,
 // or a step that was no candidate (the settings are not those of the
 // generating run).
-bool rosenbluth_log_weights(const PreparedLattice& lattice, const WalkEnsemble& walks,
+bool rosenbluth_log_weights(const PreparedLattice& lattice, const WalkArrays& walks,
                             std::vector<double>& log_weights, std::string& problem);

@@ -14,7 +14,7 @@
 #include "stats/rosenbluth.h"
 #include "stats/stats_sweep.h"
 #include "stats/stats_table.h"
-#include "stats/walk_ensemble.h"
+#include "stats/walk_arrays.h"
 #include "structure/model.h"
 #include "walks/exclusion.h"
 
@@ -59,7 +59,7 @@ bool generation_settings(const StatsSettings& settings, const char* walk_name,
 // the lattice is read again and placed as the generating run placed it, so
 // that the marks come out the same to the last bit.
 bool replay_walks(const StatsSettings& settings, const GenerationSettings& generation,
-                  const LatticeRun& sweep_lattice, const WalkEnsemble& walks,
+                  const LatticeRun& sweep_lattice, const WalkArrays& walks,
                   std::vector<double>& log_weights, std::string& problem) {
     LatticeRun own;
     const LatticeRun* run = &sweep_lattice;
@@ -86,7 +86,7 @@ bool replay_walks(const StatsSettings& settings, const GenerationSettings& gener
 
 // ln w of every walk, or nothing with a note that says why.
 std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_name,
-                                const LatticeRun& run, const WalkEnsemble& walks,
+                                const LatticeRun& run, const WalkArrays& walks,
                                 std::vector<std::string>& notes) {
     GenerationSettings generation;
     std::string source;
@@ -110,7 +110,7 @@ std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_
 }
 
 std::vector<std::string> run_notes(const StatsSettings& settings, const char* walk_name,
-                                   const char* lattice_name, const WalkEnsemble& walks,
+                                   const char* lattice_name, const WalkArrays& walks,
                                    int blocks) {
     const SweepSettings& s = settings.sweep;
     return {
@@ -172,8 +172,8 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
             if (refuse_overwrite(output, walk_name) || refuse_overwrite(output, run.lattice_name))
                 return false;
     }
-    WalkEnsemble walks;
-    if (!read_walk_ensemble(walk_name, settings.mab, run.prepared.n, walks)) return false;
+    WalkArrays walks;
+    if (!read_walk_arrays(walk_name, settings.mab, run.prepared.n, walks)) return false;
     if (walks.size() == 0) {
         std::fprintf(stderr, "No walks in %s!\n", walk_name);
         return false;

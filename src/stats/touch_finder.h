@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "driver/sweep_grid.h"
-#include "stats/walk_ensemble.h"
+#include "stats/walk_arrays.h"
 
 struct LatticeRun;
 
@@ -24,7 +24,7 @@ public:
 // every walk checked against the marks.
 class ExclusionTouchFinder final : public TouchFinder {
 public:
-    ExclusionTouchFinder(const LatticeRun& run, const WalkEnsemble& walks, float radius,
+    ExclusionTouchFinder(const LatticeRun& run, const WalkArrays& walks, float radius,
                          int verbose)
         : run_(run), walks_(walks), radius_(radius), verbose_(verbose) {}
 
@@ -32,7 +32,7 @@ public:
 
 private:
     const LatticeRun& run_;
-    const WalkEnsemble& walks_;
+    const WalkArrays& walks_;
     float radius_;
     int verbose_;
     std::vector<std::uint8_t> marked_;  // per vertex number - 1

@@ -40,7 +40,7 @@ public:
 
     TestLattice lattice;
     PreparedLattice view;
-    WalkEnsemble walks;
+    WalkArrays walks;
     std::vector<double> log_weights;
     std::string problem;
 };

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-struct WalkEnsemble {
+struct WalkArrays {
     std::vector<std::string> names;
     std::vector<std::array<float, 3>> params;  // interaction strength, distance, gauche-trans energy
     std::vector<std::int64_t> starts{0};       // walk i: positions starts[i] .. starts[i + 1] - 1
@@ -24,4 +24,4 @@ struct WalkEnsemble {
 // count is reported per walk as "%6d %s\n" (count, name) on standard error.
 // Reading ends at the end of the file or at a walk the reader refuses (after
 // its message). False when the file cannot be opened (system error for name).
-bool read_walk_ensemble(const char* name, bool mab, int n, WalkEnsemble& ensemble);
+bool read_walk_arrays(const char* name, bool mab, int n, WalkArrays& ensemble);

@@ -1,5 +1,5 @@
 // Reading a walk file into the compact arrays of an ensemble.
-#include "stats/walk_ensemble.h"
+#include "stats/walk_arrays.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +12,7 @@
 
 namespace {
 
-void add_walk(WalkEnsemble& ensemble, const WalkRecord& walk, int n) {
+void add_walk(WalkArrays& ensemble, const WalkRecord& walk, int n) {
     ensemble.names.emplace_back(walk.name);
     ensemble.params.push_back({walk.params[0], walk.params[1], walk.params[2]});
     int missing = 0;
@@ -26,14 +26,14 @@ void add_walk(WalkEnsemble& ensemble, const WalkRecord& walk, int n) {
     if (missing) std::fprintf(stderr, "%6d %s\n", missing, walk.name);
 }
 
-void read_records(std::FILE* fp, int n, WalkEnsemble& ensemble) {
+void read_records(std::FILE* fp, int n, WalkArrays& ensemble) {
     while (WalkRecord* walk = Xrdlwk(fp)) {
         add_walk(ensemble, *walk, n);
         std::free(walk);
     }
 }
 
-void read_entries(std::FILE* fp, int n, WalkEnsemble& ensemble) {
+void read_entries(std::FILE* fp, int n, WalkArrays& ensemble) {
     while (Entry* entry = Igtmab(fp, nullptr, nullptr, nullptr, nullptr, 1)) {
         if (WalkRecord* walk = Xmablwk(entry)) {
             add_walk(ensemble, *walk, n);
@@ -49,7 +49,7 @@ void read_entries(std::FILE* fp, int n, WalkEnsemble& ensemble) {
 
 }  // namespace
 
-bool read_walk_ensemble(const char* name, bool mab, int n, WalkEnsemble& ensemble) {
+bool read_walk_arrays(const char* name, bool mab, int n, WalkArrays& ensemble) {
     std::FILE* fp = std::fopen(name, "r");
     if (!fp) {
         std::perror(name);
