@@ -202,8 +202,9 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     write_stats_table(fp, notes, rows);
     std::fclose(fp);
     std::fprintf(stderr, "Written: %s\n", table_name.c_str());
-    if (draw_profile(rows, picture_name, std::string("korvi-stats: ") + walk_name,
-                     blocks.weighted))
+    std::string title = format("korvi-stats: %s, probe radius %g", walk_name,
+                               static_cast<double>(settings.sweep.radius));
+    if (draw_profile(rows, picture_name, title, blocks.weighted))
         std::fprintf(stderr, "Written: %s\n", picture_name.c_str());
     return true;
 }
