@@ -8,16 +8,13 @@
 #include <cstdio>
 #include <ctime>
 
+#include "driver/line_buffers.h"
 #include "driver/option_parser.h"
 #include "driver/progress.h"
 #include "stats/stats_options.h"
 #include "stats/stats_run.h"
 
 namespace {
-
-constexpr std::size_t kStreamBufferSize = 8200;
-char g_stdout_buffer[kStreamBufferSize];
-char g_stderr_buffer[kStreamBufferSize];
 
 constexpr const char* kDescription =
     "estimates, with error bars, what korvi's evaluate mode measures for an ensemble of lattice "
@@ -40,8 +37,7 @@ std::FILE* keep_standard_output_for_table() {
 }  // namespace
 
 int korvi_stats_main(int argc, char** argv) {
-    std::setvbuf(stdout, g_stdout_buffer, _IOLBF, kStreamBufferSize);
-    std::setvbuf(stderr, g_stderr_buffer, _IOLBF, kStreamBufferSize);
+    buffer_output_by_line();
     std::FILE* table = keep_standard_output_for_table();
     progress_setup();
     std::fputs("Korvi-stats 14-aug-2022\n", stderr);

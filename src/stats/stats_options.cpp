@@ -53,16 +53,6 @@ constexpr const char* kLongTexts[] = {
 };
 static_assert(std::size(kLongTexts) == kStatsOptionCount);
 
-constexpr std::int64_t kFixedOne = 100000;  // 1 in the store's fixed point
-
-void read_int(std::int64_t slot, int& setting) {
-    if (slot != 0) setting = Bclnp_int(slot);
-}
-
-void read_float(std::int64_t slot, float& setting) {
-    if (slot != 0) setting = Bclnp_flt(slot);
-}
-
 }  // namespace
 
 const char* const* stats_option_entries() { return kEntries; }
@@ -74,27 +64,27 @@ StatsSettings read_stats_settings(const std::int64_t* values) {
     settings.lattice_file = Bclnp_str(values[kStatsLatticeFileSlot]);
     settings.mab = values[kStatsMabSlot] != 0;
     SweepSettings& sweep = settings.sweep;
-    read_float(values[kStatsShiftSlot], sweep.shift);
-    read_float(values[kStatsRadiusSlot], sweep.radius);
-    read_float(values[kStatsDistanceSlot], sweep.distance);
-    read_int(values[kStatsThetaCountSlot], sweep.theta_count);
-    read_int(values[kStatsPhiCountSlot], sweep.phi_count);
+    read_slot(values[kStatsShiftSlot], sweep.shift);
+    read_slot(values[kStatsRadiusSlot], sweep.radius);
+    read_slot(values[kStatsDistanceSlot], sweep.distance);
+    read_slot(values[kStatsThetaCountSlot], sweep.theta_count);
+    read_slot(values[kStatsPhiCountSlot], sweep.phi_count);
     sweep.verbose = values[kStatsVerboseSlot] != 0;
     settings.verbose = sweep.verbose ? 4 : 0;
-    read_int(values[kStatsBlocksSlot], settings.blocks);
+    read_slot(values[kStatsBlocksSlot], settings.blocks);
     settings.output_prefix = Bclnp_str(values[kStatsOutputSlot]);
     settings.generation_given = values[kStatsGenerationShiftSlot] != 0 ||
                                 values[kStatsGenerationRadiusSlot] != 0 ||
                                 values[kStatsGenerationDistanceSlot] != 0;
     settings.generation.shift = sweep.shift;
-    read_float(values[kStatsGenerationShiftSlot], settings.generation.shift);
-    read_float(values[kStatsGenerationRadiusSlot], settings.generation.radius);
-    read_float(values[kStatsGenerationDistanceSlot], settings.generation.distance);
+    read_slot(values[kStatsGenerationShiftSlot], settings.generation.shift);
+    read_slot(values[kStatsGenerationRadiusSlot], settings.generation.radius);
+    read_slot(values[kStatsGenerationDistanceSlot], settings.generation.distance);
     return settings;
 }
 
 void set_stats_help_defaults(std::int64_t* values) {
-    values[kStatsThetaCountSlot] = kFixedOne;
-    values[kStatsPhiCountSlot] = kFixedOne;
-    values[kStatsBlocksSlot] = 20 * kFixedOne;
+    values[kStatsThetaCountSlot] = kFixedPointOne;
+    values[kStatsPhiCountSlot] = kFixedPointOne;
+    values[kStatsBlocksSlot] = 20 * kFixedPointOne;
 }
