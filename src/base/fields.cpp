@@ -5,6 +5,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
+
+#include "base/plain_numbers.h"
 
 namespace {
 
@@ -17,15 +20,25 @@ const char* skip_blanks(const char* pos) {
 
 char quote_of(int mode) { return (mode & kFieldSingleQuote) ? '\'' : '"'; }
 
-// Reads the number with format, or stores no_value for a no-value mark.
+// Only a word that starts with "~", "-" or the quote can be a no-value mark.
+bool may_be_nil(const char* pos, int mode) {
+    const char c = *skip_blanks(pos);
+    return c == '~' || c == '-' || c == quote_of(mode);
+}
+
+// Reads the number with format (trying the quick reader first when there is
+// one), or stores no_value for a no-value mark.
 template <typename T>
-const char* numeric_field(const char* pos, int mode, const char* format, T no_value, T* out) {
+const char* numeric_field(const char* pos, int mode, const char* format, T no_value, T* out,
+                          bool (*quick)(const char*, T*, const char**) = nullptr) {
     if (!pos) return nullptr;
-    if (Bfld_nil(pos, mode) != 0) {
+    if (may_be_nil(pos, mode) && Bfld_nil(pos, mode) != 0) {
         *out = no_value;
     } else {
         T value;
-        if (std::sscanf(pos, format, &value) != 1) return nullptr;
+        const char* end = nullptr;
+        if (!(quick && quick(pos, &value, &end)) && std::sscanf(pos, format, &value) != 1)
+            return nullptr;
         *out = value;
     }
     return Bfld_skip(pos, mode);
@@ -36,44 +49,64 @@ const char* numeric_field(const char* pos, int mode, const char* format, T no_va
 const char* Bfld_skip(const char* pos, int /*mode: fields end alike in every mode*/) {
     if (!pos) return nullptr;
     pos = skip_blanks(pos);
-    pos += std::strcspn(pos, " ,\t");
+    while (*pos && *pos != ',' && !is_blank(*pos)) ++pos;
     return *pos == ',' ? pos + 1 : pos;
 }
 
-const char* Bfld_str(const char* pos, int mode, char* out) {
-    if (!pos) return nullptr;
+namespace {
+
+// Where a string field lies: its text (without quotes) and the next field.
+struct FieldExtent {
+    const char* start = nullptr;
+    std::size_t length = 0;
+    const char* next = nullptr;
+};
+
+// The string field at pos; false when there is no word.
+bool string_field(const char* pos, int mode, FieldExtent* f) {
     const char* word = skip_blanks(pos);
-    std::size_t length = std::strcspn(word, " \t");
-    if (length == 0) return nullptr;
-    char quote = quote_of(mode);
+    const std::size_t length = std::strcspn(word, " \t");
+    if (length == 0) return false;
+    const char quote = quote_of(mode);
     if (*word != quote) {
-        std::memcpy(out, word, length);
-        out[length] = '\0';
-        return Bfld_skip(pos, mode);
+        *f = {word, length, Bfld_skip(pos, mode)};
+        return true;
     }
     const char* start = word + 1;
     const char* close = std::strchr(start, quote);
-    std::size_t inside = close ? static_cast<std::size_t>(close - start) : std::strlen(start);
-    std::memcpy(out, start, inside);
-    out[inside] = '\0';
-    return close ? close + 1 : start + inside;
+    const std::size_t inside = close ? static_cast<std::size_t>(close - start) : std::strlen(start);
+    *f = {start, inside, close ? close + 1 : start + inside};
+    return true;
 }
 
+}  // namespace
+
+const char* Bfld_str(const char* pos, int mode, char* out) {
+    FieldExtent f;
+    if (!pos || !string_field(pos, mode, &f)) return nullptr;
+    std::memcpy(out, f.start, f.length);
+    out[f.length] = '\0';
+    return f.next;
+}
+
+// The field is compared where it stands: a copy into a fixed buffer would
+// overrun on a field longer than the buffer.
 int Bfld_nil(const char* pos, int mode) {
-    char field[4096];
-    if (!Bfld_str(pos, mode, field)) return 0;
-    if (std::strcmp(field, "~") == 0) return 1;
-    if (std::strcmp(field, "-") == 0) return 2;
-    if (std::strcmp(field, "-0") == 0) return 3;
+    FieldExtent f;
+    if (!pos || !string_field(pos, mode, &f)) return 0;
+    const std::string_view field(f.start, f.length);
+    if (field == "~") return 1;
+    if (field == "-") return 2;
+    if (field == "-0") return 3;
     return 0;
 }
 
 const char* Bfld_flt(const char* pos, int mode, float* out) {
-    return numeric_field(pos, mode, "%f", FLT_MAX, out);
+    return numeric_field(pos, mode, "%f", FLT_MAX, out, plain_float);
 }
 
 const char* Bfld_int(const char* pos, int mode, int* out) {
-    return numeric_field(pos, mode, "%d", INT_MAX, out);
+    return numeric_field(pos, mode, "%d", INT_MAX, out, plain_int);
 }
 
 const char* Bfld_uns(const char* pos, int mode, unsigned int* out) {

@@ -6,10 +6,26 @@
 
 #include <cstring>
 
-char* Bln_get(char* buf, int n, std::FILE* fp) {
-    if (!std::fgets(buf, n, fp)) return nullptr;
+char* Bln_get(char* buf, int n, std::FILE* fp, bool* cut) {
+    if (cut) *cut = false;
+    if (n < 2 || !std::fgets(buf, n, fp)) return nullptr;
+    const std::size_t length = std::strlen(buf);
+    const bool full = length + 1 == static_cast<std::size_t>(n) && buf[length - 1] != '\n';
     buf[std::strcspn(buf, "\r\n")] = '\0';
+    if (full) {
+        const int next = std::getc(fp);
+        if (next != '\n' && next != EOF) {
+            std::ungetc(next, fp);
+            if (cut) *cut = true;
+        }
+    }
     return buf;
+}
+
+void Bln_skip_rest(std::FILE* fp) {
+    int c;
+    do c = std::getc(fp);
+    while (c != '\n' && c != EOF);
 }
 
 char* Bst_alc(const char* text, int extra) {

@@ -5,9 +5,14 @@
 #include <cstdio>
 
 // Reads one line of at most n - 1 characters into buf and cuts it at its first
-// carriage return or line feed. A longer line is read in pieces by later calls.
-// Returns buf, or nullptr at the end of input.
-char* Bln_get(char* buf, int n, std::FILE* fp);
+// carriage return or line feed. A longer line is read in pieces by later calls;
+// *cut (when given) tells whether the line went on past the piece read. A line
+// of exactly n - 1 characters is read whole, its line feed with it. Returns
+// buf, or nullptr at the end of input (or for n below 2, which holds no text).
+char* Bln_get(char* buf, int n, std::FILE* fp, bool* cut = nullptr);
+
+// Reads and drops the rest of a line whose first piece Bln_get cut.
+void Bln_skip_rest(std::FILE* fp);
 
 // A new copy of text in a block of strlen(text) + extra + 1 bytes (tag
 // "Bst_alc"). A negative extra puts -extra blanks in front of the copy.

@@ -3,10 +3,18 @@
 
 #include "driver/evaluation_sweep.h"
 #include "driver/file_names.h"
+#include "driver/indexed_scorer.h"
 #include "driver/lattice_run.h"
 #include "driver/runs.h"
-#include "driver/streaming_scorer.h"
 #include "walks/scoring.h"
+
+namespace {
+
+std::size_t g_walk_budget = default_walk_budget();
+
+}  // namespace
+
+void set_walk_budget(std::size_t bytes) { g_walk_budget = bytes; }
 
 bool run_evaluate(const Settings& settings, const LatticeRun& run) {
     if (!settings.walk_file) return false;
@@ -28,8 +36,8 @@ bool run_evaluate(const Settings& settings, const LatticeRun& run) {
     sweep.theta_count = settings.theta_count;
     sweep.phi_count = settings.phi_count;
     sweep.verbose = settings.verbose != 0;
-    StreamingScorer scorer(run, walks, settings.mab, settings.radius, settings.verbose);
-    bool completed = run_sweep(sweep, scorer);
+    bool completed = run_sweep(sweep, *choose_scorer(run, walks, settings.mab, settings.radius,
+                                                     settings.verbose, g_walk_budget));
     if (walks) std::fclose(walks);
     return completed;
 }

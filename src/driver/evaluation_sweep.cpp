@@ -82,6 +82,18 @@ bool grid_has_distances(const SweepSettings& settings, const DistanceGrid& grid)
     return false;
 }
 
+std::string unresolved_report(int missing, const char* name) {
+    const int length = std::snprintf(nullptr, 0, "%6d %s\n", missing, name);
+    std::string line(static_cast<std::size_t>(length), '\0');
+    std::snprintf(line.data(), line.size() + 1, "%6d %s\n", missing, name);
+    return line;
+}
+
+void print_new_parameters(int walks, int amp, int dist) {
+    std::fprintf(stderr, "%d: new interaction parameters: amp = %.4f, dist = %.4f\n", walks,
+                 amp * 0.00001, dist * 0.00001);
+}
+
 bool run_sweep(const SweepSettings& settings, PositionScorer& scorer) {
     DistanceGrid grid = make_distance_grid(settings.distance, settings.shift, settings.radius);
     if (grid.swept) std::printf("%d distance values\n", grid.count);

@@ -3,6 +3,8 @@
 // distance and the final row are printed on standard output.
 #pragma once
 
+#include <string>
+
 #include "driver/sweep_grid.h"
 
 struct SweepSettings {
@@ -33,6 +35,13 @@ long count_positions(const SweepSettings& settings, const DistanceGrid& grid);
 
 // True when the grid has a distance; otherwise says why the sweep cannot run.
 bool grid_has_distances(const SweepSettings& settings, const DistanceGrid& grid);
+
+// The line that reports a walk's vertex numbers outside the lattice.
+std::string unresolved_report(int missing, const char* name);
+
+// The verbose line of a free walk that reports new interaction parameters
+// (amp and dist codes of Xlwkhit); `walks` counts the walks read so far.
+void print_new_parameters(int walks, int amp, int dist);
 
 // Runs the whole sweep; false when it ended early (no time line then).
 bool run_sweep(const SweepSettings& settings, PositionScorer& scorer);

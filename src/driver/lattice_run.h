@@ -6,6 +6,7 @@
 
 struct Atom;
 struct Entry;
+struct OccupancyCounts;
 
 struct LatticeRun {
     Entry* lattice = nullptr;
@@ -26,3 +27,8 @@ bool set_up_lattice(const char* lattice_file, float shift, bool sphere, bool ver
 // possible\n" when the origin has no free first step. False when the run
 // must end (after that message, or after saying the entry is no lattice).
 bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first_steps);
+
+// The reports of exclude_sphere for counts found by any means (null: the
+// entry is no lattice); *first_steps receives the first-step count.
+bool report_exclusion(const LatticeRun& run, const OccupancyCounts* counts, int verbose,
+                      int* first_steps);

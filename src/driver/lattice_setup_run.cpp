@@ -25,9 +25,8 @@ Entry* read_lattice(const char* name) {
 
 }  // namespace
 
-bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first_steps) {
-    const OccupancyCounts* counts = Xltocc(run.lattice, nullptr, 1, &run.sphere,
-                                           kOccupancyFreeFirst | verbose, radius);
+bool report_exclusion(const LatticeRun& run, const OccupancyCounts* counts, int verbose,
+                      int* first_steps) {
     if (!counts) {
         std::fprintf(stderr, "%s holds no lattice (entry type %d)!\n", run.lattice_name,
                      run.lattice->type);
@@ -40,6 +39,12 @@ bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first
     }
     *first_steps = counts->first_steps;
     return true;
+}
+
+bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first_steps) {
+    const OccupancyCounts* counts = Xltocc(run.lattice, nullptr, 1, &run.sphere,
+                                           kOccupancyFreeFirst | verbose, radius);
+    return report_exclusion(run, counts, verbose, first_steps);
 }
 
 bool set_up_lattice(const char* lattice_file, float shift, bool sphere, bool verbose,

@@ -2,6 +2,8 @@
 // the time line) and false when it ended early.
 #pragma once
 
+#include <cstddef>
+
 #include "driver/settings.h"
 
 struct LatticeRun;
@@ -22,3 +24,8 @@ bool run_generate_walks(const Settings& settings, const LatticeRun& run);
 
 // Sweeps the probe sphere over its positions and scores the walk file at each.
 bool run_evaluate(const Settings& settings, const LatticeRun& run);
+
+// Bytes of memory the evaluate run lets the walk ensemble take to score from
+// memory (default_walk_budget() until set); 0 makes it read the walk file
+// again at every position. For tests that run both ways.
+void set_walk_budget(std::size_t bytes);

@@ -42,11 +42,9 @@ bool StreamingScorer::score(const ProbePosition& probe, PositionCounts& counts) 
 // it as free when it does not touch the probe.
 void StreamingScorer::count_walk(const char* name, int missing, bool hit_free, int amp, int dist,
                                  PositionCounts& counts) {
-    if (missing) std::fprintf(stderr, "%6d %s\n", missing, name);
+    if (missing) std::fputs(unresolved_report(missing, name).c_str(), stderr);
     ++counts.walks;
-    if ((amp != 0 || dist != 0) && verbose_)
-        std::fprintf(stderr, "%d: new interaction parameters: amp = %.4f, dist = %.4f\n",
-                     counts.walks, amp * 0.00001, dist * 0.00001);
+    if ((amp != 0 || dist != 0) && verbose_) print_new_parameters(counts.walks, amp, dist);
     if (hit_free) ++counts.free;
 }
 

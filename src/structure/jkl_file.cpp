@@ -13,6 +13,7 @@
 
 #include "base/alloc.h"
 #include "base/fields.h"
+#include "base/plain_numbers.h"
 #include "base/text.h"
 #include "structure/charge_rounding.h"
 #include "structure/elements.h"
@@ -129,7 +130,42 @@ struct AtomFields {
             return std::sscanf(line, "%5d%2s%f%f%f%f%d%f", &number, token, &x, &y, &z, &fifth,
                                &value, &last);
         }
+        int n = 0;
+        if (scan_plain(line, &n)) return n;
         return std::sscanf(line, "%2s%f%f%f%f%d%f", token, &x, &y, &z, &fifth, &value, &last);
+    }
+
+    // "%2s%f%f%f%f%d%f" for lines whose numbers all have the plain form: the
+    // count of values converted in *n, or false (nothing stored) when sscanf
+    // must decide. The token takes at most two characters; the next number
+    // starts right after them.
+    bool scan_plain(const char* line, int* n) {
+        const char* p = skip_space(line);
+        if (!*p) {
+            *n = -1;  // the input ends before the first conversion
+            return true;
+        }
+        char word[3] = {};
+        for (int i = 0; i < 2 && *p && !is_space(*p); ++i) word[i] = *p++;
+        float numbers[6] = {};
+        int integer = 0;
+        int converted = 1;
+        for (int i = 0; i < 6; ++i, ++converted) {
+            if (!*skip_space(p)) break;
+            const bool read = i == 4 ? plain_int(p, &integer, &p) : plain_float(p, &numbers[i], &p);
+            if (!read) return false;
+        }
+        std::memcpy(token, word, std::strlen(word) + 1);
+        float* targets[6] = {&x, &y, &z, &fifth, nullptr, &last};
+        for (int i = 0; i + 1 < converted; ++i) {
+            if (i == 4) {
+                value = integer;
+            } else {
+                *targets[i] = numbers[i];
+            }
+        }
+        *n = converted;
+        return true;
     }
 };
 
@@ -200,6 +236,17 @@ bool fill_atom(Atom* a, const char* line, int type, bool fixed, AtomFields& f) {
     return has_hydrogens;
 }
 
+// Reads one line after the name line. A line longer than the buffer is refused
+// with a message (*long_line set), since its rest would be read as the next
+// line. Null at the end of the file, too.
+char* next_line(char* line, std::FILE* fp, bool* long_line) {
+    if (!Bln_get(line, kLineSize, fp, long_line)) return nullptr;
+    if (!*long_line) return line;
+    std::fprintf(stderr, "Igtjklm: Error: Line longer than %d characters: %.20s...\n",
+                 kLineSize - 1, line);
+    return nullptr;
+}
+
 // Releases a partly read entry and its pointer array; returns null.
 Entry* give_up(Entry* entry, Entry* head, Atom** atoms) {
     std::free(atoms);
@@ -255,18 +302,20 @@ int Istjkl(std::FILE* fp, Entry* entry, unsigned mask) {
 
 Entry* Igtjklm(std::FILE* fp, Entry* head) {
     char line[kLineSize];
-    if (!fp || !Bln_get(line, kLineSize, fp)) {
+    bool long_line = false;
+    if (!fp || !Bln_get(line, kLineSize, fp, &long_line)) {
         std::fputs("Igtjklm: Error: Reading header\n", stderr);
         return nullptr;
     }
+    if (long_line) Bln_skip_rest(fp);  // the name is cut shorter anyway
     Entry* entry = Qnsntr(head);
     if (!entry) return nullptr;
     entry->atoms.display = 1;
     if (std::strlen(line) > kNameLength) line[kNameLength] = '\0';
     std::strcpy(entry->name, line);
 
-    if (!Bln_get(line, kLineSize, fp)) {
-        std::fputs("Igtjklm: Error: Reading number of atoms\n", stderr);
+    if (!next_line(line, fp, &long_line)) {
+        if (!long_line) std::fputs("Igtjklm: Error: Reading number of atoms\n", stderr);
         return give_up(entry, head, nullptr);
     }
     int counts[4] = {0, 0, 4, 1};  // atoms, bonds, most bonds of an atom, type
@@ -284,25 +333,21 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
     const int natoms = counts[0] == INT_MIN ? INT_MAX : std::abs(counts[0]);
     const int nbonds = counts[1];
 
-    auto** atoms = static_cast<Atom**>(
-        Balo1(sizeof(Atom*) * static_cast<std::size_t>(std::max(natoms, 1)), "Igtjklm"));
-    if (!atoms) {
-        std::puts("NO memory!");
-        return give_up(entry, head, nullptr);
-    }
     std::printf("%s: %d atoms, %d bonds\n", entry->name, natoms, nbonds);
     entry->colour = -1;
 
     // The bond pairs are checked as they are read and the bonds made once all
     // atoms exist: the atoms and bonds, their order and every slot come out as
     // if the atoms had been made first, but a count line that promises more
-    // atoms than the file holds costs no memory.
+    // atoms or bonds than the file holds costs no memory: the pairs and the
+    // atoms grow with the lines actually read, and the array of atom pointers
+    // is allocated only when every atom line is there.
     std::vector<int> ends;
     for (int read = 0; read < nbonds;) {
         errno = 0;
-        if (!Bln_get(line, kLineSize, fp)) {
-            if (!has_repeated_pair(ends)) std::perror("Reading bonds");
-            return give_up(entry, head, atoms);
+        if (!next_line(line, fp, &long_line)) {
+            if (!long_line && !has_repeated_pair(ends)) std::perror("Reading bonds");
+            return give_up(entry, head, nullptr);
         }
         const char* pos = line;
         for (int k = 0; k < kPairsPerLine && read < nbonds; ++k, ++read) {
@@ -315,31 +360,38 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
                 pos = Bfld_int(pos, 0, &second);
             }
             if (first < 1 || first > natoms || second < 1 || second > natoms || first == second) {
-                return give_up(entry, head, atoms);
+                return give_up(entry, head, nullptr);
             }
             ends.push_back(first);
             ends.push_back(second);
         }
     }
-    if (has_repeated_pair(ends)) return give_up(entry, head, atoms);
+    if (has_repeated_pair(ends)) return give_up(entry, head, nullptr);
 
     AtomFields fields;
     bool lacks_hydrogens = false;
     float sum[3] = {0.0f, 0.0f, 0.0f};
     for (int i = 0; i < natoms; ++i) {
         errno = 0;
-        if (!Bln_get(line, kLineSize, fp)) {
-            std::perror("Reading atoms");
-            return give_up(entry, head, atoms);
+        if (!next_line(line, fp, &long_line)) {
+            if (!long_line) std::perror("Reading atoms");
+            return give_up(entry, head, nullptr);
         }
         Atom* a = Qnsatm(&entry->atoms);
-        if (!a) return give_up(entry, head, atoms);
-        atoms[i] = a;
+        if (!a) return give_up(entry, head, nullptr);
         if (!fill_atom(a, line, entry->type, fixed, fields)) lacks_hydrogens = true;
         sum[0] += a->x;
         sum[1] += a->y;
         sum[2] += a->z;
     }
+    auto** atoms = static_cast<Atom**>(
+        Balo1(sizeof(Atom*) * static_cast<std::size_t>(std::max(natoms, 1)), "Igtjklm"));
+    if (!atoms) {
+        std::puts("NO memory!");
+        return give_up(entry, head, nullptr);
+    }
+    Atom** slot = atoms;
+    for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next) *slot++ = a;
     const bool ca_trace = (entry->type & kTypeCaTrace) != 0;
     for (std::size_t i = 0; i < ends.size(); i += 2) {
         Bond* bond = Qnsbd(&entry->bonds, atoms[ends[i] - 1], atoms[ends[i + 1] - 1]);

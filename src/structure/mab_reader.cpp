@@ -373,8 +373,17 @@ Entry* Igtmab(std::FILE* fp, Entry* head, ControlRecord* control, ConstraintSet*
     if (!head) head = Qhead();
     MabRead r{.head = head, .current = head, .group_start = head};
     char line[kLineSize];
-    while (Bln_get(line, kLineSize, fp)) {
-        if (line[0] == '#') continue;
+    bool cut = false;
+    while (Bln_get(line, kLineSize, fp, &cut)) {
+        if (line[0] == '#') {
+            if (cut) Bln_skip_rest(fp);  // comments are skipped whole, however long
+            continue;
+        }
+        if (cut) {
+            // Its rest would be read as a line of its own.
+            std::fprintf(stderr, "Line longer than %d characters: %.20s...\n", kLineSize - 1, line);
+            return fail(r);
+        }
         Bst_rtrim(line, " \n");
         if (!line[0]) continue;
         bool ok = true;

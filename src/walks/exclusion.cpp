@@ -14,7 +14,6 @@ namespace {
 constexpr float kFree = 0.0f;
 constexpr float kOccupied = 3.0f;
 constexpr float kShutIn = 4.0f;
-constexpr int kCountedElement = 16;
 
 float g_distance = 0.0f;
 OccupancyCounts g_counts;
@@ -34,12 +33,7 @@ Atom* reset_marks(Entry* lattice) {
 int mark_within_radius(Entry* lattice, int nspheres, Entry* const* spheres, float radius) {
     int count = 0;
     for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) {
-        float d = 9999999.0f;
-        for (int s = 0; s < nspheres; ++s) {
-            Atom* slot = v;
-            const float* dmin = Xltdmin(spheres[s], &slot);
-            if (dmin && *dmin < d) d = *dmin;
-        }
+        const float d = sphere_charge(v, nspheres, spheres);
         v->charge = d;
         if (d <= radius) {
             v->occupancy = kOccupied;
@@ -71,6 +65,22 @@ int mark_shut_in(Entry* lattice) {
 
 } // namespace
 
+float sphere_charge(Atom* v, int nspheres, Entry* const* spheres) {
+    float d = 9999999.0f;
+    for (int s = 0; s < nspheres; ++s) {
+        Atom* slot = v;
+        const float* dmin = Xltdmin(spheres[s], &slot);
+        if (dmin && *dmin < d) d = *dmin;
+    }
+    return d;
+}
+
+void print_exclusion_progress(int inside, int first_steps, float farthest, int occupied) {
+    std::fprintf(stderr, "%d occupied (1)\n", inside);
+    if (first_steps >= 0) std::fprintf(stderr, "%d direct neighbours (%.2f)\n", first_steps, farthest);
+    std::fprintf(stderr, "%d occupied (2)\n", occupied);
+}
+
 const float* Xltdmin(Entry* entry, Atom** slot) {
     if (!entry) {
         if (slot) *slot = nullptr;
@@ -97,32 +107,28 @@ const OccupancyCounts* Xltocc(Entry* lattice, Atom* start, int nspheres, Entry* 
     Atom* origin = reset_marks(lattice);
     if (!start) start = origin;
     if (nspheres < 1 || !spheres) return nullptr;
-    const bool progress = (mode & kOccupancyProgress) != 0;
 
     const int inside = mark_within_radius(lattice, nspheres, spheres, radius);
-    if (progress) std::fprintf(stderr, "%d occupied (1)\n", inside);
 
     // The start vertex and the neighbours it may step to first.
     std::vector<Atom*> first_steps;
+    float farthest = 0.0f;
     if (start) {
         first_steps.push_back(start);
-        float farthest = 0.0f;
         for_each_neighbour(start, [&](Atom* u) {
             if (u->charge > farthest) farthest = u->charge;
             if (!(mode & kOccupancyFreeFirst) || u->charge > radius) first_steps.push_back(u);
         });
-        if (progress) {
-            std::fprintf(stderr, "%d direct neighbours (%.2f)\n",
-                         static_cast<int>(first_steps.size()) - 1, farthest);
-        }
     }
+    const int listed = start ? static_cast<int>(first_steps.size()) - 1 : -1;
 
     const int occupied = mark_shut_in(lattice);
-    if (progress) std::fprintf(stderr, "%d occupied (2)\n", occupied);
+    // Nothing else is printed while the passes run, so the lines can wait.
+    if (mode & kOccupancyProgress) print_exclusion_progress(inside, listed, farthest, occupied);
 
     for (Atom* v : first_steps)
         v->occupancy = kFree;
     g_counts.occupied = occupied;
-    g_counts.first_steps = first_steps.empty() ? 0 : static_cast<int>(first_steps.size()) - 1;
+    g_counts.first_steps = start ? listed : 0;
     return &g_counts;
 }

@@ -22,6 +22,18 @@ constexpr int kOccupancyFreeFirst = 8; // first steps only to neighbours outside
 // distance lives in process-wide storage; 1000000.0 for an entry without atoms.
 const float* Xltdmin(Entry* entry, Atom** slot);
 
+// Element number given to every vertex the second marking pass counts.
+constexpr int kCountedElement = 16;
+
+// The distance the first marking pass records in a vertex's charge: the
+// smallest Xltdmin over the sphere entries, 9999999.0 when none gives one.
+float sphere_charge(Atom* v, int nspheres, Entry* const* spheres);
+
+// The progress lines of mode bit 4: the vertices within the radius, the free
+// first steps with the largest distance among the start's neighbours (no line
+// for a negative count: no start vertex), and the second pass's count.
+void print_exclusion_progress(int inside, int first_steps, float farthest, int occupied);
+
 // Marks the lattice against the spheres: occupancy 0.0 free, 3.0 within the
 // radius of a sphere atom, 4.0 shut in; charge the distance to the nearest
 // sphere atom; element 16 on every counted vertex. Without a start vertex the

@@ -63,9 +63,9 @@ WalkHit reset() {
     return {};
 }
 
-// A free walk reports its parameter pair when it differs from the last one
-// reported (a not-a-number value always differs).
-WalkHit report(float strength, float distance) {
+} // namespace
+
+WalkHit report_free_walk(float strength, float distance) {
     WalkHit hit;
     if (strength != g_strength || distance != g_distance) {
         g_strength = strength;
@@ -75,8 +75,6 @@ WalkHit report(float strength, float distance) {
     }
     return hit;
 }
-
-} // namespace
 
 float* Xlwkpar(int* count, const char* const** names, const char* const** helps) {
     if (count) *count = kWalkParameters;
@@ -91,7 +89,7 @@ WalkHit Xlwkhit(const WalkRecord* walk, int n) {
     for (int i = 0; i < positions; ++i) {
         if (touches(walk->vertices[i], i)) return {1, 0, 0};
     }
-    return report(walk->params[kInteractionStrength], walk->params[kInteractionDistance]);
+    return report_free_walk(walk->params[kInteractionStrength], walk->params[kInteractionDistance]);
 }
 
 WalkHit Xlwkhit(const Entry* walk) {
@@ -104,7 +102,7 @@ WalkHit Xlwkhit(const Entry* walk) {
         if (position == 1) distance = a->charge;
         if (touches(walk_vertex(a), position)) return {1, 0, 0};
     }
-    return report(strength, distance);
+    return report_free_walk(strength, distance);
 }
 
 const WalkFraction* Xlwkfrc(int walks, int counted) {

@@ -34,6 +34,11 @@ WalkHit Xlwkhit(const WalkRecord* walk, int n);
 // distance. A null entry resets like a null record.
 WalkHit Xlwkhit(const Entry* walk);
 
+// What Xlwkhit gives for a walk without contact that carries this parameter
+// pair: the codes when the pair differs from the one last reported (a
+// not-a-number value always differs), which then becomes the remembered one.
+WalkHit report_free_walk(float strength, float distance);
+
 // A walk entry's atom points at its lattice vertex through its monomer field.
 inline void set_walk_vertex(Atom* walk_atom, Atom* vertex) {
     walk_atom->monomer = reinterpret_cast<Monomer*>(vertex);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/fields.h"
+#include "base/plain_numbers.h"
 #include "base/text.h"
 #include "walks/walk_record.h"
 
@@ -13,6 +14,9 @@ namespace {
 
 constexpr int kPairsPerLine = 5;
 constexpr int kLineSize = 128; // the line reader takes at most 127 characters at a time
+// Records of up to this many vertices (1 MiB of arrays) are made as the header
+// says; a larger count must fit in the rest of the file.
+constexpr int kTrustedCount = 65536;
 
 void write_comment(std::FILE* fp, const char* comment) {
     const char* piece = comment;
@@ -26,13 +30,36 @@ void write_comment(std::FILE* fp, const char* comment) {
     }
 }
 
+// A line longer than the buffer is refused: its rest would be read as the
+// next line, and a number cut in two would give wrong vertices.
+void refuse_long_line(const char* line) {
+    std::fprintf(stderr, "Walk file line longer than %d characters: %s...\n", kLineSize - 1, line);
+}
+
+// How many vertices the rest of the file can hold (a pair takes at least four
+// characters: two digits and two separators); -1 when the stream cannot tell.
+long room_for_vertices(std::FILE* fp) {
+    const long here = std::ftell(fp);
+    if (here < 0 || std::fseek(fp, 0, SEEK_END) != 0) return -1;
+    const long end = std::ftell(fp);
+    std::fseek(fp, here, SEEK_SET);
+    return end < here ? -1 : (end - here) / 4 + 1;
+}
+
 // Reads the header "name<TAB>count" into a new record; null at the end of the
 // input, at an empty line, or after a message.
 WalkRecord* read_header(std::FILE* fp) {
     char line[kLineSize];
-    do {
-        if (!Bln_get(line, kLineSize, fp)) return nullptr;
-    } while (line[0] == '#');
+    bool cut = false;
+    for (;;) {
+        if (!Bln_get(line, kLineSize, fp, &cut)) return nullptr;
+        if (line[0] != '#') break;
+        if (cut) Bln_skip_rest(fp);  // comment lines are skipped whole, however long
+    }
+    if (cut) {
+        refuse_long_line(line);
+        return nullptr;
+    }
     char* tab = std::strchr(line, '\t');
     if (!tab) {
         if (line[0] != '\0') std::fprintf(stderr, "Could not read number of vertices: %s\n", line);
@@ -40,13 +67,22 @@ WalkRecord* read_header(std::FILE* fp) {
     }
     *tab = '\0';
     int count = 0;
-    if (std::sscanf(tab + 1, "%d", &count) != 1) {
+    const char* end = nullptr;
+    if (!plain_int(tab + 1, &count, &end) && std::sscanf(tab + 1, "%d", &count) != 1) {
         std::fputs("Could not read number of vertices!\n", stderr);
         return nullptr;
     }
     if (count < 1) {
         std::fprintf(stderr, "Walk %s: number of vertices %d is below 1!\n", line, count);
         return nullptr;
+    }
+    if (count > kTrustedCount) {
+        const long room = room_for_vertices(fp);
+        if (room >= 0 && count > room) {
+            std::fprintf(stderr, "Walk %s: %d vertices claimed, but the rest of the file holds at most %ld!\n",
+                         line, count, room);
+            return nullptr;
+        }
     }
     WalkRecord* walk = Xnslwk(count);
     if (!walk) {
@@ -63,7 +99,12 @@ WalkRecord* read_header(std::FILE* fp) {
 bool read_pairs(std::FILE* fp, WalkRecord* walk) {
     char line[kLineSize];
     int i = 0;
-    while (Bln_get(line, kLineSize, fp) && !std::strstr(line, "$$$$")) {
+    bool cut = false;
+    while (Bln_get(line, kLineSize, fp, &cut) && !std::strstr(line, "$$$$")) {
+        if (cut) {
+            refuse_long_line(line);
+            return false;
+        }
         const char* pos = line;
         int number = 0;
         while ((pos = Bfld_int(pos, 0, &number))) {
@@ -82,6 +123,16 @@ bool read_pairs(std::FILE* fp, WalkRecord* walk) {
             walk->vertices[i] = nullptr;
             ++i;
         }
+    }
+    return true;
+}
+
+// The three parameters, as "%f%f%f" reads them.
+bool read_parameters(const char* line, float* p) {
+    const char* pos = line;
+    for (int i = 0; i < 3; ++i) {
+        if (!plain_float(pos, &p[i], &pos))
+            return std::sscanf(line, "%f%f%f", &p[0], &p[1], &p[2]) == 3;
     }
     return true;
 }
@@ -108,7 +159,8 @@ WalkRecord* Xrdlwk(std::FILE* fp) {
     if (!walk) return nullptr;
     char line[kLineSize];
     float* p = walk->params;
-    if (!Bln_get(line, kLineSize, fp) || std::sscanf(line, "%f%f%f", &p[0], &p[1], &p[2]) != 3) {
+    bool cut = false;  // a longer line is no parameter line
+    if (!Bln_get(line, kLineSize, fp, &cut) || cut || !read_parameters(line, p)) {
         std::fputs("Could not read parameters!\n", stderr);
         std::free(walk);
         return nullptr;

@@ -4,6 +4,8 @@
 
 #include <cfloat>
 #include <climits>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,10 @@ TEST(NoValueMark, TellsWhichMark) {
     EXPECT_EQ(Bfld_nil("-0", 0), 3);
     EXPECT_EQ(Bfld_nil("-00", 0), 0);
     EXPECT_EQ(Bfld_nil("", 0), 0);
+    // Fields of any length are looked at where they stand.
+    const std::string longer(10000, '7');
+    EXPECT_EQ(Bfld_nil(longer.c_str(), 0), 0);
+    EXPECT_EQ(Bfld_nil(("\"" + longer).c_str(), 0), 0);
 }
 
 TEST(Skip, PassesACommaButStopsAtBlanksAndTabs) {
@@ -77,4 +83,37 @@ TEST(StringField, QuoteCharacterDependsOnTheMode) {
 
 TEST(StringField, WordEndsAtABlankButTheNextFieldStartsAfterAComma) {
     EXPECT_EQ(strings("-n10,-e5 x", 0), "-n10,-e5|-e5|x");
+}
+
+TEST(NumericFields, ReadAsTheMarkCheckAndSscanfDoOnRandomLines) {
+    static const char kAlphabet[] = "0123456789-+~.,e\"' \t";
+    std::mt19937 engine(3);
+    for (int round = 0; round < 100000; ++round) {
+        std::string line;
+        for (int i = static_cast<int>(engine() % 16); i > 0; --i)
+            line += kAlphabet[engine() % (sizeof kAlphabet - 1)];
+        const int mode = round % 2 ? kFieldSingleQuote : 0;
+        int value = -1, expected = -1;
+        const char* next = Bfld_int(line.c_str(), mode, &value);
+        const char* expected_next = nullptr;
+        if (Bfld_nil(line.c_str(), mode)) {
+            expected = INT_MAX;
+            expected_next = Bfld_skip(line.c_str(), mode);
+        } else if (std::sscanf(line.c_str(), "%d", &expected) == 1) {
+            expected_next = Bfld_skip(line.c_str(), mode);
+        }
+        EXPECT_EQ(next, expected_next) << line;
+        EXPECT_EQ(value, expected) << line;
+        float f = -1.0f, expected_f = -1.0f;
+        next = Bfld_flt(line.c_str(), mode, &f);
+        expected_next = nullptr;
+        if (Bfld_nil(line.c_str(), mode)) {
+            expected_f = FLT_MAX;
+            expected_next = Bfld_skip(line.c_str(), mode);
+        } else if (std::sscanf(line.c_str(), "%f", &expected_f) == 1) {
+            expected_next = Bfld_skip(line.c_str(), mode);
+        }
+        EXPECT_EQ(next, expected_next) << line;
+        EXPECT_EQ(f, expected_f) << line;
+    }
 }

@@ -31,6 +31,29 @@ TEST(LineReader, ReadsALongLineInPiecesOfSizeMinusOne) {
     EXPECT_EQ(lines("abcdefg\nh\n", 4), (std::vector<std::string>{"abc", "def", "g", "h"}));
 }
 
+TEST(LineReader, TellsWhetherALineWentOnPastThePiece) {
+    std::string text = "abcdef\nabc\nab\nxyz";
+    std::FILE* fp = fmemopen(text.data(), text.size(), "r");
+    char buf[4];
+    bool cut = false;
+    std::string seen;
+    while (Bln_get(buf, 4, fp, &cut)) seen += std::string(buf) + (cut ? "+" : "|");
+    std::fclose(fp);
+    // A line of exactly three characters fits, line feed and all.
+    EXPECT_EQ(seen, "abc+def|abc|ab|xyz|");
+    EXPECT_EQ(lines("abc", 1), std::vector<std::string>{});
+}
+
+TEST(LineReader, SkipsTheRestOfACutLine) {
+    std::string text = "abcdefgh\nnext\n";
+    std::FILE* fp = fmemopen(text.data(), text.size(), "r");
+    char buf[4];
+    Bln_get(buf, 4, fp);
+    Bln_skip_rest(fp);
+    EXPECT_STREQ(Bln_get(buf, 4, fp), "nex");
+    std::fclose(fp);
+}
+
 TEST(StringCopy, ExtraMakesRoomBehindOrBlanksInFront) {
     char* blanks = Bst_alc("ab", -3);
     EXPECT_STREQ(blanks, "   ab");

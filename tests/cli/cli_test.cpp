@@ -4,6 +4,9 @@
 #include "support/files.h"
 #include "support/run_korvi.h"
 
+#include "driver/korvi.h"
+#include "driver/runs.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -120,16 +123,45 @@ std::map<std::string, std::string> files_below(const fs::path& root) {
     return files;
 }
 
-class Transcript : public testing::TestWithParam<std::string> {};
+// Runs korvi's main in a child of the test process, with the evaluate run
+// reading the walk file again at every position instead of once; otherwise
+// as run_korvi.
+int run_korvi_streaming(const fs::path& dir, const std::vector<std::string>& args,
+                        const fs::path& out, const fs::path& err) {
+    std::fflush(nullptr);
+    pid_t pid = fork();
+    if (pid == 0) {
+        int in_fd = open("/dev/null", O_RDONLY);
+        int out_fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in_fd < 0 || out_fd < 0 || err_fd < 0 || chdir(dir.c_str()) != 0) _exit(126);
+        dup2(in_fd, 0);
+        dup2(out_fd, 1);
+        dup2(err_fd, 2);
+        std::vector<char*> argv{const_cast<char*>("korvi")};
+        for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        set_walk_budget(0);
+        korvi_main(static_cast<int>(argv.size()) - 1, argv.data());
+        std::fflush(nullptr);
+        _exit(0);
+    }
+    int status = -1;
+    waitpid(pid, &status, 0);
+    return status;
+}
 
-TEST_P(Transcript, MatchesExpectedStreamsAndFiles) {
-    const fs::path folder = kCaseRoot / GetParam();
+using Runner = int (*)(const fs::path&, const std::vector<std::string>&, const fs::path&,
+                       const fs::path&);
+
+void check_transcript(const std::string& name, Runner runner) {
+    const fs::path folder = kCaseRoot / name;
     TempDir work;
     TempDir capture;
     if (fs::exists(folder / "in")) fs::copy(folder / "in", work.path(), fs::copy_options::recursive);
 
-    int status = run_korvi(work.path(), split_lines(read_file(folder / "args")),
-                           capture / "stdout", capture / "stderr");
+    int status = runner(work.path(), split_lines(read_file(folder / "args")), capture / "stdout",
+                        capture / "stderr");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
         << "korvi did not exit with status 0 (wait status " << status << ")";
     for (const char* stream : {"stdout", "stderr"})
@@ -139,17 +171,25 @@ TEST_P(Transcript, MatchesExpectedStreamsAndFiles) {
     // Files compare byte for byte. Input files must stay as they were unless
     // out/ expects new contents.
     auto expected = files_below(folder / "in");
-    for (auto& [name, text] : files_below(folder / "out")) expected[name] = text;
+    for (auto& [file, text] : files_below(folder / "out")) expected[file] = text;
     auto written = files_below(work.path());
-    for (const auto& [name, text] : written) {
-        auto want = expected.find(name);
+    for (const auto& [file, text] : written) {
+        auto want = expected.find(file);
         if (want == expected.end())
-            ADD_FAILURE() << "unexpected file written: " << name;
+            ADD_FAILURE() << "unexpected file written: " << file;
         else
-            expect_same_text("file " + name, normalise(want->second), normalise(text));
+            expect_same_text("file " + file, normalise(want->second), normalise(text));
     }
-    for (const auto& [name, text] : expected)
-        if (!written.count(name)) ADD_FAILURE() << "expected file not written: " << name;
+    for (const auto& [file, text] : expected)
+        if (!written.count(file)) ADD_FAILURE() << "expected file not written: " << file;
+}
+
+class Transcript : public testing::TestWithParam<std::string> {};
+
+TEST_P(Transcript, MatchesExpectedStreamsAndFiles) { check_transcript(GetParam(), run_korvi); }
+
+TEST_P(Transcript, MatchesThemAlsoWhenTheWalkFileIsReadAtEveryPosition) {
+    check_transcript(GetParam(), run_korvi_streaming);
 }
 
 std::string test_name(const testing::TestParamInfo<std::string>& info) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -68,4 +69,12 @@ TEST(LatticePicture, AnUnwritableFileIsReportedAndSkipped) {
               "lattice cif file: No such file or directory\n");
     EXPECT_EQ(lattice.to_sphere->colour, 0);
     EXPECT_EQ(lattice.entry->colour, -7);
+}
+
+// The picture of the verbose end-to-end run (lattice ldmd_4: 83 vertices, 112
+// edges, 9 of them occupied by the sphere) reads with a real CIF reader.
+TEST(LatticePicture, TheVerboseRunsPictureReadsWithGemmi) {
+    std::string command = "/usr/bin/python3 " KORVI_TEST_DIR "/structure/cif_check.py " KORVI_TEST_DIR
+                          "/cli/walks_around_sphere_verbose/out/ldmd_4.cif 83 112 9";
+    EXPECT_EQ(std::system(command.c_str()), 0);
 }

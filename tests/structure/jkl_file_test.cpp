@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -466,4 +468,39 @@ TEST(JklReader, AppendsToTheCurrentListWithoutAHead) {
     ASSERT_NE(r.entry, nullptr);
     EXPECT_EQ(Qhead()->prev, r.entry);
     EXPECT_EQ(Qdlntr(r.entry, nullptr), 1);
+}
+
+TEST(JklReader, FreeLayoutAtomLinesReadAsSscanfWithTheirFormatOnRandomLines) {
+    // Tokens of one to three characters, numbers plain and not, fields missing:
+    // values a line lacks stay from the line before.
+    static const char* const kPieces[] = {"0", "12", "123", "-1.5", "2.25e1", "0x1", "nan",
+                                          "-", "7", ".5", "1.2.3", "ab", "\t", " ", "x"};
+    std::mt19937 engine(11);
+    std::string text = "random\n-200 0 0 4096\n";
+    std::vector<std::string> lines;
+    for (int i = 0; i < 200; ++i) {
+        std::string line;
+        for (int k = static_cast<int>(engine() % 9); k > 0; --k)
+            line += std::string(kPieces[engine() % 15]) + (engine() % 3 ? "\t" : "");
+        lines.push_back(line);
+        text += line + "\n";
+    }
+    EntryList list;
+    Read r = read_jkl(text, &list.head);
+    ASSERT_NE(r.entry, nullptr);
+    char token[3] = {};
+    float v[6] = {};
+    int shell = 0;
+    std::vector<Atom*> atoms = atoms_of(r.entry);
+    ASSERT_EQ(atoms.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::sscanf(lines[i].c_str(), "%2s%f%f%f%f%d%f", token, &v[0], &v[1], &v[2], &v[3], &shell,
+                    &v[4]);
+        const float read[4] = {atoms[i]->x, atoms[i]->y, atoms[i]->z, atoms[i]->charge};
+        EXPECT_EQ(0, std::memcmp(read, v, sizeof read)) << lines[i];
+        EXPECT_EQ(atoms[i]->hcount, shell) << lines[i];
+        std::string label = token;
+        label.erase(0, label.find_first_not_of(' '));
+        EXPECT_EQ(atoms[i]->label, label) << lines[i];
+    }
 }

@@ -1,0 +1,118 @@
+// Scoring from memory, and the choice between it and the streaming scorer.
+#include "driver/indexed_scorer.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <climits>
+
+#include "driver/lattice_run.h"
+#include "driver/streaming_scorer.h"
+#include "structure/model.h"
+#include "walks/scoring.h"
+
+namespace {
+
+// The first walk of from ... to - 1 whose bit is clear, or `to`.
+int first_free(const std::vector<std::uint64_t>& touched, int from, int to) {
+    int w = from;
+    while (w < to) {
+        const std::uint64_t free = ~touched[static_cast<std::size_t>(w / 64)] >> (w % 64);
+        if (free) return std::min(to, w + std::countr_zero(free));
+        w = (w / 64 + 1) * 64;
+    }
+    return to;
+}
+
+}  // namespace
+
+IndexedScorer::IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks,
+                             float radius, int verbose)
+    : run_(run), walks_(std::move(walks)), radius_(radius), verbose_(verbose),
+      exclusion_(run.lattice, run.prepared.table, run.prepared.n, run.sphere) {
+    if (walks_) touched_.assign(walks_->index.words(), 0);
+}
+
+IndexedScorer::~IndexedScorer() {
+    if (excluded_locally_)
+        Xltocc(run_.lattice, nullptr, 1, &run_.sphere, kOccupancyFreeFirst, radius_);
+}
+
+// Marks the probe's vertices near the probe when the local method takes
+// this position, else by a full pass; then reports as the streaming scorer.
+bool IndexedScorer::exclude() {
+    int first_steps = 0;
+    if (exclusion_.exclude(radius_, verbose_ != 0, &marks_)) {
+        excluded_locally_ = true;
+        return report_exclusion(run_, &marks_.counts, verbose_, &first_steps);
+    }
+    if (!exclude_sphere(run_, radius_, verbose_, &first_steps)) return false;
+    marks_.marked.clear();
+    for (int v = 0; v < run_.prepared.n; ++v)
+        if (!(run_.prepared.table[v]->occupancy < 1.0f)) marks_.marked.push_back(v);
+    return true;
+}
+
+bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
+    run_.sphere_atom->x = probe.x;
+    run_.sphere_atom->y = probe.y;
+    run_.sphere_atom->z = probe.z;
+    if (!exclude()) return false;
+    counts = PositionCounts{};
+    if (!walks_) return true;
+    std::fill(touched_.begin(), touched_.end(), 0);
+    for (std::int32_t v : marks_.marked) walks_->index.add_walks_at(v, touched_.data());
+    int touched = 0;
+    for (std::uint64_t word : touched_) touched += std::popcount(word);
+    counts.walks = walks_->count;
+    counts.free = walks_->count - touched;
+    replay_reports();
+    return true;
+}
+
+// The free walks report their parameters to Xlwkhit's remembered pair in
+// walk order. Within a run of equal pairs only the first free walk can differ
+// from the pair remembered, so it alone is asked. The reports are printed
+// among the passages in the place of their walk.
+void IndexedScorer::replay_reports() {
+    const std::vector<Passage>& passages = walks_->passages;
+    std::size_t next = 0;
+    auto print_through = [&](int walk) {
+        for (; next < passages.size() && passages[next].walk <= walk; ++next)
+            print_again(passages[next].printed);
+    };
+    const std::vector<int>& runs = walks_->run_starts;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        const int end = r + 1 < runs.size() ? runs[r + 1] : walks_->count;
+        const int walk = first_free(touched_, runs[r], end);
+        if (walk == end) continue;
+        const WalkHit hit = report_free_walk(walks_->strength[walk], walks_->distance[walk]);
+        if ((hit.amp != 0 || hit.dist != 0) && verbose_) {
+            print_through(walk);
+            print_new_parameters(walk + 1, hit.amp, hit.dist);
+        }
+    }
+    print_through(INT_MAX);
+}
+
+std::size_t default_walk_budget() {
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long page_size = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || page_size <= 0) return std::size_t{1} << 30;
+    return static_cast<std::size_t>(pages) * static_cast<std::size_t>(page_size) / 4;
+}
+
+std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* walks, bool mab,
+                                              float radius, int verbose, std::size_t budget) {
+    if (budget > 0) {
+        if (!walks) return std::make_unique<IndexedScorer>(run, nullptr, radius, verbose);
+        struct stat status {};
+        if (fstat(fileno(walks), &status) == 0 && S_ISREG(status.st_mode)) {
+            if (auto ensemble = read_walk_ensemble(walks, mab, run.prepared.n, budget))
+                return std::make_unique<IndexedScorer>(run, std::move(ensemble), radius, verbose);
+        }
+    }
+    return std::make_unique<StreamingScorer>(run, walks, mab, radius, verbose);
+}

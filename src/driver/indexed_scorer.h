@@ -1,0 +1,50 @@
+// Scores probe positions from memory: the walk file read once into an
+// ensemble with an inverted index, and the probe's exclusion worked out near
+// the probe. Prints exactly what the streaming scorer prints, in the same
+// order, at every position.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "driver/evaluation_sweep.h"
+#include "driver/walk_ensemble.h"
+#include "walks/probe_exclusion.h"
+
+struct LatticeRun;
+
+class IndexedScorer : public PositionScorer {
+public:
+    // walks: the ensemble read from the walk file, or null when there is no
+    // walk file (no walk is scored).
+    IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks, float radius,
+                  int verbose);
+    // Leaves the lattice marked as a full exclusion at the last position would.
+    ~IndexedScorer() override;
+
+    bool score(const ProbePosition& probe, PositionCounts& counts) override;
+
+private:
+    bool exclude();
+    void replay_reports();
+
+    const LatticeRun& run_;
+    std::unique_ptr<WalkEnsemble> walks_;
+    float radius_;
+    int verbose_;
+    ProbeExclusion exclusion_;
+    ProbeMarks marks_;
+    bool excluded_locally_ = false;
+    std::vector<std::uint64_t> touched_;  // one bit per walk
+};
+
+// Bytes of memory the walk ensemble may take by default: a quarter of the
+// machine's memory.
+std::size_t default_walk_budget();
+
+// The scorer for an evaluation: from memory when the walk file can be read
+// again (a regular file) and its ensemble fits in `budget` bytes, or when
+// there is no walk file; streaming otherwise (always for a budget of 0).
+std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* walks, bool mab,
+                                              float radius, int verbose, std::size_t budget);

@@ -1,0 +1,123 @@
+// Reading the walk file once: walk by walk with the sweep's own readers while
+// what they print is recorded.
+#include "driver/walk_ensemble.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+#include "driver/evaluation_sweep.h"
+#include "structure/mab_file.h"
+#include "structure/model.h"
+#include "walks/walk_file.h"
+#include "walks/walk_record.h"
+
+namespace {
+
+class EnsembleReading {
+public:
+    EnsembleReading(int n, std::size_t budget, std::size_t most_steps) : n_(n), budget_(budget) {
+        // Room for every step the file can hold (within the budget), so that
+        // the array never moves; pages that stay unused cost no memory.
+        walks_.steps.reserve(std::min(most_steps, budget / kEnsembleBytesPerStep + 1));
+    }
+
+    // Positions in walk order; a number outside 1 ... n has no vertex.
+    void position(int index, int number) {
+        if (number < 1 || number > n_) {
+            ++missing_;
+        } else if (index > 0 && !over_budget_) {
+            walks_.steps.push_back(number - 1);
+        }
+    }
+
+    // Closes the walk whose positions were given; what the reader printed
+    // for it is in `capture`.
+    void end_walk(OutputCapture& capture, const char* name, float strength, float distance) {
+        const int walk = ensemble_->count++;
+        keep_printed(capture, walk);
+        if (missing_) ensemble_->passages.push_back({walk, {true, unresolved_report(missing_, name)}});
+        missing_ = 0;
+        if (over_budget_) return;
+        walks_.ends.push_back(walks_.steps.size());
+        ensemble_->strength.push_back(strength);
+        ensemble_->distance.push_back(distance);
+        over_budget_ = walks_.steps.size() * kEnsembleBytesPerStep +
+                           walks_.ends.size() * kEnsembleBytesPerWalk >
+                       budget_;
+    }
+
+    std::unique_ptr<WalkEnsemble> finish(OutputCapture& capture) {
+        keep_printed(capture, ensemble_->count);
+        if (over_budget_) return nullptr;
+        find_runs();
+        ensemble_->index = WalkIndex(n_, walks_);
+        return std::move(ensemble_);
+    }
+
+private:
+    void keep_printed(OutputCapture& capture, int walk) {
+        for (PrintedText& printed : capture.take())
+            ensemble_->passages.push_back({walk, std::move(printed)});
+    }
+
+    void find_runs() {
+        const std::vector<float>& s = ensemble_->strength;
+        const std::vector<float>& d = ensemble_->distance;
+        for (std::size_t w = 0; w < s.size(); ++w)
+            if (w == 0 || !(s[w] == s[w - 1] && d[w] == d[w - 1]))
+                ensemble_->run_starts.push_back(static_cast<int>(w));
+    }
+
+    int n_;
+    std::size_t budget_;
+    bool over_budget_ = false;
+    int missing_ = 0;
+    WalkSteps walks_;
+    std::unique_ptr<WalkEnsemble> ensemble_ = std::make_unique<WalkEnsemble>();
+};
+
+void read_records(std::FILE* fp, OutputCapture& capture, EnsembleReading& reading) {
+    while (WalkRecord* walk = Xrdlwk(fp)) {
+        for (int i = 0; i < walk->nvertices; ++i) reading.position(i, walk->numbers[i]);
+        reading.end_walk(capture, walk->name, walk->params[0], walk->params[1]);
+        std::free(walk);
+    }
+}
+
+void read_entries(std::FILE* fp, OutputCapture& capture, EnsembleReading& reading) {
+    while (Entry* walk = Igtmab(fp, nullptr, nullptr, nullptr, nullptr, 1)) {
+        // Strength and distance are the charges of the first two atoms, 0.0
+        // where the entry has fewer.
+        float pair[2] = {0.0f, 0.0f};
+        int i = 0;
+        for (Atom* a = first_atom(walk); !atom_end(walk, a); a = a->next, ++i) {
+            if (i < 2) pair[i] = a->charge;
+            reading.position(i, a->selection);
+        }
+        reading.end_walk(capture, walk->name, pair[0], pair[1]);
+        Qdlntr(walk, nullptr);
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
+                                                 std::size_t budget) {
+    // A position takes at least four characters of a .lwk file (two digits,
+    // two separators) and many more of a .mab file.
+    struct stat status {};
+    const std::size_t most_steps =
+        fstat(fileno(fp), &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
+    EnsembleReading reading(n, budget, most_steps);
+    std::rewind(fp);  // as every position of the streaming sweep does
+    OutputCapture capture;
+    if (mab) {
+        read_entries(fp, capture, reading);
+    } else {
+        read_records(fp, capture, reading);
+    }
+    return reading.finish(capture);
+}

@@ -1,0 +1,63 @@
+// The sphere exclusion of the driver's single probe sphere worked out near
+// the probe only: the same counts, progress lines and marks as a full pass
+// of Xltocc, at a cost that depends on the probe's size, not the lattice's.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "lattice/vertex_grid.h"
+#include "walks/exclusion.h"
+
+struct Atom;
+struct Entry;
+
+// What an exclusion leaves: its counts and the vertices marked occupied or
+// shut in (occupancy 1.0 or more) once the start and its first steps are free.
+struct ProbeMarks {
+    OccupancyCounts counts;
+    std::vector<std::int32_t> marked;  // vertex indices (number - 1)
+};
+
+class ProbeExclusion {
+public:
+    // The lattice with its vertex table (n vertices in list order) and the
+    // sphere entry. The local method applies when the entry is a lattice with
+    // a vertex of shell 0, its table lists the vertices in list order, every
+    // edge joins two different vertices of the table and is seen from both
+    // ends, and the sphere has exactly one atom.
+    ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry* sphere);
+
+    bool applies() const { return applies_; }
+
+    // Does what Xltocc(lattice, none, 1, {sphere}, 8 | progress, radius) does
+    // for the sphere atom where it stands now, as far as can be seen: the
+    // progress lines when asked, the counts, element 16 on every counted
+    // vertex, and the marked vertices in *marks (occupancy and charge of the
+    // vertices are left alone). False, with nothing done, for a position or
+    // radius the local method cannot take (not finite, or a radius of
+    // 1000000 or more, which every vertex falls within).
+    bool exclude(float radius, bool progress, ProbeMarks* marks);
+
+private:
+    bool is_inside(std::int32_t v) const { return inside_mark_[v] == stamp_; }
+    void next_stamp();
+
+    bool applies_ = false;
+    Entry* lattice_;
+    Atom* const* table_;
+    Entry* sphere_;
+    std::int32_t start_ = -1;                    // first vertex of shell 0 in list order
+    std::vector<std::int32_t> start_neighbours_; // its neighbours in slot order
+    std::vector<std::int32_t> offsets_;          // neighbours of v: neighbours_[offsets_[v] ...]
+    std::vector<std::int32_t> neighbours_;
+    std::vector<std::int32_t> isolated_;         // vertices without neighbours: always shut in
+    VertexGrid grid_;
+    // Per-vertex marks of the current call: equal to stamp_ when set.
+    std::uint32_t stamp_ = 0;
+    std::vector<std::uint32_t> inside_mark_;
+    std::vector<std::uint32_t> seen_mark_;
+    std::vector<std::uint32_t> free_mark_;
+    std::vector<std::int32_t> inside_;
+    std::vector<std::int32_t> shut_in_;
+};

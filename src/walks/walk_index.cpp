@@ -1,0 +1,71 @@
+// Building the inverted index from walks to vertices, and reading it.
+#include "walks/walk_index.h"
+
+#include <cassert>
+
+namespace {
+
+// Calls visit(v, w) once for every vertex v that walk w visits, walk by walk.
+template <typename F>
+void each_visit(int vertices, const WalkSteps& w, F visit) {
+    std::vector<std::int32_t> last(static_cast<std::size_t>(vertices), -1);
+    std::size_t begin = 0;
+    for (std::size_t walk = 0; walk < w.ends.size(); ++walk) {
+        const auto id = static_cast<std::int32_t>(walk);
+        for (std::size_t i = begin; i < w.ends[walk]; ++i) {
+            const std::int32_t v = w.steps[i];
+            if (last[v] == id) continue;
+            last[v] = id;
+            visit(v, id);
+        }
+        begin = w.ends[walk];
+    }
+}
+
+}  // namespace
+
+WalkIndex::WalkIndex(int vertices, const WalkSteps& w)
+    : walks_(static_cast<int>(w.ends.size())), words_((w.ends.size() + 63) / 64) {
+    const auto n = static_cast<std::size_t>(vertices);
+    offsets_.assign(n + 1, 0);
+    each_visit(vertices, w, [&](std::int32_t v, std::int32_t) { ++offsets_[v + 1]; });
+
+    // A vertex that most walks visit (near the graft point) keeps a bit set:
+    // smaller than its list and quicker to add.
+    dense_.assign(n, -1);
+    std::int32_t dense_count = 0;
+    for (std::size_t v = 0; v < n; ++v) {
+        if (offsets_[v + 1] > 2 * words_) {
+            dense_[v] = dense_count++;
+            offsets_[v + 1] = 0;
+        }
+    }
+    for (std::size_t v = 0; v < n; ++v) offsets_[v + 1] += offsets_[v];
+    walk_ids_.resize(offsets_[n]);
+    sets_.assign(static_cast<std::size_t>(dense_count) * words_, 0);
+
+    // offsets_[v] serves as the fill cursor of list v and then ends where
+    // list v + 1 begins; moving every offset up one place restores them.
+    each_visit(vertices, w, [&](std::int32_t v, std::int32_t walk) {
+        if (dense_[v] >= 0) {
+            sets_[static_cast<std::size_t>(dense_[v]) * words_ + walk / 64] |= 1ull << (walk % 64);
+        } else {
+            walk_ids_[offsets_[v]++] = walk;
+        }
+    });
+    for (std::size_t v = n; v > 0; --v) offsets_[v] = offsets_[v - 1];
+    offsets_[0] = 0;
+}
+
+void WalkIndex::add_walks_at(int v, std::uint64_t* touched) const {
+    assert(v >= 0 && static_cast<std::size_t>(v) < dense_.size());
+    if (dense_[v] >= 0) {
+        const std::uint64_t* set = &sets_[static_cast<std::size_t>(dense_[v]) * words_];
+        for (std::size_t i = 0; i < words_; ++i) touched[i] |= set[i];
+        return;
+    }
+    for (std::size_t i = offsets_[v]; i < offsets_[v + 1]; ++i) {
+        const std::int32_t walk = walk_ids_[i];
+        touched[walk / 64] |= 1ull << (walk % 64);
+    }
+}
