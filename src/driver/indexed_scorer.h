@@ -10,7 +10,7 @@
 
 #include "driver/evaluation_sweep.h"
 #include "driver/walk_ensemble.h"
-#include "walks/probe_exclusion.h"
+#include "driver/probe_marking.h"
 
 struct LatticeRun;
 
@@ -26,16 +26,13 @@ public:
     bool score(const ProbePosition& probe, PositionCounts& counts) override;
 
 private:
-    bool exclude();
     void replay_reports();
 
     const LatticeRun& run_;
     std::unique_ptr<WalkEnsemble> walks_;
     float radius_;
     int verbose_;
-    ProbeExclusion exclusion_;
-    ProbeMarks marks_;
-    bool excluded_locally_ = false;
+    ProbeMarking marking_;
     std::vector<std::uint64_t> touched_;  // one bit per walk
 };
 

@@ -183,7 +183,7 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     WalkBlocks blocks = make_walk_blocks(walks.size(), settings.blocks,
                                          weigh_walks(settings, walk_name, run, walks, notes));
 
-    ExclusionTouchFinder finder(run, walks, settings.sweep.radius, settings.verbose);
+    IndexedTouchFinder finder(run, walks, settings.sweep.radius, settings.verbose);
     std::vector<StatsRow> rows;
     SweepSummary summary;
     if (!sweep_statistics(settings.sweep, finder, blocks, rows, summary)) return false;

@@ -1,28 +1,40 @@
-// Finding the touched walks by a full exclusion and a pass over the walks.
+// Finding the touched walks through the inverted index.
 #include "stats/touch_finder.h"
+
+#include <algorithm>
 
 #include "driver/lattice_run.h"
 #include "structure/model.h"
 
-bool ExclusionTouchFinder::find(const ProbePosition& probe, std::vector<std::uint8_t>& touched) {
+namespace {
+
+// The positions after the first of every walk that lie on a lattice vertex.
+WalkIndex index_walks(const WalkArrays& walks, int vertices) {
+    WalkSteps steps;
+    for (int i = 0; i < walks.size(); ++i) {
+        const std::int32_t* walk = walks.walk(i);
+        for (int k = 1; k < walks.positions(i); ++k)
+            if (walk[k] >= 0) steps.steps.push_back(walk[k]);
+        steps.ends.push_back(steps.steps.size());
+    }
+    return WalkIndex(vertices, steps);
+}
+
+}  // namespace
+
+IndexedTouchFinder::IndexedTouchFinder(const LatticeRun& run, const WalkArrays& walks,
+                                       float radius, int verbose)
+    : run_(run), radius_(radius), verbose_(verbose), marking_(run),
+      index_(index_walks(walks, run.prepared.n)), bits_(index_.words()) {}
+
+bool IndexedTouchFinder::find(const ProbePosition& probe, std::vector<std::uint8_t>& touched) {
     run_.sphere_atom->x = probe.x;
     run_.sphere_atom->y = probe.y;
     run_.sphere_atom->z = probe.z;
-    int first_steps = 0;
-    if (!exclude_sphere(run_, radius_, verbose_, &first_steps)) return false;
-    const PreparedLattice& lattice = run_.prepared;
-    marked_.resize(static_cast<std::size_t>(lattice.n));
-    // Marked is "not below 1.0", so a vertex whose mark is not a number counts.
-    for (int v = 0; v < lattice.n; ++v) marked_[v] = !(lattice.table[v]->occupancy < 1.0f);
-    touched.assign(static_cast<std::size_t>(walks_.size()), 0);
-    for (int i = 0; i < walks_.size(); ++i) {
-        const std::int32_t* walk = walks_.walk(i);
-        for (int k = 1; k < walks_.positions(i); ++k) {
-            if (walk[k] >= 0 && marked_[walk[k]]) {
-                touched[i] = 1;
-                break;
-            }
-        }
-    }
+    if (!marking_.mark(radius_, verbose_)) return false;
+    std::fill(bits_.begin(), bits_.end(), 0);
+    for (std::int32_t v : marking_.marked()) index_.add_walks_at(v, bits_.data());
+    touched.resize(static_cast<std::size_t>(index_.walks()));
+    for (int i = 0; i < index_.walks(); ++i) touched[i] = (bits_[i / 64] >> (i % 64)) & 1;
     return true;
 }

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "driver/probe_marking.h"
 #include "driver/sweep_grid.h"
 #include "stats/walk_arrays.h"
+#include "walks/walk_index.h"
 
 struct LatticeRun;
 
@@ -20,20 +22,19 @@ public:
     virtual bool find(const ProbePosition& probe, std::vector<std::uint8_t>& touched) = 0;
 };
 
-// The plain way: a full sphere exclusion of the lattice for the probe, then
-// every walk checked against the marks.
-class ExclusionTouchFinder final : public TouchFinder {
+// From the vertices the probe marks, worked out near the probe where it
+// can be, to the walks through them by an inverted index of the ensemble.
+class IndexedTouchFinder final : public TouchFinder {
 public:
-    ExclusionTouchFinder(const LatticeRun& run, const WalkArrays& walks, float radius,
-                         int verbose)
-        : run_(run), walks_(walks), radius_(radius), verbose_(verbose) {}
+    IndexedTouchFinder(const LatticeRun& run, const WalkArrays& walks, float radius, int verbose);
 
     bool find(const ProbePosition& probe, std::vector<std::uint8_t>& touched) override;
 
 private:
     const LatticeRun& run_;
-    const WalkArrays& walks_;
     float radius_;
     int verbose_;
-    std::vector<std::uint8_t> marked_;  // per vertex number - 1
+    ProbeMarking marking_;
+    WalkIndex index_;
+    std::vector<std::uint64_t> bits_;  // one bit per walk
 };
