@@ -113,13 +113,20 @@ std::vector<std::string> run_notes(const StatsSettings& settings, const char* wa
                                    const char* lattice_name, const WalkArrays& walks,
                                    int blocks) {
     const SweepSettings& s = settings.sweep;
+    int fewest = walks.positions(0), most = fewest;
+    for (int i = 1; i < walks.size(); ++i) {
+        fewest = std::min(fewest, walks.positions(i));
+        most = std::max(most, walks.positions(i));
+    }
+    std::string steps = std::to_string(std::max(fewest - 1, 0));  // an entry without atoms: 0
+    if (most != fewest) steps += " to " + std::to_string(most - 1);
     return {
         format("korvi-stats: walks of %s on the lattice %s", walk_name, lattice_name),
         format("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
                static_cast<double>(s.radius), static_cast<double>(s.shift),
                static_cast<double>(s.distance), s.theta_count, s.phi_count),
-        format("%d walks of %d steps; jackknife over %d blocks of walks in file order",
-               walks.size(), walks.positions(0) - 1, blocks),
+        format("%d walks of %s steps; jackknife over %d blocks of walks in file order",
+               walks.size(), steps.c_str(), blocks),
     };
 }
 
