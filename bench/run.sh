@@ -1,7 +1,82 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in release mode (build-bench/, no tests) and runs them.
+# Builds korvi in release mode (build-bench/, no tests) and runs the reference
+# workloads, one line per figure: lattice generation, walk generation, and the
+# evaluation sweep scored from memory and by streaming the walk file. Times
+# are wall seconds (the best of three runs where a run takes under a minute),
+# memory is the peak resident size of the process.
+#
+# The sweep over 100,000 walks is not streamed to its end (that takes many
+# minutes): streaming is timed on 12 positions and extrapolated from its cost
+# per position. Every figure with "~" is extrapolated that way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKORVI_TESTS=OFF >/dev/null
-cmake --build build-bench -j2 --target lattice_bench >/dev/null
-./build-bench/bench/lattice_bench
+cmake --build build-bench -j2 --target korvi measure korvi_paths >/dev/null
+bin=$PWD/build-bench
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+measure() { "$bin/bench/measure" "$@"; }
+
+# The fastest of three runs: "seconds MiB".
+best_of_three() {
+    local best="" run
+    for _ in 1 2 3; do
+        run=$(measure "$@")
+        if [ -z "$best" ] || awk -v a="${run% *}" -v b="${best% *}" 'BEGIN { exit !(a < b) }'; then
+            best=$run
+        fi
+    done
+    echo "$best"
+}
+
+# Lattice generation.
+for figure in "diamond 60 -g60 -b0" "fcc 30 -g30 -b3"; do
+    set -- $figure
+    read -r t m < <(best_of_three "$bin/korvi" "$3" "$4")
+    printf 'lattice  %-7s %2d shells: %7.3f s, peak %6.1f MiB\n' "$1" "$2" "$t" "$m"
+done
+
+# Walk generation: 20,000 walks of 50 steps around a sphere of radius 5.
+measure "$bin/korvi" -g40 -b0 >/dev/null
+read -r t m < <(best_of_three "$bin/korvi" -l ldmd_40 -s5 -r5 -d0 -e50 -n20000 -i1 walks20k)
+printf 'walks    20000 walks of 50 steps, diamond 40 shells: %7.3f s (%.0f walks/s), peak %6.1f MiB\n' \
+    "$t" "$(awk -v t="$t" 'BEGIN { print 20000 / t }')" "$m"
+
+# The sweep: a probe of radius 3 from contact out to 25 over directions
+# chosen from the distance, on walks of 50 steps around a sphere of radius 5.
+measure "$bin/korvi" -g30 -b0 >/dev/null
+sweep=(-l ldmd_30 -s5 -r3 -d-25 -t0 -p0)
+subset=(-l ldmd_30 -s5 -r3 -d8 -t4 -p5)  # 12 positions
+# The option parser takes numbers up to 21474, so the ensemble of 100,000
+# walks is made of five runs of 20,000 with seeds 1 to 5.
+measure "$bin/korvi" -l ldmd_30 -s5 -r3 -e50 -i1 -n10000 w10000 >/dev/null
+for seed in 1 2 3 4 5; do
+    measure "$bin/korvi" -l ldmd_30 -s5 -r3 -e50 -i$seed -n20000 "part$seed" >/dev/null
+done
+cat part?.lwk >w100000.lwk
+for walks in 10000 100000; do
+    measure -e verbose.txt "$bin/bench/korvi_paths" memory "${sweep[@]}" -v "w$walks" >/dev/null
+    positions=$(grep -c '^dist ' verbose.txt)
+    # The floor: start, lattice and one pass over the walk file (one
+    # streamed position, the probe far away).
+    read -r floor floor_mib < <(best_of_three "$bin/bench/korvi_paths" stream -l ldmd_30 -s5 -r3 -d1000 "w$walks")
+    read -r fast fast_mib < <(best_of_three -o fast.txt "$bin/bench/korvi_paths" memory "${sweep[@]}" "w$walks")
+    if [ "$walks" -le 10000 ]; then
+        read -r stream stream_mib < <(measure -o stream.txt "$bin/bench/korvi_paths" stream "${sweep[@]}" "w$walks")
+        same=$(cmp -s fast.txt stream.txt && echo "same output" || echo "OUTPUT DIFFERS")
+        approx=""
+    else
+        read -r part stream_mib < <(measure "$bin/bench/korvi_paths" stream "${subset[@]}" "w$walks")
+        stream=$(awk -v p="$part" -v f="$floor" -v n="$positions" 'BEGIN { print f + (n - 1) * (p - f) / 11 }')
+        same="streaming extrapolated from 12 positions"
+        approx="~"
+    fi
+    awk -v w="$walks" -v n="$positions" -v s="$stream" -v sm="$stream_mib" -v f="$fast" \
+        -v fm="$fast_mib" -v fl="$floor" -v flm="$floor_mib" -v a="$approx" -v same="$same" 'BEGIN {
+        printf "sweep    %6d walks, %d positions: streaming %s%.3f s (%s%.1f positions/s, peak %.1f MiB), ", w, n, a, s, a, n / s, sm
+        printf "fast %.3f s (%.0f positions/s, peak %.1f MiB), ratio %s%.0f; ", f, n / f, fm, a, s / f
+        printf "floor %.3f s (peak %.1f MiB), fast/floor %.2f, %.1f bytes per stored step above the floor; %s\n", fl, flm, f / fl, (fm - flm) * 1048576 / (w * 50), same
+    }'
+done

@@ -46,8 +46,10 @@ std::FILE* recording_stream(std::vector<PrintedText>* printed, bool error) {
 OutputCapture::OutputCapture() : saved_out_(stdout), saved_err_(stderr) {
     out_ = recording_stream(&printed_, false);
     err_ = recording_stream(&printed_, true);
-    if (out_) stdout = out_;
-    if (err_) stderr = err_;
+    if (recording()) {
+        stdout = out_;
+        stderr = err_;
+    }
 }
 
 OutputCapture::~OutputCapture() {

@@ -24,6 +24,10 @@ public:
     OutputCapture(const OutputCapture&) = delete;
     OutputCapture& operator=(const OutputCapture&) = delete;
 
+    // False when the recording streams could not be made: the output then
+    // goes where it went before.
+    bool recording() const { return out_ && err_; }
+
     // Hands over what was printed since the capture began or since the last take.
     std::vector<PrintedText> take();
 

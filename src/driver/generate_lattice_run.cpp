@@ -32,6 +32,8 @@ bool run_generate_lattice(const Settings& settings) {
         std::fputs("Lattice generation failed!\n", stderr);
         return true;
     }
+    // The generator names the lattice "<type>_<shells>" (at most 15
+    // characters), so the file name always fits the buffer.
     char name[sizeof lattice->name + 4];
     std::snprintf(name, sizeof name, "%s.jkl", lattice->name);
     std::FILE* fp = std::fopen(name, "w");

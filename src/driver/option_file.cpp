@@ -8,6 +8,7 @@
 #include "base/text.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -33,6 +34,8 @@ public:
         char word[kLineSize];
         return next_word(word) ? copy(word) : nullptr;
     }
+
+    void release(char* value) override { std::free(value); }
 
 private:
     static char* copy(const char* word) {

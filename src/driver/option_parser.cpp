@@ -19,6 +19,8 @@ public:
 
     char* take_value() override { return index_ + 1 < argc_ ? argv_[++index_] : nullptr; }
 
+    void release(char* /*value: the argument itself*/) override {}
+
 private:
     int argc_;
     char** argv_;

@@ -103,6 +103,7 @@ void set_string(OptionParse& parse, int entry, WordSource& source) {
     echo(parse, what);
     if (!parse.quiet) std::fprintf(stderr, ": %s", value);
     echo_end(parse, additional);
+    if (additional) source.release(value);
 }
 
 }  // namespace

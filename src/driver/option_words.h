@@ -24,6 +24,8 @@ public:
     // The next word, consumed as a string option's value; nullptr when there is
     // none or no copy can be made.
     virtual char* take_value() = 0;
+    // Gives back a value that take_value made and that was not stored.
+    virtual void release(char* value) = 0;
 
 protected:
     ~WordSource() = default;

@@ -18,10 +18,11 @@ namespace {
 
 class EnsembleReading {
 public:
-    EnsembleReading(int n, std::size_t budget, std::size_t most_steps) : n_(n), budget_(budget) {
+    EnsembleReading(int n, std::size_t budget, std::size_t file_steps)
+        : n_(n), budget_(budget), most_steps_(budget / kEnsembleBytesPerStep) {
         // Room for every step the file can hold (within the budget), so that
         // the array never moves; pages that stay unused cost no memory.
-        walks_.steps.reserve(std::min(most_steps, budget / kEnsembleBytesPerStep + 1));
+        walks_.steps.reserve(std::min(file_steps, most_steps_) + 1);
     }
 
     // Positions in walk order; a number outside 1 ... n has no vertex.
@@ -29,6 +30,7 @@ public:
         if (number < 1 || number > n_) {
             ++missing_;
         } else if (index > 0 && !over_budget_) {
+            over_budget_ = walks_.steps.size() >= most_steps_;
             walks_.steps.push_back(number - 1);
         }
     }
@@ -38,14 +40,14 @@ public:
     void end_walk(OutputCapture& capture, const char* name, float strength, float distance) {
         const int walk = ensemble_->count++;
         keep_printed(capture, walk);
-        if (missing_) ensemble_->passages.push_back({walk, {true, unresolved_report(missing_, name)}});
+        if (missing_) keep({walk, {true, unresolved_report(missing_, name)}});
         missing_ = 0;
         if (over_budget_) return;
         walks_.ends.push_back(walks_.steps.size());
         ensemble_->strength.push_back(strength);
         ensemble_->distance.push_back(distance);
         over_budget_ = walks_.steps.size() * kEnsembleBytesPerStep +
-                           walks_.ends.size() * kEnsembleBytesPerWalk >
+                           walks_.ends.size() * kEnsembleBytesPerWalk + printed_bytes_ >
                        budget_;
     }
 
@@ -59,8 +61,13 @@ public:
 
 private:
     void keep_printed(OutputCapture& capture, int walk) {
-        for (PrintedText& printed : capture.take())
-            ensemble_->passages.push_back({walk, std::move(printed)});
+        for (PrintedText& printed : capture.take()) keep({walk, std::move(printed)});
+    }
+
+    void keep(Passage passage) {
+        if (over_budget_) return;
+        printed_bytes_ += sizeof passage + passage.printed.text.size();
+        ensemble_->passages.push_back(std::move(passage));
     }
 
     void find_runs() {
@@ -73,8 +80,10 @@ private:
 
     int n_;
     std::size_t budget_;
+    std::size_t most_steps_;  // steps that fit in the budget
     bool over_budget_ = false;
     int missing_ = 0;
+    std::size_t printed_bytes_ = 0;  // text kept to be printed again
     WalkSteps walks_;
     std::unique_ptr<WalkEnsemble> ensemble_ = std::make_unique<WalkEnsemble>();
 };
@@ -109,11 +118,12 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
     // A position takes at least four characters of a .lwk file (two digits,
     // two separators) and many more of a .mab file.
     struct stat status {};
-    const std::size_t most_steps =
+    const std::size_t file_steps =
         fstat(fileno(fp), &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
-    EnsembleReading reading(n, budget, most_steps);
-    std::rewind(fp);  // as every position of the streaming sweep does
+    EnsembleReading reading(n, budget, file_steps);
     OutputCapture capture;
+    if (!capture.recording()) return nullptr;
+    std::rewind(fp);  // as every position of the streaming sweep does
     if (mab) {
         read_entries(fp, capture, reading);
     } else {

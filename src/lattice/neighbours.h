@@ -1,5 +1,12 @@
 // The neighbours of a vertex: the other ends of its bonds, in slot order,
 // empty slots skipped.
+//
+// A vertex may have any number of neighbours. Generated lattices have at most
+// twelve (fcc), but a lattice read from a file can be made by hand; the sphere
+// exclusion, walk generation, the enumeration and the CIF picture keep no
+// fixed-size neighbour lists (candidates and first steps grow as needed), and
+// the ring-closure search of lattice generation only ever sees generated
+// lattices.
 #pragma once
 
 #include "structure/model.h"

@@ -1,6 +1,7 @@
 // Creation, linking and removal of entries, atoms, bonds and monomers.
 #include "structure/model.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -79,12 +80,18 @@ void remove_from_slots(Atom* atom, const Bond* bond) {
     }
 }
 
+// A lost neighbour becomes an implicit hydrogen. A count at the largest int
+// (the "no value" mark of a file) stays there rather than overflow.
+void add_implicit_hydrogen(Atom* atom) {
+    if (atom->hcount < INT_MAX) atom->hcount += 1;
+}
+
 // Unlinks and frees a bond; each end gets the lost neighbour as an implicit hydrogen.
 void remove_bond(Bond* bond) {
     remove_from_slots(bond->atom1, bond);
     remove_from_slots(bond->atom2, bond);
-    bond->atom1->hcount += 1;
-    bond->atom2->hcount += 1;
+    add_implicit_hydrogen(bond->atom1);
+    add_implicit_hydrogen(bond->atom2);
     unlink(bond);
     std::free(bond);
 }

@@ -85,6 +85,24 @@ TEST(StringField, WordEndsAtABlankButTheNextFieldStartsAfterAComma) {
     EXPECT_EQ(strings("-n10,-e5 x", 0), "-n10,-e5|-e5|x");
 }
 
+// A numeric field as the no-value check, sscanf and the skip read it.
+template <typename T>
+void expect_read_as_sscanf(const std::string& line, int mode,
+                           const char* (*read)(const char*, int, T*), const char* format,
+                           T no_value) {
+    T value{}, expected{};
+    const char* next = read(line.c_str(), mode, &value);
+    const char* expected_next = nullptr;
+    if (Bfld_nil(line.c_str(), mode)) {
+        expected = no_value;
+        expected_next = Bfld_skip(line.c_str(), mode);
+    } else if (std::sscanf(line.c_str(), format, &expected) == 1) {
+        expected_next = Bfld_skip(line.c_str(), mode);
+    }
+    EXPECT_EQ(next, expected_next) << line;
+    EXPECT_EQ(value, expected) << line;
+}
+
 TEST(NumericFields, ReadAsTheMarkCheckAndSscanfDoOnRandomLines) {
     static const char kAlphabet[] = "0123456789-+~.,e\"' \t";
     std::mt19937 engine(3);
@@ -93,27 +111,7 @@ TEST(NumericFields, ReadAsTheMarkCheckAndSscanfDoOnRandomLines) {
         for (int i = static_cast<int>(engine() % 16); i > 0; --i)
             line += kAlphabet[engine() % (sizeof kAlphabet - 1)];
         const int mode = round % 2 ? kFieldSingleQuote : 0;
-        int value = -1, expected = -1;
-        const char* next = Bfld_int(line.c_str(), mode, &value);
-        const char* expected_next = nullptr;
-        if (Bfld_nil(line.c_str(), mode)) {
-            expected = INT_MAX;
-            expected_next = Bfld_skip(line.c_str(), mode);
-        } else if (std::sscanf(line.c_str(), "%d", &expected) == 1) {
-            expected_next = Bfld_skip(line.c_str(), mode);
-        }
-        EXPECT_EQ(next, expected_next) << line;
-        EXPECT_EQ(value, expected) << line;
-        float f = -1.0f, expected_f = -1.0f;
-        next = Bfld_flt(line.c_str(), mode, &f);
-        expected_next = nullptr;
-        if (Bfld_nil(line.c_str(), mode)) {
-            expected_f = FLT_MAX;
-            expected_next = Bfld_skip(line.c_str(), mode);
-        } else if (std::sscanf(line.c_str(), "%f", &expected_f) == 1) {
-            expected_next = Bfld_skip(line.c_str(), mode);
-        }
-        EXPECT_EQ(next, expected_next) << line;
-        EXPECT_EQ(f, expected_f) << line;
+        expect_read_as_sscanf(line, mode, Bfld_int, "%d", INT_MAX);
+        expect_read_as_sscanf(line, mode, Bfld_flt, "%f", FLT_MAX);
     }
 }

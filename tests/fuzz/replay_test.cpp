@@ -3,11 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "fuzz/targets.h"
 #include "support/files.h"
+
+namespace fuzz {
+
+// Test names show the target's name.
+void PrintTo(const NamedTarget& target, std::ostream* os) { *os << target.name; }
+
+}  // namespace fuzz
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "base/fields.h"
+#include "base/plain_numbers.h"
 #include "base/text.h"
 #include "driver/korvi_options.h"
 #include "driver/option_parser.h"
@@ -200,6 +202,33 @@ inline int fuzz_command_line(const std::uint8_t* data, std::size_t size) {
     return 0;
 }
 
+// The quick number readers must give what sscanf gives wherever they accept a
+// number: the same value (bit for bit) and the same end. sscanf sees the
+// number and the two characters after it.
+inline void compare_quick_numbers(const char* text) {
+    // Runs sscanf with format on the number at p that ends at end.
+    auto slow = [](const char* p, const char* end, const char* format, auto* value) {
+        const std::string window(p, static_cast<std::size_t>(end - p) +
+                                        std::min<std::size_t>(2, std::strlen(end)));
+        int used = -1;
+        const int got = std::sscanf(window.c_str(), format, value, &used);
+        return got == 1 && p + used == end;
+    };
+    for (const char* p = text; *p; ++p) {
+        const char* end = nullptr;
+        int quick_int = 0;
+        int slow_int = 0;
+        if (plain_int(p, &quick_int, &end) && !(slow(p, end, "%d%n", &slow_int) && slow_int == quick_int))
+            std::abort();
+        float quick_float = 0.0f;
+        float slow_float = 0.0f;
+        if (plain_float(p, &quick_float, &end) &&
+            !(slow(p, end, "%f%n", &slow_float) &&
+              std::memcmp(&slow_float, &quick_float, sizeof slow_float) == 0))
+            std::abort();
+    }
+}
+
 // Byte 0 is the field-reader mode, byte 1 the size given to the line reader,
 // the rest one line of text. Every reader walks the whole line; a reader that
 // returned its own position would never get to the end.
@@ -227,6 +256,7 @@ inline int fuzz_fields(const std::uint8_t* data, std::size_t size) {
             if (pos && pos <= before) std::abort();
         }
     }
+    compare_quick_numbers(text);
     std::FILE* fp = open_input(data + 2, size - 2);
     std::vector<char> piece(static_cast<std::size_t>(n));
     std::size_t pieces = 0;

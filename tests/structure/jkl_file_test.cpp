@@ -1,6 +1,8 @@
 #include "structure/jkl_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -446,6 +448,56 @@ TEST(JklReader, EachEarlyEndHasItsMessage) {
     EXPECT_EQ(r.err, "Reading atoms: Success\n");
     EXPECT_EQ(list.size(), 0);
 }
+
+TEST(JklReader, LinesLongerThanTheBufferAreRefusedButALongNameIsCut) {
+    EntryList list;
+    const std::string atom = "0\t0\t0\t0\t0\t0";
+    Read r = read_jkl(std::string(300, 'n') + "\n-1 0 0 4096\n" + atom + "\n", &list.head);
+    ASSERT_NE(r.entry, nullptr);
+    EXPECT_EQ(std::string(r.entry->name), std::string(83, 'n'));
+
+    const std::string padded = atom + std::string(260, ' ');
+    r = read_jkl("long\n-1 0 0 4096\n" + padded + "\n", &list.head);
+    EXPECT_EQ(r.entry, nullptr);
+    EXPECT_EQ(r.out, "long: 1 atoms, 0 bonds\n");
+    EXPECT_EQ(r.err, "Igtjklm: Error: Line longer than 255 characters: " + padded.substr(0, 20) + "...\n");
+    EXPECT_EQ(list.size(), 1);
+}
+
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizers reserve terabytes of address space
+namespace {
+
+// Address space used by this process now, in bytes.
+rlim_t address_space_in_use() {
+    unsigned long pages = 0;
+    std::FILE* fp = std::fopen("/proc/self/statm", "r");
+    if (fp && std::fscanf(fp, "%lu", &pages) != 1) pages = 0;
+    if (fp) std::fclose(fp);
+    return static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
+
+// Reads text under an address-space limit of 256 MiB more than in use, where
+// an array for 2^31 - 1 atoms (16 GiB) would not fit; ends the process with
+// status 0 when the reader returned null.
+void read_with_little_memory(std::string text) {
+    const rlim_t limit = address_space_in_use() + (rlim_t{256} << 20);
+    const rlimit space{limit, limit};
+    setrlimit(RLIMIT_AS, &space);
+    EntryList list;
+    std::FILE* fp = fmemopen(text.data(), text.size(), "r");
+    std::exit(Igtjklm(fp, &list.head) == nullptr ? 0 : 1);
+}
+
+}  // namespace
+
+TEST(JklReader, CountsOfTwoToThe31CostNothingBeyondTheLinesRead) {
+    // Only the end of the lines may stop the reader.
+    EXPECT_EXIT(read_with_little_memory("huge\n-2147483647 1 2 4096\n 1 2\n0\t0\t0\t0\t0\t0\n"),
+                testing::ExitedWithCode(0), "^Reading atoms: Success\n$");
+    EXPECT_EXIT(read_with_little_memory("huge\n-9 2147483647 8 4096\n 1 2 1 3 1 4 1 5 1 6 1 7 1 8 1 9\n"),
+                testing::ExitedWithCode(0), "^Reading bonds: Success\n$");
+}
+#endif
 
 TEST(JklReader, BadBondsFailSilently) {
     EntryList list;

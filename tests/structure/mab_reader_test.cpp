@@ -122,6 +122,20 @@ TEST_F(MabReading, AnnouncedAtomCountsBoundTheAtomLinesButAreNotAllocatedBlindly
     EXPECT_EQ(list.names(), "big;");
 }
 
+TEST_F(MabReading, LongNamesAreCutLinesLongerThanTheBufferFail) {
+    const std::string comment = "# Entry " + std::string(600, 'c') + "\n";
+    Entry* e = read("Version 2\n" + comment + "Entry    1: 1  0  " + std::string(200, 'n') + "\n" +
+                    carbon(1, "0"));
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(std::string(e->name), std::string(127, 'n'));
+
+    const std::string entry_line = "Entry    1: 1  0  " + std::string(600, 'x');
+    EXPECT_EQ(read("Version 2\n" + entry_line + "\n" + carbon(1, "0")), nullptr);
+    EXPECT_EQ(err, "Line longer than 511 characters: " + entry_line.substr(0, 20) + "...\n");
+    EXPECT_EQ(out, "Read of mab-file failed!\n");
+    EXPECT_EQ(list.names(), std::string(127, 'n') + ";");
+}
+
 TEST_F(MabReading, OlderVersionsLackMonomerRoleAndChargeColumns) {
     Entry* e = read("Version 1\nEntry    1: 2  v1\n"
                     "C        1   6  3    0.000    0.000    0.000   0.250 5  1 2\n"

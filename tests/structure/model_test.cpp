@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -85,6 +86,17 @@ TEST(Model, ABondIsMadeOnceInEitherDirection) {
     EXPECT_EQ(s.bond(a, a), nullptr);
     EXPECT_EQ(bond_count(a), 1);
     EXPECT_EQ(s.entry->bonds.next, s.entry->bonds.prev);
+}
+
+TEST(Model, ARemovedBondAddsAHydrogenUnlessTheCountIsTheNoValueMark) {
+    ScratchEntry s;
+    Atom* a = s.atom();
+    Atom* b = s.atom();
+    a->hcount = INT_MAX;
+    b->hcount = 2;
+    Qdlbd(s.bond(a, b));
+    EXPECT_EQ(a->hcount, INT_MAX);
+    EXPECT_EQ(b->hcount, 3);
 }
 
 TEST(Model, SlotArraysGrowByFourAndReuseFreedSlots) {

@@ -267,6 +267,31 @@ TEST(Xltsaw, OnDiamondAHighGaucheEnergyLeavesMostlyTransPlacements) {
     Qdlntr(lattice, nullptr);
 }
 
+TEST(Xltsaw, AHandMadeHubOfFourteenNeighboursIsExcludedAndWalkedLikeAnyVertex) {
+    // The hub (vertex 0) is joined to a ring of fourteen vertices.
+    TestLattice lattice;
+    lattice.add(0, 0, 0, 0);
+    for (int i = 0; i < 14; ++i) {
+        const double angle = 2.0 * M_PI * i / 14.0;
+        lattice.add(static_cast<float>(1.532 * std::cos(angle)),
+                    static_cast<float>(1.532 * std::sin(angle)), 0, 1);
+    }
+    for (int i = 0; i < 14; ++i) {
+        lattice.join(0, 1 + i);
+        lattice.join(1 + i, 1 + (i + 1) % 14);
+    }
+    TestSphere far(100, 0, 0);
+    const OccupancyCounts* counts =
+        Xltocc(lattice.entry, nullptr, 1, &far.entry, kOccupancyFreeFirst, 0.5f);
+    ASSERT_NE(counts, nullptr);
+    EXPECT_EQ(counts->first_steps, 14);
+    int n = 1;
+    std::free(Xltwnum(lattice.entry, &n, nullptr));
+    EXPECT_EQ(n, 15);
+    const std::vector<int> counted = visits(lattice, 1, kNoParameters, 1, 1400);
+    for (int i = 1; i <= 14; ++i) EXPECT_GT(counted[i], 0) << "ring vertex " << i;
+}
+
 TEST(Xltsaw, RefusesWithoutLatticeStartOrRoom) {
     TestLattice lattice, other;
     build_path(lattice, 4);

@@ -161,6 +161,30 @@ TEST(WalkFileReading, PairsMustFitTheCountAndBeComplete) {
     EXPECT_EQ(read_message("wlk1\t3\n0 0 0\n1 6 2\n6\n$$$$\n"), "Reading nc failed 1 wlk1\n");
 }
 
+TEST(WalkFileReading, LinesLongerThanTheBufferAreRefusedLongCommentsSkipped) {
+    const std::string name(130, 'n');
+    EXPECT_EQ(read_message(name + "\t1\n0 0 0\n1 6\n$$$$\n"),
+              "Walk file line longer than 127 characters: " + name.substr(0, 127) + "...\n");
+    std::string pairs;
+    for (int i = 0; i < 40; ++i) pairs += "1 6 ";
+    EXPECT_EQ(read_message("w\t40\n0 0 0\n" + pairs + "\n$$$$\n"),
+              "Walk file line longer than 127 characters: " + pairs.substr(0, 127) + "...\n");
+    EXPECT_EQ(read_message("w\t1\n0 0 " + std::string(130, '0') + "\n1 6\n$$$$\n"),
+              "Could not read parameters!\n");
+    // A name of 125 characters, a tab and the count fill the 127 exactly.
+    const std::string longest(125, 'l');
+    std::vector<Record> records =
+        read_all("# " + std::string(300, 'c') + "\t9\n" + longest + "\t1\n0 0 0\n1 6\n$$$$\n");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0]->name, longest);
+}
+
+TEST(WalkFileReading, ACountBeyondWhatTheRestOfTheFileHoldsIsRefused) {
+    // After the header 15 characters remain: at most 15 / 4 + 1 pairs.
+    EXPECT_EQ(read_message("big\t2147483647\n0 0 0\n1 6\n$$$$\n"),
+              "Walk big: 2147483647 vertices claimed, but the rest of the file holds at most 4!\n");
+}
+
 TEST(WalkFileReading, AFailedRecordEndsReadingForTheCaller) {
     std::string messages;
     std::vector<Record> records = read_all(std::string("wlk0 1\n") + kTwoRecords, &messages);
