@@ -7,6 +7,7 @@ command -v g++ >/dev/null || need+=(g++)
 command -v make >/dev/null || need+=(make)
 dpkg -s libgtest-dev >/dev/null 2>&1 || need+=(libgtest-dev)
 dpkg -s python3-gemmi >/dev/null 2>&1 || need+=(python3-gemmi)
+command -v gnuplot >/dev/null || need+=(gnuplot-nox)  # korvi-stats draws its pictures with it
 for pkg in "$@"; do dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg"); done
 if [ ${#need[@]} -gt 0 ]; then
     sudo=""

@@ -43,43 +43,44 @@ bool sweep_distance(const SweepSettings& settings, PositionScorer& scorer, float
     int thetas = theta_count(settings.theta_count, dist, first, settings.radius);
     float dtheta = theta_step(thetas);
     for (int j = 0; j < thetas; ++j) {
-        float theta = static_cast<float>(j) * dtheta;
-        bool pole = j == 0 || j == thetas - 1;
-        int phis = phi_count(settings.phi_count, dist, first, settings.radius, theta);
-        float dphi = phi_step(phis);
+        ThetaRing ring =
+            theta_ring(j, thetas, dtheta, settings.phi_count, dist, first, settings.radius);
         ThetaSums sums;
-        int positions = pole ? 1 : phis;
-        for (int k = 0; k < positions; ++k) {
-            float phi = pole ? 0.0f : static_cast<float>(k) * dphi;
-            if (!score_position(settings, scorer, dist, theta, phi, sums)) return false;
-        }
-        double weight = solid_angle_weight(pole, theta, dtheta, phis);
-        *angle += weight * sums.touched;
+        for (int k = 0; k < ring.positions; ++k)
+            if (!score_position(settings, scorer, dist, ring.theta, ring.phi(k), sums))
+                return false;
+        *angle += ring.weight * sums.touched;
         if (sums.results != 0) sums.free_energy /= sums.results;
-        std::printf("%.1f\t%f\t%f\n", degrees(theta), weight * sums.touched, sums.free_energy);
+        std::printf("%.1f\t%f\t%f\n", degrees(ring.theta), ring.weight * sums.touched,
+                    sums.free_energy);
     }
     return true;
 }
 
-// Number of probe positions of the whole sweep.
+}  // namespace
+
 long count_positions(const SweepSettings& settings, const DistanceGrid& grid) {
     long positions = 0;
     for (int i = 0; i < grid.count; ++i) {
         float dist = grid_distance(grid, i);
         int thetas = theta_count(settings.theta_count, dist, grid.first, settings.radius);
         float dtheta = theta_step(thetas);
-        for (int j = 0; j < thetas; ++j) {
-            bool pole = j == 0 || j == thetas - 1;
-            float theta = static_cast<float>(j) * dtheta;
-            positions += pole ? 1
-                              : phi_count(settings.phi_count, dist, grid.first, settings.radius,
-                                          theta);
-        }
+        for (int j = 0; j < thetas; ++j)
+            positions += theta_ring(j, thetas, dtheta, settings.phi_count, dist, grid.first,
+                                    settings.radius)
+                             .positions;
     }
     return positions;
 }
 
-}  // namespace
+bool grid_has_distances(const SweepSettings& settings, const DistanceGrid& grid) {
+    if (grid.count >= 1) return true;
+    std::fprintf(stderr,
+                 "No distance to evaluate: the sweep end %f lies inside the first sphere (radius "
+                 "%f)!\n",
+                 static_cast<double>(-settings.distance), static_cast<double>(settings.shift));
+    return false;
+}
 
 std::string unresolved_report(int missing, const char* name) {
     const int length = std::snprintf(nullptr, 0, "%6d %s\n", missing, name);
@@ -96,11 +97,7 @@ void print_new_parameters(int walks, int amp, int dist) {
 bool run_sweep(const SweepSettings& settings, PositionScorer& scorer) {
     DistanceGrid grid = make_distance_grid(settings.distance, settings.shift, settings.radius);
     if (grid.swept) std::printf("%d distance values\n", grid.count);
-    if (grid.count < 1) {
-        std::fprintf(stderr, "No distance to evaluate: the sweep end %f lies inside the first sphere (radius %f)!\n",
-                     static_cast<double>(-settings.distance), static_cast<double>(settings.shift));
-        return false;
-    }
+    if (!grid_has_distances(settings, grid)) return false;
     if (progress_enabled()) progress_begin("positions", count_positions(settings, grid));
     double total = 0.0;
     float last = grid.first;

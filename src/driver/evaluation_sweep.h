@@ -30,6 +30,12 @@ public:
     virtual bool score(const ProbePosition& probe, PositionCounts& counts) = 0;
 };
 
+// Number of probe positions of the whole sweep.
+long count_positions(const SweepSettings& settings, const DistanceGrid& grid);
+
+// True when the grid has a distance; otherwise says why the sweep cannot run.
+bool grid_has_distances(const SweepSettings& settings, const DistanceGrid& grid);
+
 // The line that reports a walk's vertex numbers outside the lattice.
 std::string unresolved_report(int missing, const char* name);
 

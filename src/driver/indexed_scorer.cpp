@@ -26,48 +26,30 @@ int first_free(const std::vector<std::uint64_t>& touched, int from, int to) {
     return to;
 }
 
-} // namespace
+}  // namespace
 
 IndexedScorer::IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks,
                              float radius, int verbose)
-    : run_(run), walks_(std::move(walks)), radius_(radius), verbose_(verbose),
-      exclusion_(run.lattice, run.prepared.table, run.prepared.n, run.sphere) {
+    : run_(run), walks_(std::move(walks)), radius_(radius), verbose_(verbose), marking_(run) {
     if (walks_) touched_.assign(walks_->index.words(), 0);
 }
 
 IndexedScorer::~IndexedScorer() {
-    if (excluded_locally_)
+    if (marking_.marked_locally())
         Xltocc(run_.lattice, nullptr, 1, &run_.sphere, kOccupancyFreeFirst, radius_);
-}
-
-// Marks the probe's vertices near the probe when the local method takes
-// this position, else by a full pass; then reports as the streaming scorer.
-bool IndexedScorer::exclude() {
-    int first_steps = 0;
-    if (exclusion_.exclude(radius_, verbose_ != 0, &marks_)) {
-        excluded_locally_ = true;
-        return report_exclusion(run_, &marks_.counts, verbose_, &first_steps);
-    }
-    if (!exclude_sphere(run_, radius_, verbose_, &first_steps)) return false;
-    marks_.marked.clear();
-    for (int v = 0; v < run_.prepared.n; ++v)
-        if (!(run_.prepared.table[v]->occupancy < 1.0f)) marks_.marked.push_back(v);
-    return true;
 }
 
 bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
     run_.sphere_atom->x = probe.x;
     run_.sphere_atom->y = probe.y;
     run_.sphere_atom->z = probe.z;
-    if (!exclude()) return false;
+    if (!marking_.mark(radius_, verbose_)) return false;
     counts = PositionCounts{};
     if (!walks_) return true;
     std::fill(touched_.begin(), touched_.end(), 0);
-    for (std::int32_t v : marks_.marked)
-        walks_->index.add_walks_at(v, touched_.data());
+    for (std::int32_t v : marking_.marked()) walks_->index.add_walks_at(v, touched_.data());
     int touched = 0;
-    for (std::uint64_t word : touched_)
-        touched += std::popcount(word);
+    for (std::uint64_t word : touched_) touched += std::popcount(word);
     counts.walks = walks_->count;
     counts.free = walks_->count - touched;
     replay_reports();

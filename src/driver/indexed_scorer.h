@@ -10,12 +10,12 @@
 
 #include "driver/evaluation_sweep.h"
 #include "driver/walk_ensemble.h"
-#include "walks/probe_exclusion.h"
+#include "driver/probe_marking.h"
 
 struct LatticeRun;
 
 class IndexedScorer : public PositionScorer {
-  public:
+public:
     // walks: the ensemble read from the walk file, or null when there is no
     // walk file (no walk is scored).
     IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks, float radius,
@@ -25,18 +25,15 @@ class IndexedScorer : public PositionScorer {
 
     bool score(const ProbePosition& probe, PositionCounts& counts) override;
 
-  private:
-    bool exclude();
+private:
     void replay_reports();
 
     const LatticeRun& run_;
     std::unique_ptr<WalkEnsemble> walks_;
     float radius_;
     int verbose_;
-    ProbeExclusion exclusion_;
-    ProbeMarks marks_;
-    bool excluded_locally_ = false;
-    std::vector<std::uint64_t> touched_; // one bit per walk
+    ProbeMarking marking_;
+    std::vector<std::uint64_t> touched_;  // one bit per walk
 };
 
 // Bytes of memory the walk ensemble may take by default: a quarter of the

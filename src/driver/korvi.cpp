@@ -3,6 +3,7 @@
 #include "driver/korvi.h"
 
 #include "driver/korvi_options.h"
+#include "driver/line_buffers.h"
 #include "driver/option_parser.h"
 #include "driver/progress.h"
 #include "driver/runs.h"
@@ -11,10 +12,6 @@
 #include <ctime>
 
 namespace {
-
-constexpr std::size_t kStreamBufferSize = 8200;
-char g_stdout_buffer[kStreamBufferSize];
-char g_stderr_buffer[kStreamBufferSize];
 
 constexpr const char* kDescription =
     "calculates lattice walk models. It can generate lattices, enumerate walks, and evaluate "
@@ -39,8 +36,7 @@ bool run_chosen_mode(const Settings& settings) {
 }  // namespace
 
 int korvi_main(int argc, char** argv) {
-    std::setvbuf(stdout, g_stdout_buffer, _IOLBF, kStreamBufferSize);
-    std::setvbuf(stderr, g_stderr_buffer, _IOLBF, kStreamBufferSize);
+    buffer_output_by_line();
     progress_setup();
     std::fprintf(stderr, "Korvi %s", "14-aug-2022");
     auto start_seed = static_cast<int>(std::time(nullptr) % 2147483647);

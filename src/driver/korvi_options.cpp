@@ -54,17 +54,6 @@ constexpr const char* kLongTexts[] = {
 };
 static_assert(std::size(kLongTexts) == kOptionCount);
 
-constexpr std::int64_t kFixedOne = 100000;  // 1 in the store's fixed point
-
-// Overwrites setting with the slot's number when the slot is set.
-void read_int(std::int64_t slot, int& setting) {
-    if (slot != 0) setting = Bclnp_int(slot);
-}
-
-void read_float(std::int64_t slot, float& setting) {
-    if (slot != 0) setting = Bclnp_flt(slot);
-}
-
 }  // namespace
 
 const char* const* korvi_option_entries() { return kEntries; }
@@ -75,28 +64,28 @@ Settings read_settings(const std::int64_t* values, int start_seed, int argc, cha
     settings.walk_file = Bclnp_str(values[kWalkFileSlot]);
     settings.lattice_file = Bclnp_str(values[kLatticeFileSlot]);
     settings.mab = values[kMabSlot] != 0;
-    read_float(values[kShiftSlot], settings.shift);
-    read_float(values[kRadiusSlot], settings.radius);
-    read_float(values[kDistanceSlot], settings.distance);
-    read_int(values[kThetaCountSlot], settings.theta_count);
-    read_int(values[kPhiCountSlot], settings.phi_count);
+    read_slot(values[kShiftSlot], settings.shift);
+    read_slot(values[kRadiusSlot], settings.radius);
+    read_slot(values[kDistanceSlot], settings.distance);
+    read_slot(values[kThetaCountSlot], settings.theta_count);
+    read_slot(values[kPhiCountSlot], settings.phi_count);
     settings.verbose = values[kVerboseSlot] != 0 ? 4 : 0;
     settings.convert = values[kConvertSlot] != 0;
-    read_int(values[kWalksSlot], settings.walks);
-    read_int(values[kExtensionSlot], settings.extension);
+    read_slot(values[kWalksSlot], settings.walks);
+    read_slot(values[kExtensionSlot], settings.extension);
     settings.seed = start_seed;
-    read_int(values[kSeedSlot], settings.seed);
-    read_int(values[kShellsSlot], settings.shells);
-    read_int(values[kLatticeTypeSlot], settings.lattice_type);
+    read_slot(values[kSeedSlot], settings.seed);
+    read_slot(values[kShellsSlot], settings.shells);
+    read_slot(values[kLatticeTypeSlot], settings.lattice_type);
     settings.argc = argc;
     settings.argv = argv;
     return settings;
 }
 
 void set_help_defaults(std::int64_t* values, int start_seed) {
-    values[kThetaCountSlot] = kFixedOne;
-    values[kPhiCountSlot] = kFixedOne;
-    values[kWalksSlot] = 1000 * kFixedOne;
+    values[kThetaCountSlot] = kFixedPointOne;
+    values[kPhiCountSlot] = kFixedPointOne;
+    values[kWalksSlot] = 1000 * kFixedPointOne;
     values[kExtensionSlot] = 0;
-    values[kSeedSlot] = start_seed * kFixedOne;
+    values[kSeedSlot] = start_seed * kFixedPointOne;
 }

@@ -1,6 +1,7 @@
 // What the lattice set-up hands to the generate-walks and evaluate runs.
 #pragma once
 
+#include "driver/file_names.h"
 #include "lattice/enumeration.h"
 
 struct Atom;
@@ -9,11 +10,17 @@ struct OccupancyCounts;
 
 struct LatticeRun {
     Entry* lattice = nullptr;
-    const char* lattice_name = nullptr;  // the file it was read from
+    char lattice_name[kFileNameSize] = {};  // the file it was read from
     PreparedLattice prepared;            // vertex table, count and origin
     Entry* sphere = nullptr;             // one atom at the sphere's centre; null without -r
     Atom* sphere_atom = nullptr;
 };
+
+// Reads the lattice file (name with the default extension .jkl), moves its
+// first vertex to (shift, 0, 0), enumerates it and, when `sphere` is set,
+// makes the sphere entry with its atom. False after a message.
+bool set_up_lattice(const char* lattice_file, float shift, bool sphere, bool verbose,
+                    LatticeRun& run);
 
 // Runs the sphere exclusion for the sphere entry in its current place and
 // reports as both runs do: "Found %d occupied, %d\n" when verbose, "No walks

@@ -47,23 +47,21 @@ bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first
     return report_exclusion(run, counts, verbose, first_steps);
 }
 
-bool run_lattice_modes(const Settings& settings) {
-    if (!settings.lattice_file) {
+bool set_up_lattice(const char* lattice_file, float shift, bool sphere, bool verbose,
+                    LatticeRun& run) {
+    if (!lattice_file) {
         std::fputs("No lattice file given (option -l)!\n", stderr);
         return false;
     }
-    static char name[kFileNameSize];
-    if (!build_file_name(settings.lattice_file, "jkl", 0, name)) return false;
-    LatticeRun run;
-    run.lattice_name = name;
-    run.lattice = read_lattice(name);
+    if (!build_file_name(lattice_file, "jkl", 0, run.lattice_name)) return false;
+    run.lattice = read_lattice(run.lattice_name);
     if (!run.lattice) return false;
-    run.prepared = prepare_lattice(run.lattice, settings.shift, settings.verbose != 0);
+    run.prepared = prepare_lattice(run.lattice, shift, verbose);
     if (!run.prepared.table) {
         std::fputs("Lattice enumeration failed!\n", stderr);
         return false;
     }
-    if (settings.radius > 0.0f) {
+    if (sphere) {
         run.sphere = Qnsntr(nullptr);
         if (!run.sphere) {
             std::fputs("Got no sphere entry!\n", stderr);
@@ -75,6 +73,14 @@ bool run_lattice_modes(const Settings& settings) {
             return false;
         }
     }
+    return true;
+}
+
+bool run_lattice_modes(const Settings& settings) {
+    LatticeRun run;
+    if (!set_up_lattice(settings.lattice_file, settings.shift, settings.radius > 0.0f,
+                        settings.verbose != 0, run))
+        return false;
     if (settings.extension > 0) return run_generate_walks(settings, run);
     return run_evaluate(settings, run);
 }

@@ -27,18 +27,15 @@ private:
     int& index_;
 };
 
-}  // namespace
-
-int Bclnp(int argc, char** argv, int count, const char* const* entries,
-          const char* const* long_texts, std::int64_t* values) {
-    if (argc < 0) return print_option_help(argc, argv, count, entries, long_texts, values);
+// Parse mode over argv[1..argc-1]; the return value of Bclnp.
+int parse_arguments(int argc, char** argv, OptionParse& parse) {
     if (argc < 2) return 0;
-    OptionParse parse{count, entries, values};
     for (int i = 1; i < argc; ++i) {
         char* argument = argv[i];
         if (i == 1 && std::strcmp(argument, "?") == 0) return -2;
         Bst_ltrim(argument, " ");
         if (argument[0] == '+') {
+            if (parse.quiet) return -1;
             int result = read_option_file(argument + 1, parse);
             if (result < 0) return result;
             continue;
@@ -47,6 +44,22 @@ int Bclnp(int argc, char** argv, int count, const char* const* entries,
         if (!handle_word(parse, argument, words)) return -2;
     }
     return parse.set + parse.taken;
+}
+
+}  // namespace
+
+int Bclnp(int argc, char** argv, int count, const char* const* entries,
+          const char* const* long_texts, std::int64_t* values) {
+    if (argc < 0) return print_option_help(argc, argv, count, entries, long_texts, values);
+    OptionParse parse{count, entries, values};
+    return parse_arguments(argc, argv, parse);
+}
+
+int Bclnp_quiet(int argc, char** argv, int count, const char* const* entries,
+                std::int64_t* values) {
+    OptionParse parse{count, entries, values};
+    parse.quiet = true;
+    return parse_arguments(argc, argv, parse);
 }
 
 int Bclnp_int(std::int64_t slot) {

@@ -13,6 +13,7 @@
 
 // Fixed-point numbers carry five decimals.
 constexpr double kFixedPointScale = 100000.0;
+constexpr std::int64_t kFixedPointOne = 100000;  // 1 in the store
 
 // argc >= 0: parses argv[1..argc-1] and returns the number of options newly set
 // plus the positional words taken; 0 without arguments; -1 when an option file
@@ -22,12 +23,25 @@ constexpr double kFixedPointScale = 100000.0;
 int Bclnp(int argc, char** argv, int count, const char* const* entries,
           const char* const* long_texts, std::int64_t* values);
 
+// The parse mode of Bclnp without a word on standard error: no echo lines and
+// no messages. An option file ('+' argument) is not read: -1 at once.
+int Bclnp_quiet(int argc, char** argv, int count, const char* const* entries,
+                std::int64_t* values);
+
 // The number in a slot rounded to an integer: |value| + 0.1 truncated, with the
 // sign kept; a given 0 reads as 0.
 int Bclnp_int(std::int64_t slot);
 
 // The number in a slot as a float; a given 0 reads as 0.0.
 float Bclnp_flt(std::int64_t slot);
+
+// Overwrites a setting with the number in a slot when the slot is set.
+inline void read_slot(std::int64_t slot, int& setting) {
+    if (slot != 0) setting = Bclnp_int(slot);
+}
+inline void read_slot(std::int64_t slot, float& setting) {
+    if (slot != 0) setting = Bclnp_flt(slot);
+}
 
 // The text whose address a string or positional slot holds (nullptr when empty).
 inline const char* Bclnp_str(std::int64_t slot) {

@@ -11,15 +11,20 @@ namespace {
 char kind_of(const OptionParse& parse, int entry) { return parse.entries[entry][1]; }
 const char* short_text(const OptionParse& parse, int entry) { return parse.entries[entry] + 2; }
 
-void failed(const char* text) { std::fprintf(stderr, "Failed: %s\n", text); }
+void failed(const OptionParse& parse, const char* text) {
+    if (!parse.quiet) std::fprintf(stderr, "Failed: %s\n", text);
+}
 
 // "- " and the short text; the caller adds the value and ends the line.
-void echo(const char* text) {
+void echo(const OptionParse& parse, const char* text) {
+    if (parse.quiet) return;
     std::fputs("- ", stderr);
     Bprt_wrap(text, 78, 2, 2, stderr);
 }
 
-void echo_end(bool additional) { std::fputs(additional ? ", additional\n" : "\n", stderr); }
+void echo_end(const OptionParse& parse, bool additional) {
+    if (!parse.quiet) std::fputs(additional ? ", additional\n" : "\n", stderr);
+}
 
 std::int64_t address_of(const char* text) {
     return static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(text));
@@ -41,7 +46,7 @@ void take_positional(OptionParse& parse, char* word, WordSource& source) {
     if (parse.values[k] != 0) return;
     char* kept = source.keep(word);
     if (!kept) {
-        failed(short_text(parse, k));
+        failed(parse, short_text(parse, k));
         return;
     }
     parse.values[k] = address_of(kept);
@@ -51,8 +56,8 @@ void set_flag(OptionParse& parse, int entry) {
     if (parse.values[entry] != 0) return;
     parse.values[entry] = 1;
     ++parse.set;
-    echo(short_text(parse, entry));
-    echo_end(false);
+    echo(parse, short_text(parse, entry));
+    echo_end(parse, false);
 }
 
 // Reads the number that follows the option letter and stores it in fixed point.
@@ -61,12 +66,13 @@ void set_number(OptionParse& parse, int entry, const char* text) {
     const char* what = short_text(parse, entry);
     float number;
     if (std::sscanf(text, "%f", &number) != 1) {
-        failed(what);
+        failed(parse, what);
         return;
     }
     double scaled = static_cast<double>(number) * kFixedPointScale;
     if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) {
-        std::fprintf(stderr, "Number out of range for %s: %s (the limit is +-21474.83647)\n", what,
+        if (!parse.quiet)
+            std::fprintf(stderr, "Number out of range for %s: %s (the limit is +-21474.83647)\n", what,
                      text);
         return;
     }
@@ -77,16 +83,16 @@ void set_number(OptionParse& parse, int entry, const char* text) {
         parse.values[entry] = raw;
         ++parse.set;
     }
-    echo(what);
-    std::fprintf(stderr, " %f", static_cast<float>(raw / kFixedPointScale));
-    echo_end(additional);
+    echo(parse, what);
+    if (!parse.quiet) std::fprintf(stderr, " %f", static_cast<float>(raw / kFixedPointScale));
+    echo_end(parse, additional);
 }
 
 void set_string(OptionParse& parse, int entry, WordSource& source) {
     const char* what = short_text(parse, entry);
     char* value = source.take_value();
     if (!value) {
-        failed(what);
+        failed(parse, what);
         return;
     }
     bool additional = parse.values[entry] != 0;
@@ -94,9 +100,9 @@ void set_string(OptionParse& parse, int entry, WordSource& source) {
         parse.values[entry] = address_of(value);
         ++parse.set;
     }
-    echo(what);
-    std::fprintf(stderr, ": %s", value);
-    echo_end(additional);
+    echo(parse, what);
+    if (!parse.quiet) std::fprintf(stderr, ": %s", value);
+    echo_end(parse, additional);
     if (additional) source.release(value);
 }
 
@@ -110,7 +116,7 @@ bool handle_word(OptionParse& parse, char* word, WordSource& source) {
     for (const char* letter = word + 1; *letter; ++letter) {
         int entry = find_option(parse, *letter);
         if (entry < 0) {
-            std::fprintf(stderr, "Unknown option: %c\n", *letter);
+            if (!parse.quiet) std::fprintf(stderr, "Unknown option: %c\n", *letter);
             return false;
         }
         switch (kind_of(parse, entry)) {

@@ -12,6 +12,7 @@ struct OptionParse {
     int set = 0;                           // options newly set
     int positional = 0;                    // positional words seen (index of the next one)
     int taken = 0;                         // positional words that fell on positional entries
+    bool quiet = false;                    // no echo lines and no messages
 };
 
 // Where words come from: the command line stores its own texts, an option file

@@ -23,7 +23,8 @@ template <typename F> void each_visit(int vertices, const WalkSteps& w, F visit)
 
 } // namespace
 
-WalkIndex::WalkIndex(int vertices, const WalkSteps& w) : words_((w.ends.size() + 63) / 64) {
+WalkIndex::WalkIndex(int vertices, const WalkSteps& w)
+    : walks_(static_cast<int>(w.ends.size())), words_((w.ends.size() + 63) / 64) {
     const auto n = static_cast<std::size_t>(vertices);
     offsets_.assign(n + 1, 0);
     each_visit(vertices, w, [&](std::int32_t v, std::int32_t) { ++offsets_[v + 1]; });

@@ -23,6 +23,7 @@ class WalkIndex {
     // Every vertex index in walks must lie in 0 ... vertices - 1.
     WalkIndex(int vertices, const WalkSteps& walks);
 
+    int walks() const { return walks_; }
     // 64-bit words of a set of walks, one bit per walk (bit w % 64 of word w / 64).
     std::size_t words() const { return words_; }
 
@@ -30,6 +31,7 @@ class WalkIndex {
     void add_walks_at(int v, std::uint64_t* touched) const;
 
   private:
+    int walks_ = 0;
     std::size_t words_ = 0;
     // A vertex's walks are a list (each walk once) of walk_ids_[offsets_[v]]
     // up to offsets_[v + 1], or, where a bit set is smaller than the list,

@@ -73,7 +73,7 @@ void make_lattice(Random& rng, Scenario& s) {
     } else {
         s.run.lattice = random_graph(rng);
     }
-    s.run.lattice_name = "lattice";
+    std::snprintf(s.run.lattice_name, sizeof s.run.lattice_name, "lattice");
     s.run.prepared = prepare_lattice(s.run.lattice, s.settings.shift, false);
     s.run.sphere = Qnsntr(nullptr);
     s.run.sphere_atom = Qnsatm(&s.run.sphere->atoms);

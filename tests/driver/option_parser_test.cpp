@@ -43,3 +43,23 @@ TEST(OptionParser, ReadersUseTheLowThirtyTwoBits) {
     EXPECT_EQ(Bclnp_int(high_bits + 500000), 5);
     EXPECT_EQ(Bclnp_flt(high_bits + 1), 0.0f);
 }
+
+TEST(OptionParser, QuietParseSetsTheSameValuesSilentlyAndReadsNoOptionFile) {
+    Arguments args{"-vn500", "-d0", "walks", "-x", "-l"};
+    std::int64_t values[kCount] = {};
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Bclnp_quiet(args.argc(), args.argv(), kCount, kEntries, values), -2);  // -x
+    Arguments complete{"-vn500", "-d0", "walks", "-l"};
+    std::int64_t more[kCount] = {};
+    EXPECT_EQ(Bclnp_quiet(complete.argc(), complete.argv(), kCount, kEntries, more), 4);
+    Arguments file{"-n7", "+run.opt"};
+    std::int64_t from_file[kCount] = {};
+    EXPECT_EQ(Bclnp_quiet(file.argc(), file.argv(), kCount, kEntries, from_file), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(values[kVerbose], 1);
+    EXPECT_EQ(more[kWalks], 50000000);
+    EXPECT_EQ(more[kDistance], 1);
+    EXPECT_EQ(text(more[kFirst]), "walks");
+    EXPECT_EQ(more[kLattice], 0);
+    EXPECT_EQ(from_file[kWalks], 700000);
+}

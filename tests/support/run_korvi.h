@@ -1,5 +1,5 @@
-// Runs the built korvi program in a working directory with its standard
-// streams captured in files, as a user would run it.
+// Runs the built korvi programs (or korvi's main) in a child process, in a
+// working directory, with the standard streams captured in files.
 #pragma once
 
 #include <fcntl.h>
@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -35,13 +36,23 @@ int run_in_child(const std::filesystem::path& dir, const std::filesystem::path& 
     return status;
 }
 
-// Runs korvi in dir with the arguments, its streams in the capture files.
-inline int run_korvi(const std::filesystem::path& dir, const std::vector<std::string>& args,
-                     const std::filesystem::path& out, const std::filesystem::path& err) {
-    std::vector<char*> argv{const_cast<char*>(KORVI_BINARY)};
+// Runs the program with the arguments in dir, its streams in the capture
+// files. A search path, when given, replaces PATH for the program.
+inline int run_program(const char* program, const std::filesystem::path& dir,
+                       const std::vector<std::string>& args, const std::filesystem::path& out,
+                       const std::filesystem::path& err, const char* search_path = nullptr) {
+    std::vector<char*> argv{const_cast<char*>(program)};
     for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    return run_in_child(dir, out, err, [&] { execv(KORVI_BINARY, argv.data()); });
+    return run_in_child(dir, out, err, [&] {
+        if (search_path) setenv("PATH", search_path, 1);
+        execv(program, argv.data());
+    });
+}
+
+inline int run_korvi(const std::filesystem::path& dir, const std::vector<std::string>& args,
+                     const std::filesystem::path& out, const std::filesystem::path& err) {
+    return run_program(KORVI_BINARY, dir, args, out, err);
 }
 
 // Runs korvi in dir, discarding its streams into dir/stdout and dir/stderr.

@@ -1,0 +1,22 @@
+// The picture of a sweep: the free-energy profile and the excluded area
+// against the probe distance, with their jackknife errors, drawn by gnuplot.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "stats/stats_rows.h"
+
+// True when a program named gnuplot is on the PATH.
+bool gnuplot_available();
+
+// The gnuplot script that draws the distance rows into the SVG file svg: the
+// free energy and the excluded area by count and, when `weighted`, by
+// weight, with error bars. The numbers travel inside the script.
+std::string profile_script(const std::vector<StatsRow>& rows, const std::string& svg,
+                           const std::string& title, bool weighted);
+
+// Runs gnuplot on the script. False after a message when gnuplot is missing,
+// cannot be started or fails.
+bool draw_profile(const std::vector<StatsRow>& rows, const std::string& svg,
+                  const std::string& title, bool weighted);

@@ -1,0 +1,54 @@
+// The option table of korvi-stats and the settings read from it.
+#pragma once
+
+#include <cstdint>
+
+#include "driver/evaluation_sweep.h"
+
+// Slot of each option in the value store, in table order.
+enum StatsOptionSlot {
+    kStatsWalkFileSlot,
+    kStatsLatticeFileSlot,
+    kStatsMabSlot,
+    kStatsShiftSlot,
+    kStatsRadiusSlot,
+    kStatsDistanceSlot,
+    kStatsThetaCountSlot,
+    kStatsPhiCountSlot,
+    kStatsVerboseSlot,
+    kStatsBlocksSlot,
+    kStatsOutputSlot,
+    kStatsGenerationShiftSlot,
+    kStatsGenerationRadiusSlot,
+    kStatsGenerationDistanceSlot,
+    kStatsOptionCount
+};
+
+// Where the first sphere and the lattice origin were when the walks grew:
+// the -s, -r and -d of the generating korvi run.
+struct GenerationSettings {
+    float shift = 0.0f;     // x of the lattice origin
+    float radius = 0.0f;    // first sphere radius; 0: there was no sphere
+    float distance = 0.0f;  // x of the first sphere's centre
+};
+
+struct StatsSettings {
+    const char* walk_file = nullptr;     // positional name; nullptr: not given
+    const char* lattice_file = nullptr;  // -l
+    bool mab = false;                    // -m: walks are .mab entries
+    SweepSettings sweep;                 // -s, -r, -d, -t, -p, -v
+    int verbose = 0;                     // -v: 4 (the sphere exclusion's verbose bit), else 0
+    int blocks = 20;                     // -k: jackknife blocks
+    const char* output_prefix = nullptr; // -o: PREFIX.tsv and PREFIX.svg; nullptr: stdout
+    bool generation_given = false;       // any of -S, -R, -D
+    GenerationSettings generation;       // -S (default -s), -R, -D (default 0)
+};
+
+const char* const* stats_option_entries();
+const char* const* stats_option_long_texts();
+
+// The settings from the slots that are set, the defaults for the others.
+StatsSettings read_stats_settings(const std::int64_t* values);
+
+// Writes the defaults the help shows into the store: theta and phi counts 1, 20 blocks.
+void set_stats_help_defaults(std::int64_t* values);

@@ -1,0 +1,217 @@
+// The run of korvi-stats from the settings to the written table and picture.
+#include "stats/stats_run.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "driver/file_names.h"
+#include "driver/lattice_run.h"
+#include "driver/same_file.h"
+#include "stats/generation_source.h"
+#include "stats/profile_plot.h"
+#include "stats/rosenbluth.h"
+#include "stats/stats_sweep.h"
+#include "stats/stats_table.h"
+#include "stats/walk_arrays.h"
+#include "structure/model.h"
+#include "walks/exclusion.h"
+
+namespace {
+
+template <typename... Values>
+std::string format(const char* pattern, Values... values) {
+    char text[512];
+    std::snprintf(text, sizeof text, pattern, values...);
+    return text;
+}
+
+void release(LatticeRun& run) {
+    if (run.sphere) Qdlntr(run.sphere, nullptr);
+    if (run.lattice) Qdlntr(run.lattice, nullptr);
+    std::free(run.prepared.table);
+}
+
+// The generating run's settings: from -S, -R, -D, or else from the walk
+// file's "# Korvi ..." lines (a .mab file has none).
+bool generation_settings(const StatsSettings& settings, const char* walk_name,
+                         GenerationSettings& generation, std::string& source,
+                         std::string& problem) {
+    if (settings.generation_given) {
+        generation = settings.generation;
+        source = "given by -S, -R, -D";
+        return true;
+    }
+    std::vector<std::string> lines;
+    if (!settings.mab) {
+        if (std::FILE* fp = std::fopen(walk_name, "r")) {
+            lines = korvi_command_lines(fp);
+            std::fclose(fp);
+        }
+    }
+    source = "read from the walk file's comment line";
+    return generation_from_lines(lines, generation, problem);
+}
+
+// Marks the lattice as the generator saw it and replays the walks on it. The
+// sweep's lattice serves when it was placed with the same shift; otherwise
+// the lattice is read again and placed as the generating run placed it, so
+// that the marks come out the same to the last bit.
+bool replay_walks(const StatsSettings& settings, const GenerationSettings& generation,
+                  const LatticeRun& sweep_lattice, const WalkArrays& walks,
+                  std::vector<double>& log_weights, std::string& problem) {
+    LatticeRun own;
+    const LatticeRun* run = &sweep_lattice;
+    bool ok = true;
+    if (generation.shift != settings.sweep.shift) {
+        ok = set_up_lattice(settings.lattice_file, generation.shift, generation.radius > 0.0f,
+                            false, own);
+        run = &own;
+        if (!ok) problem = "the lattice could not be placed as the generating run placed it";
+    }
+    if (ok && generation.radius > 0.0f) {
+        run->sphere_atom->x = generation.distance;
+        run->sphere_atom->y = 0.0f;
+        run->sphere_atom->z = 0.0f;
+        const OccupancyCounts* counts = Xltocc(run->lattice, nullptr, 1, &run->sphere,
+                                               kOccupancyFreeFirst, generation.radius);
+        ok = counts && counts->first_steps >= 1;
+        if (!ok) problem = "the first sphere leaves the lattice origin no free step";
+    }
+    if (ok) ok = rosenbluth_log_weights(run->prepared, walks, log_weights, problem);
+    if (run == &own) release(own);
+    return ok;
+}
+
+// ln w of every walk, or nothing with a note that says why.
+std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_name,
+                                const LatticeRun& run, const WalkArrays& walks,
+                                std::vector<std::string>& notes) {
+    GenerationSettings generation;
+    std::string source;
+    std::string problem;
+    std::vector<double> log_weights;
+    if (generation_settings(settings, walk_name, generation, source, problem) &&
+        replay_walks(settings, generation, run, walks, log_weights, problem)) {
+        double n_eff = effective_sample_size(log_weights);
+        notes.push_back(format("Rosenbluth weights for walks grown with -s%g -r%g -d%g (%s); "
+                               "effective sample size n_eff = %.1f of %d walks",
+                               static_cast<double>(generation.shift),
+                               static_cast<double>(generation.radius),
+                               static_cast<double>(generation.distance), source.c_str(), n_eff,
+                               walks.size()));
+        return log_weights;
+    }
+    std::fprintf(stderr, "No Rosenbluth weights: %s\n", problem.c_str());
+    notes.push_back("No Rosenbluth weights: " + problem + "; the *_w columns are nan");
+    log_weights.clear();
+    return log_weights;
+}
+
+std::vector<std::string> run_notes(const StatsSettings& settings, const char* walk_name,
+                                   const char* lattice_name, const WalkArrays& walks,
+                                   int blocks) {
+    const SweepSettings& s = settings.sweep;
+    int fewest = walks.positions(0), most = fewest;
+    for (int i = 1; i < walks.size(); ++i) {
+        fewest = std::min(fewest, walks.positions(i));
+        most = std::max(most, walks.positions(i));
+    }
+    std::string steps = std::to_string(std::max(fewest - 1, 0));  // an entry without atoms: 0
+    if (most != fewest) steps += " to " + std::to_string(most - 1);
+    return {
+        format("korvi-stats: walks of %s on the lattice %s", walk_name, lattice_name),
+        format("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
+               static_cast<double>(s.radius), static_cast<double>(s.shift),
+               static_cast<double>(s.distance), s.theta_count, s.phi_count),
+        format("%d walks of %s steps; jackknife over %d blocks of walks in file order",
+               walks.size(), steps.c_str(), blocks),
+    };
+}
+
+void sweep_notes(const SweepSummary& summary, std::vector<std::string>& notes) {
+    notes.push_back(format("%d distances, %d probe positions", summary.distances,
+                           summary.positions));
+    if (summary.blocked > 0)
+        notes.push_back(format("note: positions where every walk touches the probe: %d; their "
+                               "free energy is inf and, as in korvi, they add nothing to the sums "
+                               "of their polar angle, so the excluded solid angle, area and volume "
+                               "count them as 0, not 1",
+                               summary.blocked));
+}
+
+bool refuse_overwrite(const std::string& output, const char* input) {
+    if (!same_file(output.c_str(), input)) return false;
+    std::fprintf(stderr, "The output %s would overwrite the input %s!\n", output.c_str(), input);
+    return true;
+}
+
+}  // namespace
+
+bool run_stats(const StatsSettings& settings, std::FILE* table) {
+    if (!settings.walk_file) {
+        std::fputs("No walk file given!\n", stderr);
+        return false;
+    }
+    if (settings.sweep.radius <= 0.0f) {
+        std::fprintf(stderr, "The evaluation needs a probe radius greater than 0 (-r), got %f!\n",
+                     static_cast<double>(settings.sweep.radius));
+        return false;
+    }
+    if (settings.blocks < 2) {
+        std::fprintf(stderr, "The jackknife needs at least 2 blocks (-k), got %d!\n",
+                     settings.blocks);
+        return false;
+    }
+    char walk_name[kFileNameSize];
+    if (!build_file_name(settings.walk_file, settings.mab ? "mab" : "lwk", 0, walk_name))
+        return false;
+    LatticeRun run;
+    if (!set_up_lattice(settings.lattice_file, settings.sweep.shift, true, settings.sweep.verbose,
+                        run))
+        return false;
+    std::string prefix = settings.output_prefix ? settings.output_prefix : "";
+    std::string table_name = prefix + ".tsv";
+    std::string picture_name = prefix + ".svg";
+    if (!prefix.empty()) {
+        for (const std::string& output : {table_name, picture_name})
+            if (refuse_overwrite(output, walk_name) || refuse_overwrite(output, run.lattice_name))
+                return false;
+    }
+    WalkArrays walks;
+    if (!read_walk_arrays(walk_name, settings.mab, run.prepared.n, walks)) return false;
+    if (walks.size() == 0) {
+        std::fprintf(stderr, "No walks in %s!\n", walk_name);
+        return false;
+    }
+    std::vector<std::string> notes = run_notes(settings, walk_name, run.lattice_name, walks,
+                                               std::min(settings.blocks, walks.size()));
+    WalkBlocks blocks = make_walk_blocks(walks.size(), settings.blocks,
+                                         weigh_walks(settings, walk_name, run, walks, notes));
+
+    IndexedTouchFinder finder(run, walks, settings.sweep.radius, settings.verbose);
+    std::vector<StatsRow> rows;
+    SweepSummary summary;
+    if (!sweep_statistics(settings.sweep, finder, blocks, rows, summary)) return false;
+    sweep_notes(summary, notes);
+
+    if (prefix.empty()) {
+        write_stats_table(table, notes, rows);
+        std::fflush(table);
+        return true;
+    }
+    std::FILE* fp = std::fopen(table_name.c_str(), "w");
+    if (!fp) {
+        std::perror(table_name.c_str());
+        return false;
+    }
+    write_stats_table(fp, notes, rows);
+    std::fclose(fp);
+    std::fprintf(stderr, "Written: %s\n", table_name.c_str());
+    std::string title = format("korvi-stats: %s, probe radius %g", walk_name,
+                               static_cast<double>(settings.sweep.radius));
+    if (draw_profile(rows, picture_name, title, blocks.weighted))
+        std::fprintf(stderr, "Written: %s\n", picture_name.c_str());
+    return true;
+}

@@ -1,0 +1,330 @@
+// korvi-stats run end to end beside korvi, on a simple cubic lattice of three
+// shells with walks of six steps around a first sphere of radius 2.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "driver/lattice_run.h"
+#include "lattice/neighbours.h"
+#include "structure/model.h"
+#include "support/files.h"
+#include "support/run_korvi.h"
+#include "walks/exclusion.h"
+#include "walks/walk_file.h"
+#include "walks/walk_record.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kSteps = 6;
+
+std::vector<std::string> split(const std::string& line, char separator) {
+    std::vector<std::string> fields;
+    std::stringstream in(line);
+    for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
+    if (!line.empty() && line.back() == separator) fields.push_back("");
+    return fields;
+}
+
+// The statistics table: its comment lines and its rows by column name.
+struct Table {
+    std::string comments;
+    std::vector<std::map<std::string, std::string>> rows;
+
+    std::vector<const std::map<std::string, std::string>*> of(const std::string& kind) const {
+        std::vector<const std::map<std::string, std::string>*> found;
+        for (const auto& row : rows)
+            if (row.at("kind") == kind) found.push_back(&row);
+        return found;
+    }
+};
+
+double number(const std::map<std::string, std::string>* row, const std::string& column) {
+    return std::stod(row->at(column));
+}
+
+Table read_table(const fs::path& path) {
+    Table table;
+    std::vector<std::string> names;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("# kind\t", 0) == 0) {
+            names = split(line.substr(2), '\t');
+        } else if (line.rfind("#", 0) == 0) {
+            table.comments += line + "\n";
+        } else {
+            std::vector<std::string> fields = split(line, '\t');
+            EXPECT_EQ(fields.size(), names.size()) << line;
+            std::map<std::string, std::string> row;
+            for (std::size_t c = 0; c < names.size() && c < fields.size(); ++c)
+                row[names[c]] = fields[c];
+            table.rows.push_back(row);
+        }
+    }
+    return table;
+}
+
+// Every walk of `steps` steps the generator can grow from the origin of the
+// lattice placed at `shift`, around the first sphere at the coordinate origin,
+// written to `out`: each step to a neighbour with two or more edges that the
+// sphere does not mark and the walk has not taken. Returns the count.
+int enumerate_walks(const fs::path& lattice_file, float shift, float radius, int steps,
+                    const fs::path& out) {
+    LatticeRun run;
+    EXPECT_TRUE(set_up_lattice(lattice_file.c_str(), shift, true, false, run));
+    run.sphere_atom->x = run.sphere_atom->y = run.sphere_atom->z = 0.0f;
+    EXPECT_TRUE(Xltocc(run.lattice, nullptr, 1, &run.sphere, kOccupancyFreeFirst, radius));
+    WalkRecord* walk = Xnslwk(steps + 1);
+    walk->nvertices = steps + 1;
+    walk->numbers[0] = 1;
+    std::FILE* fp = std::fopen(out.c_str(), "w");
+    int count = 0;
+    std::function<void(Atom*, int)> grow = [&](Atom* at, int k) {
+        if (k == steps) {
+            std::snprintf(walk->name, sizeof walk->name, "all%d", ++count);
+            Xwrlwk(fp, walk, nullptr);
+            return;
+        }
+        for_each_neighbour(at, [&](Atom* next) {
+            if (bond_count(next) < 2 || !(next->occupancy < 1.0f)) return;
+            next->occupancy = 1.0f;
+            walk->numbers[k + 1] = static_cast<int>(next->serial);
+            grow(next, k + 1);
+            next->occupancy = 0.0f;
+        });
+    };
+    run.prepared.origin->occupancy = 1.0f;
+    grow(run.prepared.origin, 0);
+    std::fclose(fp);
+    std::free(walk);
+    std::free(run.prepared.table);
+    Qdlntr(run.sphere, nullptr);
+    Qdlntr(run.lattice, nullptr);
+    return count;
+}
+
+class KorviStats : public testing::Test {
+protected:
+    // The lattice, 200 walks in few.lwk and 80000 walks of four seeds in
+    // many.lwk, made once for all tests.
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<TempDir>();
+        korvi({"-g3", "-b1"});
+        std::string joined;
+        for (int seed = 1; seed <= 4; ++seed) {
+            std::string name = "part" + std::to_string(seed);
+            korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n20000",
+                   "-i" + std::to_string(seed), name});
+            joined += read_file(*dir_ / (name + ".lwk"));
+        }
+        write_file(*dir_ / "many.lwk", joined);
+        korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n200", "-i5", "few"});
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+
+    static const TempDir& dir() { return *dir_; }
+
+    static void korvi(const std::vector<std::string>& args) {
+        run_program(KORVI_BINARY, dir().path(), args, dir() / "korvi.out", dir() / "korvi.err");
+    }
+
+    // korvi's evaluation rows, split at the tabs.
+    static std::vector<std::vector<std::string>> korvi_rows(std::vector<std::string> args) {
+        korvi(args);
+        std::vector<std::vector<std::string>> rows;
+        std::istringstream in(read_file(dir() / "korvi.out"));
+        for (std::string line; std::getline(in, line);)
+            if (line.find('\t') != std::string::npos) rows.push_back(split(line, '\t'));
+        return rows;
+    }
+
+    // Runs korvi-stats; its standard error stays in dir/stats.err.
+    static Table stats(const std::vector<std::string>& args, const char* path = nullptr) {
+        run_program(KORVI_STATS_BINARY, dir().path(), args, dir() / "stats.out",
+                    dir() / "stats.err", path);
+        return read_table(dir() / "stats.out");
+    }
+
+    static std::string errors() { return read_file(dir() / "stats.err"); }
+
+private:
+    static std::unique_ptr<TempDir> dir_;
+};
+
+std::unique_ptr<TempDir> KorviStats::dir_;
+
+}  // namespace
+
+TEST_F(KorviStats, CountsGiveWhatKorviPrintsForTheSameSweep) {
+    for (std::vector<std::string> sweep : {std::vector<std::string>{"-d5"},
+                                           {"-d5", "-t3", "-p4"},
+                                           {"-d-9", "-t0", "-p0"},
+                                           {"-d-8", "-t-2", "-p-1"}}) {
+        SCOPED_TRACE(sweep[0] + (sweep.size() > 1 ? " " + sweep[1] : ""));
+        std::vector<std::string> args = {"-l", "lsc_3", "-s2", "-r1.6"};
+        args.insert(args.end(), sweep.begin(), sweep.end());
+        args.push_back("few");
+        Table table = stats(args);
+        auto expected = korvi_rows(args);
+        std::size_t p = 0, t = 0, d = 0;
+        auto positions = table.of("position");
+        auto thetas = table.of("theta");
+        auto distances = table.of("distance");
+        for (const auto& row : expected) {
+            auto near = [](double a, double b) { return std::abs(a - b) <= 1e-6 * (1 + std::abs(b)); };
+            if (row.size() == 4) {  // a position with a free walk
+                while (std::isinf(number(positions[p], "free_energy"))) ++p;
+                EXPECT_TRUE(near(number(positions[p], "touched"), std::stod(row[2])));
+                EXPECT_TRUE(near(number(positions[p++], "free_energy"), std::stod(row[3])));
+            } else if (row.size() == 3) {
+                EXPECT_TRUE(near(number(thetas[t], "solid_angle"), std::stod(row[1])));
+                double mean = number(thetas[t++], "free_energy");  // inf where korvi shows 0
+                EXPECT_TRUE(std::isinf(mean) ? std::stod(row[2]) == 0.0
+                                             : near(mean, std::stod(row[2])));
+            } else if (row[3].empty()) {  // the final row
+                EXPECT_TRUE(near(number(table.of("total")[0], "volume"), std::stod(row[4])));
+            } else {
+                EXPECT_TRUE(near(number(distances[d], "dist"), std::stod(row[0])));
+                EXPECT_TRUE(near(number(distances[d], "solid_angle"), std::stod(row[1])));
+                EXPECT_TRUE(near(number(distances[d], "area"), std::stod(row[3])));
+                EXPECT_TRUE(near(number(distances[d++], "volume"), std::stod(row[4])));
+            }
+        }
+        EXPECT_EQ(t, thetas.size());
+        EXPECT_EQ(d, distances.size());
+    }
+}
+
+TEST_F(KorviStats, WhereNoWalkCanBeTouchedEveryTouchedFractionIsZeroWithoutError) {
+    Table table = stats({"-l", "lsc_3", "-s2", "-r1", "-d30", "-t3", "-p4", "few"});
+    ASSERT_EQ(table.of("position").size(), 6u);
+    for (const auto* row : table.of("position")) {
+        for (const char* column : {"touched", "touched_err", "touched_w", "touched_w_err",
+                                   "free_energy", "free_energy_w"})
+            EXPECT_EQ(number(row, column), 0.0) << column;
+    }
+    EXPECT_EQ(number(table.of("total")[0], "volume_w"), 0.0);
+}
+
+TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
+    // The walks of few.lwk whose first step goes along +x, to vertex 2 at
+    // (3.532, 0, 0): a probe of radius 1.6 at (5, 0, 0) touches each of them.
+    std::FILE* in = std::fopen((dir() / "few.lwk").c_str(), "r");
+    std::FILE* out = std::fopen((dir() / "along_x.lwk").c_str(), "w");
+    int kept = 0;
+    while (WalkRecord* walk = Xrdlwk(in)) {
+        if (walk->numbers[1] == 2 && ++kept) Xwrlwk(out, walk, nullptr);
+        std::free(walk);
+    }
+    std::fclose(in);
+    std::fclose(out);
+    ASSERT_GT(kept, 10);
+    Table table = stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "-S2", "-R2", "-D0", "along_x"});
+    const auto* position = table.of("position")[0];
+    EXPECT_EQ(number(position, "touched"), 1.0);
+    EXPECT_EQ(number(position, "touched_err"), 0.0);
+    EXPECT_EQ(position->at("free_energy"), "inf");
+    EXPECT_EQ(position->at("free_energy_w"), "inf");
+    EXPECT_EQ(table.of("theta")[0]->at("free_energy"), "inf");
+    EXPECT_EQ(table.of("distance")[0]->at("free_energy"), "inf");
+    EXPECT_NE(table.comments.find("# note: positions where every walk touches the probe: 1;"),
+              std::string::npos);
+}
+
+TEST_F(KorviStats, RosenbluthWeightsRecoverTheFractionOverAllWalksThatCountsMiss) {
+    int all = enumerate_walks(dir() / "lsc_3.jkl", 2.0f, 2.0f, kSteps, dir() / "all.lwk");
+    ASSERT_GT(all, 500);
+    std::vector<std::string> sweep = {"-l", "lsc_3", "-s2", "-r1.6", "-d5"};
+    auto exact_rows = korvi_rows({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "all"});
+    double exact = std::stod(exact_rows[0][2]);
+    Table table = stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "many"});
+    const auto* position = table.of("position")[0];
+    double weighted = number(position, "touched_w");
+    double counted = number(position, "touched");
+    EXPECT_LT(std::abs(weighted - exact), 3 * number(position, "touched_w_err"))
+        << weighted << " vs " << exact;
+    EXPECT_GT(std::abs(counted - exact), 10 * number(position, "touched_err"))
+        << counted << " vs " << exact;
+    EXPECT_NE(table.comments.find("Rosenbluth weights for walks grown with -s2 -r2 -d0 (read "
+                                  "from the walk file's comment line)"),
+              std::string::npos);
+}
+
+TEST_F(KorviStats, TheJackknifeErrorOfAPositionIsTheBinomialError) {
+    Table table = stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "-k400", "many"});
+    const auto* position = table.of("position")[0];
+    double x = number(position, "touched");
+    double binomial = std::sqrt(x * (1 - x) / number(position, "walks"));
+    EXPECT_NEAR(number(position, "touched_err"), binomial, 0.2 * binomial);
+}
+
+TEST_F(KorviStats, WithAPrefixTheTableAndAnSvgPictureOfTheProfileAreWritten) {
+    std::vector<std::string> sweep = {"-l", "lsc_3", "-s2", "-r1.6", "-d-9", "-t0", "-p0", "few"};
+    stats(sweep);
+    std::string table = read_file(dir() / "stats.out");
+    sweep.insert(sweep.begin(), {"-o", "profile"});
+    stats(sweep);
+    EXPECT_EQ(read_file(dir() / "stats.out"), "");
+    EXPECT_EQ(read_file(dir() / "profile.tsv"), table);
+    EXPECT_NE(errors().find("Written: profile.tsv\nWritten: profile.svg\n"), std::string::npos);
+    std::string check =
+        "import sys, xml.etree.ElementTree as ET\n"
+        "ns = '{http://www.w3.org/2000/svg}'\n"
+        "root = ET.parse(sys.argv[1]).getroot()\n"
+        "assert root.tag == ns + 'svg', root.tag\n"
+        "text = ' '.join(''.join(t.itertext()) for t in root.iter(ns + 'text'))\n"
+        "for label in ['probe distance', 'free energy', 'excluded area', 'by count',\n"
+        "              'Rosenbluth-weighted', 'few.lwk']:\n"
+        "    assert label in text, label\n"
+        "assert len(list(root.iter(ns + 'path'))) > 20\n";
+    write_file(dir() / "check_svg.py", check);
+    std::string command = "/usr/bin/python3 " + (dir() / "check_svg.py").string() + " " +
+                          (dir() / "profile.svg").string();
+    EXPECT_EQ(std::system(command.c_str()), 0);
+
+    fs::remove(dir() / "profile.svg");
+    stats(sweep, "/nonexistent");
+    EXPECT_NE(errors().find("Written: profile.tsv\ngnuplot was not found: profile.svg not drawn\n"),
+              std::string::npos);
+    EXPECT_EQ(read_file(dir() / "profile.tsv"), table);
+    EXPECT_FALSE(fs::exists(dir() / "profile.svg"));
+}
+
+TEST_F(KorviStats, OutputsNeverOverwriteTheWalkFile) {
+    fs::copy_file(dir() / "few.lwk", dir() / "walks.tsv", fs::copy_options::overwrite_existing);
+    stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "-o", "walks", "walks.tsv"});
+    EXPECT_NE(errors().find("The output walks.tsv would overwrite the input walks.tsv!\n"),
+              std::string::npos);
+    EXPECT_EQ(read_file(dir() / "walks.tsv"), read_file(dir() / "few.lwk"));
+}
+
+TEST_F(KorviStats, WithoutTheGeneratingRunOnlyCountsAreReportedAndOneLineSaysWhy) {
+    std::string walks = read_file(dir() / "few.lwk");
+    write_file(dir() / "bare.lwk", walks.substr(walks.find("wlk1")));
+    Table table = stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "bare"});
+    std::string why = "No Rosenbluth weights: the walk file names no generating run (no '# Korvi "
+                      "...' comment line) and none of -S, -R, -D was given\n";
+    EXPECT_NE(errors().find(why), std::string::npos);
+    EXPECT_EQ(table.of("position")[0]->at("touched_w"), "nan");
+    EXPECT_EQ(table.rows.size(), stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "few"}).rows.size());
+}
+
+TEST_F(KorviStats, MabWalksGiveTheStatisticsOfTheSameWalksInALwkFile) {
+    korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "-m", "structures"});
+    korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "records"});
+    std::vector<std::string> sweep = {"-l", "lsc_3", "-s2", "-r1.6", "-d5", "-t3", "-p4"};
+    std::vector<std::string> lwk = sweep, mab = sweep;
+    lwk.push_back("records");
+    mab.insert(mab.end(), {"-m", "-S2", "-R2", "-D0", "structures"});
+    Table from_lwk = stats(lwk);
+    Table from_mab = stats(mab);
+    EXPECT_EQ(from_mab.rows, from_lwk.rows);
+    EXPECT_NE(from_mab.comments.find("(given by -S, -R, -D)"), std::string::npos);
+}

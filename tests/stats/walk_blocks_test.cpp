@@ -1,0 +1,60 @@
+#include "stats/walk_blocks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const double kLn2 = std::log(2.0);
+const double kLn3 = std::log(3.0);
+
+}  // namespace
+
+TEST(WalkBlocks, WalksAreSplitInFileOrderIntoNearlyEqualBlocks) {
+    WalkBlocks blocks = make_walk_blocks(10, 4, {});
+    EXPECT_EQ(blocks.count, 4);
+    EXPECT_EQ(blocks.block_of, (std::vector<int>{0, 0, 0, 1, 1, 2, 2, 2, 3, 3}));
+    EXPECT_EQ(blocks.walks, (std::vector<int>{3, 2, 3, 2}));
+    EXPECT_FALSE(blocks.weighted);
+    EXPECT_EQ(make_walk_blocks(3, 20, {}).count, 3);  // never an empty block
+}
+
+TEST(WalkBlocks, CountedFractionsLeaveOutOneBlockAtATime) {
+    WalkBlocks blocks = make_walk_blocks(6, 3, {});
+    FractionReplicates f = counted_fractions(blocks, free_sums(blocks, {1, 0, 0, 0, 1, 1}));
+    // 3 of 6 free; without a block 2 of 4, 1 of 4 and 3 of 4.
+    EXPECT_EQ(f.free, (Replicates{0.5, 0.5, 0.25, 0.75}));
+    EXPECT_EQ(f.touched, (Replicates{0.5, 0.5, 0.75, 0.25}));
+    EXPECT_DOUBLE_EQ(f.free_energy[2], std::log(4.0));
+}
+
+TEST(WalkBlocks, NoWalkTouchedGivesZeroAndEveryWalkTouchedAnInfiniteFreeEnergy) {
+    WalkBlocks blocks = make_walk_blocks(4, 2, {0.0, kLn2, kLn3, 0.0});
+    FreeSums none = free_sums(blocks, {0, 0, 0, 0});
+    for (const FractionReplicates& f :
+         {counted_fractions(blocks, none), weighted_fractions(blocks, none)}) {
+        EXPECT_EQ(f.touched, (Replicates{0.0, 0.0, 0.0}));
+        EXPECT_EQ(f.free_energy, (Replicates{0.0, 0.0, 0.0}));
+    }
+    FreeSums all = free_sums(blocks, {1, 1, 1, 1});
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const FractionReplicates& f :
+         {counted_fractions(blocks, all), weighted_fractions(blocks, all)}) {
+        EXPECT_EQ(f.touched, (Replicates{1.0, 1.0, 1.0}));
+        EXPECT_EQ(f.free_energy, (Replicates{inf, inf, inf}));
+    }
+}
+
+TEST(WalkBlocks, WeightsFarBeyondTheRangeOfADoubleGiveTheRightRatio) {
+    // Weights 1, 3 | 2, 1 times e^1000; the first and last walk touch.
+    WalkBlocks blocks = make_walk_blocks(4, 2, {1000.0, 1000.0 + kLn3, 1000.0 + kLn2, 1000.0});
+    FractionReplicates f = weighted_fractions(blocks, free_sums(blocks, {1, 0, 0, 1}));
+    EXPECT_NEAR(f.free[0], 5.0 / 7.0, 1e-12);
+    EXPECT_NEAR(f.free[1], 2.0 / 3.0, 1e-12);
+    EXPECT_NEAR(f.free[2], 3.0 / 4.0, 1e-12);
+    EXPECT_NEAR(f.free_energy[0], std::log(7.0 / 5.0), 1e-12);
+    EXPECT_NEAR(effective_sample_size({1000.0, 1000.0 + kLn3, 1000.0 + kLn2, 1000.0}),
+                49.0 / 15.0, 1e-12);
+}
