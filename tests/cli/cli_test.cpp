@@ -128,16 +128,7 @@ std::map<std::string, std::string> files_below(const fs::path& root) {
 // as run_korvi.
 int run_korvi_streaming(const fs::path& dir, const std::vector<std::string>& args,
                         const fs::path& out, const fs::path& err) {
-    std::fflush(nullptr);
-    pid_t pid = fork();
-    if (pid == 0) {
-        int in_fd = open("/dev/null", O_RDONLY);
-        int out_fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int err_fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (in_fd < 0 || out_fd < 0 || err_fd < 0 || chdir(dir.c_str()) != 0) _exit(126);
-        dup2(in_fd, 0);
-        dup2(out_fd, 1);
-        dup2(err_fd, 2);
+    return run_in_child(dir, out, err, [&] {
         std::vector<char*> argv{const_cast<char*>("korvi")};
         for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
@@ -145,10 +136,7 @@ int run_korvi_streaming(const fs::path& dir, const std::vector<std::string>& arg
         korvi_main(static_cast<int>(argv.size()) - 1, argv.data());
         std::fflush(nullptr);
         _exit(0);
-    }
-    int status = -1;
-    waitpid(pid, &status, 0);
-    return status;
+    });
 }
 
 using Runner = int (*)(const fs::path&, const std::vector<std::string>&, const fs::path&,
