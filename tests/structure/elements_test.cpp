@@ -1,16 +1,15 @@
+// The element table: symbols both ways, radii, bond lengths and valences.
 #include "structure/elements.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 TEST(Elements, SymbolsLookUpCaseInsensitively) {
-    EXPECT_EQ(Qelnum("cl", 1), 17);
-    EXPECT_EQ(Qelnum(" c", 1), 6);
-    EXPECT_EQ(Qelnum("C", 1), 6);
-    EXPECT_EQ(Qelnum("D", 1), 1);
-    EXPECT_EQ(Qelnum("T", 1), 1);
-    EXPECT_EQ(Qelnum("Fm", 1), 100);
-    EXPECT_EQ(Qelnum("Sc", 1), 21);
-    EXPECT_EQ(Qelnum("S1", 1), 16);
+    const std::pair<const char*, int> cases[] = {{"cl", 17}, {" c", 6},   {"C", 6},   {"D", 1},
+                                                 {"T", 1},   {"Fm", 100}, {"Sc", 21}, {"S1", 16}};
+    for (auto [symbol, number] : cases)
+        EXPECT_EQ(Qelnum(symbol, 1), number) << symbol;
 }
 
 TEST(Elements, UnknownSymbolsAreReportedWithTheBell) {
@@ -22,18 +21,14 @@ TEST(Elements, UnknownSymbolsAreReportedWithTheBell) {
               "Element not found : \aXx\nNO element name given!\a\n");
 }
 
-TEST(Elements, SymbolsByNumber) {
-    char s[3];
-    EXPECT_EQ(Qelsym(6, s), 0);
-    EXPECT_STREQ(s, "C");
-    EXPECT_EQ(Qelsym(17, s), 0);
-    EXPECT_STREQ(s, "Cl");
-    EXPECT_EQ(Qelsym(100, s), 0);
-    EXPECT_STREQ(s, "Fm");
-    EXPECT_EQ(Qelsym(0, s), 1);
-    EXPECT_STREQ(s, "");
-    EXPECT_EQ(Qelsym(101, s), 1);
-    EXPECT_STREQ(s, "");
+TEST(Elements, SymbolsByNumberAndNoneOutsideTheTable) {
+    const std::pair<int, const char*> cases[] = {
+        {6, "C"}, {17, "Cl"}, {100, "Fm"}, {0, ""}, {101, ""}};
+    for (auto [number, symbol] : cases) {
+        char s[3];
+        EXPECT_EQ(Qelsym(number, s), *symbol ? 0 : 1) << number;
+        EXPECT_STREQ(s, symbol);
+    }
 }
 
 TEST(Elements, RadiiAndBondLengths) {
@@ -44,15 +39,10 @@ TEST(Elements, RadiiAndBondLengths) {
     EXPECT_EQ(Qbdlen(6, 101), 0.0f);
 }
 
+// Elements 72 to 100 take the valence of the element 32 places before.
 TEST(Elements, Valences) {
-    EXPECT_EQ(Qelval(1), 1);
-    EXPECT_EQ(Qelval(2), 0);
-    EXPECT_EQ(Qelval(6), 4);
-    EXPECT_EQ(Qelval(7), 3);
-    EXPECT_EQ(Qelval(8), 2);
-    EXPECT_EQ(Qelval(42), 6);
-    EXPECT_EQ(Qelval(50), 4);
-    EXPECT_EQ(Qelval(72), Qelval(40));
-    EXPECT_EQ(Qelval(100), Qelval(68));
-    EXPECT_EQ(Qelval(101), 0);
+    const std::pair<int, int> cases[] = {{1, 1},  {2, 0},  {6, 4},   {7, 3},   {8, 2}, {42, 6},
+                                         {50, 4}, {72, 4}, {100, 3}, {101, 0}, {0, 0}};
+    for (auto [number, valence] : cases)
+        EXPECT_EQ(Qelval(number), valence) << number;
 }

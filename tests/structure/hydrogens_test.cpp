@@ -1,9 +1,11 @@
+// Implicit hydrogen counts from the geometry: free valences, shortened bonds,
+// planarity of three neighbours, and odd conjugated groups around nitrogens.
 #include "structure/hydrogens.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "structure/model.h"
@@ -20,111 +22,75 @@ struct Molecule {
     Entry* entry = list.add("m", 1);
     Atom* atom(int element, double x, double y, double z = 0.0) {
         Atom* a = add_atom(entry, "", element, x, y, z);
-        a->hcount = 9;  // overwritten by Igtnh
+        a->hcount = 9; // overwritten by Igtnh
         return a;
+    }
+    // An atom at distance d from the z axis in direction `degrees`.
+    Atom* polar(int element, double d, double degrees, double z = 0.0) {
+        const double phi = degrees * kPi / 180;
+        return atom(element, d * std::cos(phi), d * std::sin(phi), z);
     }
     void bond(Atom* a, Atom* b) { Qnsbd(&entry->bonds, a, b); }
 
-    // Two bonded atoms d apart on the x axis.
-    std::pair<Atom*, Atom*> pair(int e1, int e2, double d) {
-        Atom* a = atom(e1, 0, 0);
-        Atom* b = atom(e2, d, 0);
-        bond(a, b);
-        return {a, b};
-    }
-
-    // A carbon with three carbon neighbours at distance d, spread 120 degrees
-    // apart and tilted below its plane (19.47 degrees makes them tetrahedral).
-    Atom* three_neighbours(double d, double tilt_degrees) {
-        Atom* c = atom(C, 0, 0);
-        const double tilt = tilt_degrees * kPi / 180;
-        const double r = d * std::cos(tilt);
-        for (int k = 0; k < 3; ++k) {
-            const double phi = k * 2 * kPi / 3;
-            bond(c, atom(C, r * std::cos(phi), r * std::sin(phi), -d * std::sin(tilt)));
+    // Atoms of the given elements along the x axis, each bonded to the one
+    // before it at the given distance.
+    std::vector<Atom*> chain(const std::vector<int>& elements, const std::vector<double>& gaps) {
+        std::vector<Atom*> atoms{atom(elements[0], 0, 0)};
+        for (std::size_t i = 1; i < elements.size(); ++i) {
+            atoms.push_back(atom(elements[i], atoms.back()->x + gaps[i - 1], 0));
+            bond(atoms[i - 1], atoms[i]);
         }
-        return c;
+        return atoms;
     }
 };
 
-// Point at distance d from atom a in direction `degrees` in the xy plane.
-double px(const Atom* a, double d, double degrees) {
-    return a->x + d * std::cos(degrees * kPi / 180);
-}
-double py(const Atom* a, double d, double degrees) {
-    return a->y + d * std::sin(degrees * kPi / 180);
-}
+} // namespace
 
-}  // namespace
-
-// Single bond length C-C = 2 x 0.766 = 1.532 Å. Free valence h = 4 - 1 = 3;
-// the bond is not shortened (x = 0), so both carbons keep 3.
-TEST(Hydrogens, EthaneCarbonsGetThreeEach) {
-    Molecule m;
-    auto [a, b] = m.pair(C, C, 1.532);
-    EXPECT_EQ(Igtnh(m.entry), 6);
-    EXPECT_EQ(a->hcount, 3);
-    EXPECT_EQ(b->hcount, 3);
-    EXPECT_EQ(a->work, 1);
-    EXPECT_EQ(a->serial, 0);
-}
-
-// C=C 1.33 Å: x = (1 - 1.33/1.532) / 0.13 = 1.01, one hydrogen fewer.
-// C#C 1.20 Å: x = (1 - 1.20/1.532) / 0.13 = 1.67, two fewer.
-TEST(Hydrogens, ShortBondsRemoveHydrogens) {
-    Molecule ethene;
-    Atom* a = ethene.pair(C, C, 1.33).first;
-    EXPECT_EQ(Igtnh(ethene.entry), 4);
-    EXPECT_EQ(a->hcount, 2);
-    Molecule ethyne;
-    Atom* c = ethyne.pair(C, C, 1.20).second;
-    EXPECT_EQ(Igtnh(ethyne.entry), 2);
-    EXPECT_EQ(c->hcount, 1);
-}
-
-// Regular hexagon of side 1.39 Å: per carbon h = 2, x = (2 - 2 * 1.39/1.532)
-// / 0.13 / 1.5 = 0.95, so one hydrogen each.
-TEST(Hydrogens, BenzeneRingCarbonsGetOneEach) {
-    Molecule m;
-    std::vector<Atom*> ring;
-    for (int k = 0; k < 6; ++k) {
-        ring.push_back(m.atom(C, 1.39 * std::cos(k * kPi / 3), 1.39 * std::sin(k * kPi / 3)));
+// Single bond lengths: C-C 2 x 0.766 = 1.532 Å, C-N 0.766 + 0.71 = 1.476 Å.
+// Shortening x = (nh - sum d/d0) / 0.13, times 1.5 for a nitrogen with one
+// neighbour, divided by 1.5 for two neighbours.
+// - ethane 1.532: x = 0, 4 - 1 = 3 each; ethene 1.33: x = 1.01, one fewer;
+//   ethyne 1.20: x = 1.67, two fewer.
+// - amine C-N 1.47: the nitrogen's x = 0.05 < 0.5 with one neighbour gives
+//   3 - 1 + 1. Nitrile N#C 1.16: x = 2.47 for the nitrogen (2 - 2), 1.65 for
+//   the carbon (3 - 2); both short of bonds, an even group of two.
+// - N=C1 1.28, C1=C2 1.34: N 0 (x = 1.53), C1 1 (x = 1.32), C2 2 (x = 0.96);
+//   all three short of bonds: an odd group with a single nitrogen, which gains
+//   a hydrogen.
+// - Na=C-Nb, both 1.28: N 0, C 1; an odd group of two nitrogens and no oxygen
+//   keeps its counts.
+// - Hydrogens get 0 and are no heavy neighbours: C-H leaves the carbon its
+//   free valence 3 without any shortening; a lone hydrogen gets 0 too.
+TEST(Hydrogens, ChainsGetTheirCountsAndGroupNumbers) {
+    struct Case {
+        std::vector<int> elements;
+        std::vector<double> gaps;
+        std::vector<int> hydrogens, groups;
+        int total;
+    };
+    const Case cases[] = {
+        {{C, C}, {1.532}, {3, 3}, {0, 0}, 6},
+        {{C, C}, {1.33}, {2, 2}, {0, 0}, 4},
+        {{C, C}, {1.20}, {1, 1}, {0, 0}, 2},
+        {{C, N}, {1.47}, {3, 3}, {0, 0}, 6},
+        {{C, N}, {1.16}, {1, 0}, {1, 1}, 1},
+        {{N, C, C}, {1.28, 1.34}, {1, 1, 2}, {1, 1, 1}, 4},
+        {{N, C, N}, {1.28, 1.28}, {0, 1, 0}, {1, 1, 1}, 1},
+        {{H, C}, {1.09}, {0, 3}, {0, 0}, 3},
+        {{H}, {}, {0}, {0}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        Molecule m;
+        std::vector<Atom*> atoms = m.chain(c.elements, c.gaps);
+        EXPECT_EQ(Igtnh(m.entry), c.total);
+        for (std::size_t i = 0; i < atoms.size(); ++i) {
+            EXPECT_EQ(atoms[i]->hcount, c.hydrogens[i]) << "atom " << i;
+            EXPECT_EQ(atoms[i]->serial, c.groups[i]) << "atom " << i;
+            EXPECT_EQ(atoms[i]->work, (i > 0) + (i + 1 < atoms.size())) << "atom " << i;
+        }
     }
-    for (int k = 0; k < 6; ++k) m.bond(ring[k], ring[(k + 1) % 6]);
-    EXPECT_EQ(Igtnh(m.entry), 6);
-    for (Atom* a : ring) EXPECT_EQ(a->hcount, 1);
-}
-
-// Explicit hydrogens take valences and get 0 themselves; an isolated
-// hydrogen too.
-TEST(Hydrogens, ExplicitHydrogensFillTheValence) {
-    Molecule m;
-    Atom* c = m.atom(C, 0, 0);
-    for (int k = 0; k < 4; ++k) {
-        m.bond(c, m.atom(H, 1.09 * std::cos(k * kPi / 2), 1.09 * std::sin(k * kPi / 2)));
-    }
-    Atom* lone = m.atom(H, 5, 5);
-    EXPECT_EQ(Igtnh(m.entry), 0);
-    EXPECT_EQ(c->hcount, 0);
-    EXPECT_EQ(lone->hcount, 0);
-    EXPECT_EQ(c->work, 4);
-}
-
-// Amine C-N 1.47 Å (single length 0.766 + 0.71 = 1.476): for the nitrogen
-// x = 1.5 * (1 - 1.47/1.476) / 0.13 = 0.05 < 0.5 with one neighbour, so
-// h = 3 - 1 + 1. Nitrile N#C 1.16 Å: x = 1.5 * (1 - 1.16/1.476) / 0.13 = 2.47,
-// so h = 2 - 2.
-TEST(Hydrogens, NitrogenWithOneNeighbour) {
-    Molecule amine;
-    auto [c, n] = amine.pair(C, N, 1.47);
-    Igtnh(amine.entry);
-    EXPECT_EQ(n->hcount, 3);
-    EXPECT_EQ(c->hcount, 3);
-
-    Molecule nitrile;
-    Atom* triple = nitrile.pair(C, N, 1.16).second;
-    Igtnh(nitrile.entry);
-    EXPECT_EQ(triple->hcount, 0);
+    EXPECT_EQ(Igtnh(nullptr), 0);
 }
 
 // A carbon with three neighbours keeps h = 1 from its valence unless its bond
@@ -132,91 +98,50 @@ TEST(Hydrogens, NitrogenWithOneNeighbour) {
 // tetrahedral one (p = 0.77) and a planar one (p = 0) keep it, a slightly
 // pyramidal one (0 < |p| <= 0.3) loses it. Bonds of 0.93 single lengths
 // (x = (3 - 2.79) / 0.13 / 1.5 = 1.08): planar loses it, tetrahedral
-// (|p| > 0.45) keeps it.
+// (|p| > 0.45) keeps it. The three neighbours lie 120 degrees apart, tilted
+// below the carbon's plane (19.47 degrees makes them tetrahedral).
 TEST(Hydrogens, PlanarityDecidesForThreeNeighbours) {
-    struct Case {
-        double length, tilt;
-        int hydrogens;
-    };
-    const Case cases[] = {{1.532, 19.47, 1},
-                          {1.532, 5.0, 0},
-                          {1.532, 0.0, 1},
-                          {0.93 * 1.532, 0.0, 0},
-                          {0.93 * 1.532, 19.47, 1}};
-    for (const Case& c : cases) {
+    const std::tuple<double, double, int> cases[] = {
+        {1.532, 19.47, 1},
+        {1.532, 5.0, 0},
+        {1.532, 0.0, 1},
+        {0.93 * 1.532, 0.0, 0},
+        {0.93 * 1.532, 19.47, 1}}; // length (Å), tilt (degrees), hydrogens
+    for (auto [length, degrees, hydrogens] : cases) {
         Molecule m;
-        Atom* centre = m.three_neighbours(c.length, c.tilt);
+        Atom* centre = m.atom(C, 0, 0);
+        const double tilt = degrees * kPi / 180;
+        for (int k = 0; k < 3; ++k)
+            m.bond(centre, m.polar(C, length * std::cos(tilt), 120 * k, -length * std::sin(tilt)));
         Igtnh(m.entry);
-        EXPECT_EQ(centre->hcount, c.hydrogens) << c.length << " Å, tilt " << c.tilt;
+        EXPECT_EQ(centre->hcount, hydrogens) << length << " Å, tilt " << degrees;
     }
 }
 
-// N=C1 1.28 Å, C1=C2 1.34 Å. First pass: N 0 (x = 1.53), C1 1 (x = 1.32),
-// C2 2 (x = 0.96). N has 0 + 1 < 3, C1 1 + 2 < 4 and C2 2 + 1 < 4: one odd
-// group of three with a single nitrogen, which gains a hydrogen.
-TEST(Hydrogens, OddGroupWithOneNitrogenGivesItAHydrogen) {
-    Molecule m;
-    Atom* n = m.atom(N, 0, 0);
-    Atom* c1 = m.atom(C, 1.28, 0);
-    Atom* c2 = m.atom(C, 1.28 + 1.34, 0);
-    m.bond(n, c1);
-    m.bond(c1, c2);
-    EXPECT_EQ(Igtnh(m.entry), 4);
-    EXPECT_EQ(n->hcount, 1);
-    EXPECT_EQ(c1->hcount, 1);
-    EXPECT_EQ(c2->hcount, 2);
-    EXPECT_EQ(n->serial, 1);
-    EXPECT_EQ(c2->serial, 1);
-}
-
-// C1 bonded to Na (1.28), O (1.22) and Nb (1.38) in a plane; Nb-C2 1.26.
-// First pass: C1 0, Na 0, O 0, Nb 0, C2 2; all five are unsaturated and form
-// one odd group with two nitrogens. The nitrogens are tried from the end of
-// the atom list; each is next to C1, which has the group's oxygen, so the
-// later nitrogen in the list gains the hydrogen.
+// C1 bonded to Na (1.28, at 90 degrees), O (1.22, at 210) and Nb (1.38, at
+// 330) in a plane; Nb-C2 1.26. First pass: C1 0, Na 0, O 0, Nb 0, C2 2; all
+// five are unsaturated and form one odd group with two nitrogens. The
+// nitrogens are tried from the end of the atom list; each is next to C1,
+// which has the group's oxygen, so the later nitrogen in the list gains the
+// hydrogen, whichever of the two it is.
 TEST(Hydrogens, OddGroupWithSeveralNitrogensGivesItToTheLastNextToOxygen) {
-    for (int order = 0; order < 2; ++order) {
+    for (bool na_first : {true, false}) {
         Molecule m;
-        Atom* first = m.atom(N, 0, 0);  // Na or Nb, placed below
+        Atom* first = na_first ? m.polar(N, 1.28, 90) : m.polar(N, 1.38, 330);
         Atom* c1 = m.atom(C, 0, 0);
-        Atom* o = m.atom(O, px(c1, 1.22, 210), py(c1, 1.22, 210));
-        Atom* second = m.atom(N, 0, 0);
-        Atom* na = order == 0 ? first : second;
-        Atom* nb = order == 0 ? second : first;
-        na->x = static_cast<float>(px(c1, 1.28, 90));
-        na->y = static_cast<float>(py(c1, 1.28, 90));
-        nb->x = static_cast<float>(px(c1, 1.38, 330));
-        nb->y = static_cast<float>(py(c1, 1.38, 330));
+        Atom* o = m.polar(O, 1.22, 210);
+        Atom* second = na_first ? m.polar(N, 1.38, 330) : m.polar(N, 1.28, 90);
+        Atom* na = na_first ? first : second;
+        Atom* nb = na_first ? second : first;
         Atom* c2 = m.atom(C, nb->x + 1.26, nb->y);
-        m.bond(c1, na);
-        m.bond(c1, o);
-        m.bond(c1, nb);
+        for (Atom* a : {na, o, nb})
+            m.bond(c1, a);
         m.bond(nb, c2);
         Igtnh(m.entry);
-        EXPECT_EQ(c1->hcount, 0);
         EXPECT_EQ(o->hcount, 0);
-        EXPECT_EQ(c2->hcount, 2);
-        EXPECT_EQ(second->hcount, 1) << "order " << order;
-        EXPECT_EQ(first->hcount, 0) << "order " << order;
+        EXPECT_EQ(second->hcount, 1) << "Na first: " << na_first;
+        EXPECT_EQ(first->hcount, 0) << "Na first: " << na_first;
         EXPECT_EQ(o->serial, first->serial);
         EXPECT_EQ(c2->serial, first->serial);
     }
 }
-
-// Na=C-Nb with both nitrogens short of bonds and no oxygen: the odd group
-// has nobody to give its hydrogen to.
-TEST(Hydrogens, OddGroupWithoutOxygenKeepsItsCounts) {
-    Molecule m;
-    Atom* na = m.atom(N, 0, 0);
-    Atom* c = m.atom(C, 1.28, 0);
-    Atom* nb = m.atom(N, 1.28 + 1.28, 0);
-    m.bond(na, c);
-    m.bond(c, nb);
-    Igtnh(m.entry);
-    EXPECT_EQ(na->hcount, 0);
-    EXPECT_EQ(nb->hcount, 0);
-    EXPECT_EQ(na->serial, 1);
-    EXPECT_EQ(nb->serial, 1);
-}
-
-TEST(Hydrogens, NoEntryGivesZero) { EXPECT_EQ(Igtnh(nullptr), 0); }

@@ -1,210 +1,138 @@
+// The structure model: list order, bond slots, removals and their repairs,
+// entry bookkeeping, extra values and crystal records.
 #include "structure/model.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
+
+#include "support/entry_list.h"
 
 namespace {
 
-// An entry in its own list, released at the end of the test.
-struct ScratchEntry {
-    Entry head;
-    Entry* entry;
-    ScratchEntry() {
-        head.type = 0;
-        head.next = head.prev = &head;
-        entry = Qnsntr(&head);
-    }
-    ~ScratchEntry() { Qdlntr(entry, &head); }
-    Atom* atom() { return Qnsatm(&entry->atoms); }
-    Bond* bond(Atom* a, Atom* b) { return Qnsbd(&entry->bonds, a, b); }
+// One entry in a private list.
+struct Model : testing::Test {
+    EntryList list;
+    Entry* e = list.add();
+    Atom* atom() { return Qnsatm(&e->atoms); }
+    Bond* bond(Atom* a, Atom* b) { return Qnsbd(&e->bonds, a, b); }
 };
 
-int count_atoms(Entry* e) {
-    int n = 0;
-    for (Atom* a = first_atom(e); !atom_end(e, a); a = a->next) ++n;
-    return n;
+} // namespace
+
+TEST_F(Model, AnEntryGoesAtTheEndOfAListOrJustBeforeTheEntryGiven) {
+    Entry* last = list.add();
+    Entry* before = Qnsntr(last);
+    EXPECT_EQ(e->next, before);
+    EXPECT_EQ(before->next, last);
+    EXPECT_EQ(last->next, &list.head);
 }
 
-}  // namespace
-
-TEST(Model, NewRecordsCarryTheirDefaults) {
-    ScratchEntry s;
-    Entry* e = s.entry;
-    EXPECT_EQ(e->state, 1);
-    EXPECT_EQ(e->type, 1);
-    EXPECT_EQ(e->colour, -1);
-    EXPECT_STREQ(e->name, "");
-    EXPECT_EQ(std::strlen(e->atoms.label), 63u);
-    EXPECT_EQ(e->atoms.label[0], 'i');
-    EXPECT_EQ(e->atoms.element, 0);
-    EXPECT_EQ(e->atoms.bfactor, 0.0f);
-
-    Atom* a = s.atom();
-    EXPECT_EQ(a->occupancy, 1.0f);
-    EXPECT_EQ(a->bfactor, 30.0f);
-    EXPECT_EQ(a->element, 6);
-    EXPECT_EQ(a->hcount, 4);
-    EXPECT_EQ(a->cshift, 3.4028235e38f);
-    EXPECT_STREQ(a->label, "");
-
-    Bond* b = s.bond(a, s.atom());
-    ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->colour, 1);
-    EXPECT_EQ(b->order, 1);
-    EXPECT_EQ(b->weight, 1.0f);
-}
-
-TEST(Model, ListsKeepInsertionOrder) {
-    ScratchEntry s;
-    Atom* a = s.atom();
-    Atom* b = s.atom();
-    Atom* c = s.atom();
-    EXPECT_EQ(first_atom(s.entry), a);
-    EXPECT_EQ(a->next, b);
-    EXPECT_EQ(b->next, c);
-    EXPECT_TRUE(atom_end(s.entry, c->next));
-    Entry* second = Qnsntr(&s.head);
-    EXPECT_EQ(s.head.next, s.entry);
-    EXPECT_EQ(s.entry->next, second);
-    Entry* before = Qnsntr(second);  // given an entry: inserted just before it
-    EXPECT_EQ(s.entry->next, before);
-    EXPECT_EQ(before->next, second);
-    EXPECT_EQ(Qcntntr(&s.head, 0, 0), 3);
-    EXPECT_EQ(Qdlntr(second, &s.head), 1);
-    EXPECT_EQ(Qdlntr(second == before ? nullptr : before, &s.head), 1);
-}
-
-TEST(Model, ABondIsMadeOnceInEitherDirection) {
-    ScratchEntry s;
-    Atom* a = s.atom();
-    Atom* b = s.atom();
-    EXPECT_NE(s.bond(a, b), nullptr);
-    EXPECT_EQ(s.bond(a, b), nullptr);
-    EXPECT_EQ(s.bond(b, a), nullptr);
-    EXPECT_EQ(s.bond(a, a), nullptr);
+TEST_F(Model, ABondIsMadeOnceInEitherDirectionAndNeverToItself) {
+    Atom* a = atom();
+    Atom* b = atom();
+    EXPECT_NE(bond(a, b), nullptr);
+    EXPECT_EQ(bond(a, b), nullptr);
+    EXPECT_EQ(bond(b, a), nullptr);
+    EXPECT_EQ(bond(a, a), nullptr);
     EXPECT_EQ(bond_count(a), 1);
-    EXPECT_EQ(s.entry->bonds.next, s.entry->bonds.prev);
+    EXPECT_EQ(e->bonds.next, e->bonds.prev);
 }
 
-TEST(Model, ARemovedBondAddsAHydrogenUnlessTheCountIsTheNoValueMark) {
-    ScratchEntry s;
-    Atom* a = s.atom();
-    Atom* b = s.atom();
-    a->hcount = INT_MAX;
-    b->hcount = 2;
-    Qdlbd(s.bond(a, b));
-    EXPECT_EQ(a->hcount, INT_MAX);
-    EXPECT_EQ(b->hcount, 3);
-}
-
-TEST(Model, SlotArraysGrowByFourAndReuseFreedSlots) {
-    ScratchEntry s;
-    Atom* centre = s.atom();
+// Five bonds need a slot array of capacity 8; a freed slot is filled next.
+TEST_F(Model, SlotArraysGrowByFourAndReuseFreedSlots) {
+    Atom* centre = atom();
     Atom* others[6];
-    Bond* bonds[5];
-    for (Atom*& o : others) o = s.atom();
-    for (int i = 0; i < 5; ++i) bonds[i] = s.bond(centre, others[i]);
+    for (Atom*& o : others)
+        o = atom();
+    for (int i = 0; i < 5; ++i)
+        bond(centre, others[i]);
     EXPECT_EQ(centre->nslots, 8);
     EXPECT_EQ(others[0]->nslots, 4);
-    EXPECT_EQ(Qdlbd(bonds[1]), 1);
+    EXPECT_EQ(Qdlbd(centre->slots[1]), 1);
     EXPECT_EQ(centre->slots[1], nullptr);
-    EXPECT_EQ(centre->hcount, 5);
-    EXPECT_EQ(others[1]->hcount, 5);
-    Bond* again = s.bond(centre, others[5]);
+    Bond* again = bond(centre, others[5]);
     EXPECT_EQ(centre->slots[1], again);
     EXPECT_EQ(Qbdnbr(again, centre), others[5]);
     EXPECT_EQ(Qbdnbr(again, others[5]), centre);
 }
 
-TEST(Model, BondsOfNegativeColourAreNotDeleted) {
-    ScratchEntry s;
-    Bond* b = s.bond(s.atom(), s.atom());
-    b->colour = -3;
-    EXPECT_EQ(Qdlbd(b), 0);
+// The lost neighbour becomes an implicit hydrogen, unless the count is the
+// no-value mark; bonds of negative colour are protected.
+TEST_F(Model, RemovingABondAddsAHydrogenToEachEnd) {
+    Atom* a = atom();
+    Atom* b = atom();
+    Bond* fixed = bond(a, atom());
+    fixed->colour = -3;
+    b->hcount = INT_MAX;
+    EXPECT_EQ(Qdlbd(fixed), 0);
     EXPECT_EQ(Qdlbd(nullptr), 0);
+    EXPECT_EQ(Qdlbd(bond(a, b)), 1);
+    EXPECT_EQ(a->hcount, 5);
+    EXPECT_EQ(b->hcount, INT_MAX);
+    EXPECT_EQ(bond_count(a), 1);
 }
 
-TEST(Model, DeletingSelectedAtomsRepairsMonomers) {
-    ScratchEntry s;
-    Entry* e = s.entry;
+TEST_F(Model, DeletingSelectedAtomsRepairsMonomersAndAnEmptiedEntryIsReleased) {
     Monomer* m1 = Qnsmon(&e->monomers, e);
     Monomer* m2 = Qnsmon(&e->monomers, e);
     Atom* a[4];
-    for (Atom*& x : a) x = s.atom();
+    for (Atom*& x : a)
+        x = atom();
     a[0]->monomer = a[1]->monomer = a[2]->monomer = m1;
     a[3]->monomer = m2;
     m1->first = a[0];
     m2->first = a[3];
-    s.bond(a[0], a[1]);
-    s.bond(a[1], a[2]);
-    a[0]->selection = 1;
-    a[3]->selection = 1;
+    bond(a[0], a[1]);
+    a[0]->selection = a[3]->selection = 1;
     EXPECT_EQ(Qdlatm(e, 1), e);
-    EXPECT_EQ(count_atoms(e), 2);
-    // The monomer that lost its first atom starts at its last survivor.
+    EXPECT_EQ(first_atom(e), a[1]);
+    EXPECT_TRUE(atom_end(e, a[2]->next));
+    EXPECT_EQ(a[1]->hcount, 5);
+    // m1 lost its first atom and starts at its last survivor; m2 lost them all.
     EXPECT_EQ(m1->first, a[2]);
     EXPECT_EQ(e->monomers.next, m1);
     EXPECT_EQ(m1->next, &e->monomers);
-    EXPECT_EQ(a[1]->hcount, 5);
-}
-
-TEST(Model, DeletingEveryAtomByMaskReleasesTheEntry) {
-    Entry head;
-    head.type = 0;
-    head.next = head.prev = &head;
-    Entry* e = Qnsntr(&head);
-    Qnsatm(&e->atoms)->selection = 2;
+    a[1]->selection = a[2]->selection = 2;
     EXPECT_EQ(Qdlatm(e, 2), nullptr);
-    EXPECT_EQ(head.next, &head);
+    EXPECT_EQ(list.size(), 0);
 }
 
-TEST(Model, EntryMembershipAndStateBits) {
-    ScratchEntry s;
+TEST_F(Model, EntryMembershipStateBitsAndCounts) {
     Entry stranger;
-    EXPECT_EQ(Qisntr(s.entry, &s.head), s.entry);
-    EXPECT_EQ(Qisntr(&s.head, &s.head), &s.head);
-    EXPECT_EQ(Qisntr(&stranger, &s.head), nullptr);
-    EXPECT_EQ(Qdlntr(&stranger, &s.head), 0);
-    EXPECT_EQ(Qdlntr(&s.head, &s.head), 0);
-    EXPECT_EQ(Qstntr(&stranger, 2, &s.head), 1);
-    s.entry->state = 8 | 1;
-    EXPECT_EQ(Qstntr(s.entry, 2, &s.head), 0);
-    EXPECT_EQ(s.entry->state, 8 | 2);
-    EXPECT_EQ(Qcntntr(s.entry, 2, 1), 1);
-    EXPECT_EQ(Qcntntr(s.entry, 4, 0), 0);
-    EXPECT_EQ(Qcntntr(&s.head, 2, 0), 1);
+    EXPECT_EQ(Qisntr(e, &list.head), e);
+    EXPECT_EQ(Qisntr(&list.head, &list.head), &list.head);
+    EXPECT_EQ(Qisntr(&stranger, &list.head), nullptr);
+    EXPECT_EQ(Qdlntr(&stranger, &list.head), 0);
+    EXPECT_EQ(Qdlntr(&list.head, &list.head), 0);
+    EXPECT_EQ(Qstntr(&stranger, 2, &list.head), 1);
+    e->state = 8 | 1;
+    EXPECT_EQ(Qstntr(e, 2, &list.head), 0);
+    EXPECT_EQ(e->state, 8 | 2);
+    EXPECT_EQ(Qcntntr(e, 2, 1), 1);
+    EXPECT_EQ(Qcntntr(e, 4, 0), 0);
+    EXPECT_EQ(Qcntntr(&list.head, 2, 0), 1);
 }
 
-TEST(Model, ExtraValuesGrowKeepAndClear) {
-    ScratchEntry s;
-    Atom* a = s.atom();
+TEST_F(Model, ExtraValuesGrowKeepAndClear) {
+    Atom* a = atom();
     EXPECT_EQ(Radat(a, 2), 2);
     a->values[0] = 5.0f;
-    EXPECT_EQ(Radat(a, 4), 4);
+    EXPECT_EQ(Radat(a, 4), 4); // grown: old values kept, new ones 0
     EXPECT_EQ(a->values[0], 5.0f);
     EXPECT_EQ(a->values[3], 0.0f);
-    EXPECT_EQ(Radat(a, 3), 3);
-    EXPECT_EQ(a->values[0], 5.0f);
-    EXPECT_EQ(Radat(a, -3), 3);
+    EXPECT_EQ(Radat(a, 3), 3);  // shrunk in place
+    EXPECT_EQ(Radat(a, -3), 3); // every value cleared
     EXPECT_EQ(a->values[0], 0.0f);
     EXPECT_EQ(Radat(a, 0), 0);
     EXPECT_EQ(a->values, nullptr);
 }
 
-TEST(Model, CrystalDefaultsAndFractionalisation) {
-    float abc[3] = {2.0f, 4.0f, 5.0f};
-    Crystal* c = Qgtxtl(abc);
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->cell[1], 4.0f);
-    EXPECT_EQ(c->cell[3], 90.0f);
+TEST_F(Model, ACrystalFractionalisesByItsCellAndHoldsItsOperators) {
+    const float abc[3] = {2.0f, 4.0f, 5.0f};
+    Crystal* c = e->crystal = Qgtxtl(abc); // released with the entry
     EXPECT_EQ(c->frac[0][0], 0.5f);
     EXPECT_EQ(c->frac[2][2], 0.2f);
-    EXPECT_EQ(c->frac[0][1], 0.0f);
     SymOp* op = Qnssm(&c->symops);
-    EXPECT_EQ(op->rot[1][1], 1.0f);
     EXPECT_EQ(c->symops.next, op);
-    ScratchEntry s;
-    s.entry->crystal = c;  // released with the entry
 }
