@@ -1,164 +1,107 @@
+// Direction vectors of the four lattice types for the driver's first
+// direction, and the classification of a vertex's edges against them.
 #include "lattice/directions.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
+#include <utility>
+#include <vector>
 
 #include "structure/model.h"
 #include "support/entry_list.h"
 
 namespace {
 
-// Builds the table of a lattice type for a first direction d.
-void build(DirectionTable t, int type, double dx, double dy, double dz, float b) {
+constexpr float kLength = 1.5f;
+
+// The table of a lattice type for the first direction (2, 0, 0), rows of
+// length 1.5.
+void build(DirectionTable t, int type) {
     ASSERT_TRUE(set_generation_type(type));
-    t[0][0] = dx;
-    t[0][1] = dy;
-    t[0][2] = dz;
-    Xltvec(t, b);
+    t[0][0] = 2.0;
+    t[0][1] = t[0][2] = 0.0;
+    Xltvec(t, kLength);
 }
 
-void expect_row(const DirectionTable t, int k, double x, double y, double z) {
-    EXPECT_NEAR(t[k][0], x, 1e-12) << "row " << k;
-    EXPECT_NEAR(t[k][1], y, 1e-12) << "row " << k;
-    EXPECT_NEAR(t[k][2], z, 1e-12) << "row " << k;
-}
-
-double dot(const double* a, const double* b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
-
-// An entry in its own list with atoms placed by hand.
-struct Scratch {
+// A vertex labelled "v" in its own entry, with edges to atoms placed by hand.
+struct Star {
     EntryList list;
     Entry* entry = list.add();
-    Atom* at(const char* label, double x, double y, double z) {
-        return add_atom(entry, label, 6, x, y, z);
+    Atom* v = add_atom(entry, "v", 6, 0, 0, 0);
+    void edge(double x, double y, double z) {
+        Qnsbd(&entry->bonds, v, add_atom(entry, "", 6, x, y, z));
     }
-    void bond(Atom* a, Atom* b) { Qnsbd(&entry->bonds, a, b); }
+    void edge(const double* row, int sign = 1) {
+        edge(sign * row[0], sign * row[1], sign * row[2]);
+    }
 };
 
-}  // namespace
+// Xltfre's edge count and the free marks of the first c directions.
+std::pair<int, std::vector<int>> free_of(const Atom* v, const DirectionTable t, int c) {
+    int free[kMaxDirections];
+    const int edges = Xltfre(v, t, free);
+    return {edges, std::vector<int>(free, free + c)};
+}
 
-TEST(DirectionTable, DiamondRowsForTheDriversFirstDirection) {
-    DirectionTable t;
-    build(t, kDiamond, 1.0, 0.0, 0.0, 1.0f);
-    // Frame w = +z, u = -y.
-    expect_row(t, 0, 1.0, 0.0, 0.0);
-    expect_row(t, 1, -1.0 / 3.0, 0.0, 0.9428090415820635);
-    expect_row(t, 2, -1.0 / 3.0, -0.47140452079103173 * 1.7320508075688772, -0.47140452079103173);
-    expect_row(t, 3, -1.0 / 3.0, 0.47140452079103173 * 1.7320508075688772, -0.47140452079103173);
-    for (int i = 0; i < 4; ++i) {
-        for (int j = i + 1; j < 4; ++j) EXPECT_NEAR(dot(t[i], t[j]), -1.0 / 3.0, 1e-12);
+} // namespace
+
+// Diamond: d = +x in a frame w = +z, u = -y; body centred cubic: d, the other
+// diamond rows negated, then as they are, and -d; face centred cubic: d - w,
+// d - u, d + w, d + u, w - u, w + u, u - w, -u - w, w - d, u - d, -d - w,
+// -d - u, each over sqrt 2.
+TEST(DirectionTable, EachTypeHasItsRowsInTheirOrder) {
+    const double third = 1.0 / 3, s2 = std::sqrt(2.0) / 3, s6 = std::sqrt(6.0) / 3;
+    const double r = 1 / std::sqrt(2.0);
+    // Three components per row.
+    const std::pair<int, std::vector<double>> cases[] = {
+        {kDiamond, {1, 0, 0, -third, 0, 2 * s2, -third, -s6, -s2, -third, s6, -s2}},
+        {kSimpleCubic, {1, 0, 0, 0, 0, 1, 0, -1, 0, 0, 0, -1, 0, 1, 0, -1, 0, 0}},
+        {kBodyCentredCubic,
+         {1,      0, 0,      third,  0,   -2 * s2, third,  s6, s2,  third, -s6, s2,
+          -third, 0, 2 * s2, -third, -s6, -s2,     -third, s6, -s2, -1,    0,   0}},
+        {kFaceCentredCubic, {r, 0,  -r, r, r, 0,  r,  0, r, r,  -r, 0, 0,  r, r,  0,  -r, r,
+                             0, -r, -r, 0, r, -r, -r, 0, r, -r, -r, 0, -r, 0, -r, -r, r,  0}},
+    };
+    for (const auto& [type, rows] : cases) {
+        DirectionTable t;
+        build(t, type);
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            EXPECT_NEAR(t[k / 3][k % 3], kLength * rows[k], 1e-12)
+                << "type " << type << ", row " << k / 3 << ", component " << k % 3;
     }
-}
-
-TEST(DirectionTable, CubicRowsInTheirFixedOrder) {
-    DirectionTable t;
-    build(t, kSimpleCubic, 2.0, 0.0, 0.0, 1.5f);
-    expect_row(t, 0, 1.5, 0.0, 0.0);
-    expect_row(t, 1, 0.0, 0.0, 1.5);
-    expect_row(t, 2, 0.0, -1.5, 0.0);
-    expect_row(t, 3, 0.0, 0.0, -1.5);
-    expect_row(t, 4, 0.0, 1.5, 0.0);
-    expect_row(t, 5, -1.5, 0.0, 0.0);
-
-    DirectionTable diamond;
-    build(diamond, kDiamond, 1.0, 0.0, 0.0, 1.0f);
-    build(t, kBodyCentredCubic, 1.0, 0.0, 0.0, 1.0f);
-    expect_row(t, 0, 1.0, 0.0, 0.0);
-    for (int k = 1; k <= 3; ++k) {
-        expect_row(t, k, -diamond[k][0], -diamond[k][1], -diamond[k][2]);
-        expect_row(t, k + 3, diamond[k][0], diamond[k][1], diamond[k][2]);
-    }
-    expect_row(t, 7, -1.0, 0.0, 0.0);
-}
-
-TEST(DirectionTable, FaceCentredCubicLeavesOutTheFirstDirection) {
-    DirectionTable t;
-    build(t, kFaceCentredCubic, 1.0, 0.0, 0.0, 1.0f);
-    const double r = 1.0 / std::sqrt(2.0);
-    // d - w, d - u, d + w, d + u, w - u, w + u, u - w, -u - w, w - d, u - d, -d - w, -d - u
-    const double rows[12][3] = {{r, 0, -r}, {r, r, 0},  {r, 0, r},   {r, -r, 0},
-                                {0, r, r},  {0, -r, r}, {0, -r, -r}, {0, r, -r},
-                                {-r, 0, r}, {-r, -r, 0}, {-r, 0, -r}, {-r, r, 0}};
-    for (int k = 0; k < 12; ++k) expect_row(t, k, rows[k][0], rows[k][1], rows[k][2]);
-}
-
-TEST(DirectionTable, DegenerateFirstDirections) {
-    DirectionTable t;
-    build(t, kSimpleCubic, 0.0, 0.0, 0.0, 1.0f);  // no length: +x
-    expect_row(t, 0, 1.0, 0.0, 0.0);
-    expect_row(t, 1, 0.0, 0.0, 1.0);
-
-    // Along the auxiliary vector (0, 1, 0): it is tilted to (0, 1, 0.2),
-    // which makes w = +x and u = -z.
-    build(t, kSimpleCubic, 0.0, 3.0, 0.0, 1.0f);
-    expect_row(t, 0, 0.0, 1.0, 0.0);
-    expect_row(t, 1, 1.0, 0.0, 0.0);
-    expect_row(t, 2, 0.0, 0.0, -1.0);
 }
 
 TEST(FreeDirections, OriginAndFirstNeighbourOfDiamondUseOppositeSigns) {
     DirectionTable t;
-    build(t, kDiamond, 1.0, 0.0, 0.0, 1.5f);
-    Scratch s;
-    Atom* origin = s.at("0", 0, 0, 0);
-    Atom* first = s.at("1", t[0][0], t[0][1], t[0][2]);
-    s.bond(origin, first);
-    int free[kMaxDirections];
-    EXPECT_EQ(Xltfre(origin, t, free), 1);
-    EXPECT_EQ(free[0], 0);
-    EXPECT_EQ(free[1], 1);
-    EXPECT_EQ(free[2], 1);
-    EXPECT_EQ(free[3], 1);
-    EXPECT_EQ(Xltfre(first, t, free), 1);
-    EXPECT_EQ(free[0], 0);
-    EXPECT_EQ(free[1], -1);
-    EXPECT_EQ(free[2], -1);
-    EXPECT_EQ(free[3], -1);
+    build(t, kDiamond);
+    Star origin;
+    origin.edge(t[0]);
+    Atom* first = first_atom(origin.entry)->next;
+    EXPECT_EQ(free_of(origin.v, t, 4), (std::pair{1, std::vector{0, 1, 1, 1}}));
+    EXPECT_EQ(free_of(first, t, 4), (std::pair{1, std::vector{0, -1, -1, -1}}));
 }
 
+// Edges along -d (row 5) and w (row 1).
 TEST(FreeDirections, CubicLatticesKeepThePlusSign) {
     DirectionTable t;
-    build(t, kSimpleCubic, 1.0, 0.0, 0.0, 1.5f);
-    Scratch s;
-    Atom* v = s.at("2", 0, 0, 0);
-    s.bond(v, s.at("3", -1.5, 0, 0));  // -d = row 5
-    s.bond(v, s.at("3", 0, 0, 1.5));   // w = row 1
-    int free[kMaxDirections];
-    EXPECT_EQ(Xltfre(v, t, free), 2);
-    const int expected[6] = {1, 0, 1, 1, 1, 0};
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(free[k], expected[k]) << "row " << k;
+    build(t, kSimpleCubic);
+    Star s;
+    s.edge(t[0], -1);
+    s.edge(t[1]);
+    EXPECT_EQ(free_of(s.v, t, 6), (std::pair{2, std::vector{1, 0, 1, 1, 1, 0}}));
 }
 
+// Edges along +D_0, -D_1 and no direction: the first edge fixes the sign, so
+// the free directions are used with +.
 TEST(FreeDirections, MismatchedEdgesAreReportedOnStdout) {
     DirectionTable t;
-    build(t, kDiamond, 1.0, 0.0, 0.0, 1.5f);
-    Scratch s;
-    Atom* v = s.at("7", 0, 0, 0);
-    s.bond(v, s.at("8", 1.5, 0, 0));                   // +D_0
-    s.bond(v, s.at("8", -t[1][0], -t[1][1], -t[1][2]));  // -D_1
-    s.bond(v, s.at("8", 0, 1.5, 0));                   // no direction
-    int free[kMaxDirections];
+    build(t, kDiamond);
+    Star s;
+    s.edge(t[0]);
+    s.edge(t[1], -1);
+    s.edge(0, kLength, 0);
     testing::internal::CaptureStdout();
-    EXPECT_EQ(Xltfre(v, t, free), 3);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "7: sign error!\n7: ligand error!\n");
-    // The first edge fixed the sign: the free directions are used with +.
-    EXPECT_EQ(free[0], 0);
-    EXPECT_EQ(free[1], 0);
-    EXPECT_EQ(free[2], 1);
-    EXPECT_EQ(free[3], 1);
-}
-
-TEST(FreeDirections, ScanningStopsAtTheCoordination) {
-    DirectionTable t;
-    build(t, kDiamond, 1.0, 0.0, 0.0, 1.5f);
-    Scratch s;
-    Atom* v = s.at("5", 0, 0, 0);
-    for (int k = 0; k < 4; ++k) s.bond(v, s.at("6", t[k][0], t[k][1], t[k][2]));
-    s.bond(v, s.at("6", 0, 9, 0));  // a fifth edge is never looked at
-    int free[kMaxDirections];
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(Xltfre(v, t, free), 4);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(free_of(s.v, t, 4), (std::pair{3, std::vector{0, 0, 1, 1}}));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "v: sign error!\nv: ligand error!\n");
 }
