@@ -117,38 +117,40 @@ TEST_F(MabReading, BlocksOfOneWriterComeBackOnePerCall) {
     EXPECT_EQ(out + err, "");
 }
 
-TEST_F(MabReading, AtomLinesBeforeAnyEntryFail) {
-    EXPECT_EQ(read("# comment\n" + carbon(1, "0")), nullptr);
-    EXPECT_EQ(out, "Got no atoms!\nRead of mab-file failed!\n");
-    EXPECT_EQ(list.size(), 0);
-}
-
-TEST_F(MabReading, AFailedBondReleasesEveryEntryOfTheCall) {
+// A call that fails releases every entry it made and leaves the others.
+TEST_F(MabReading, MalformedFilesFailAsAWholeWithTheirMessages) {
+    const std::string two = "Version 2\nEntry    1: 1  0  a\nEntry    2: 2  0  b\n";
+    const std::string one = "Version 2\nEntry    1: 1  0  ";
+    const std::string failed = "Read of mab-file failed!\n";
+    const std::string cases[][3] = {
+        // text, stdout, stderr
+        {"# comment\n" + carbon(1, "0"), "Got no atoms!\n" + failed, ""},
+        {two + carbon(1, "0") + carbon(2, "0") + carbon(2, "2 2 2"), failed,
+         "Got no bond 3 -> 2!\n"},
+        {one + "small\n" + carbon(1, "0") + carbon(1, "0"), failed,
+         "Atom line 2 beyond the 1 atoms announced!\n"},
+        {one + std::string(600, 'x') + "\n" + carbon(1, "0"), failed,
+         "Line longer than 511 characters: Entry    1: 1  0  xx...\n"},
+    };
     list.add("kept");
-    const std::string text = "Version 2\nEntry    1: 1  0  a\nEntry    2: 2  0  b\n";
-    EXPECT_EQ(read(text + carbon(1, "0") + carbon(2, "0") + carbon(2, "2 2 2")), nullptr);
-    EXPECT_EQ(err, "Got no bond 3 -> 2!\n");
-    EXPECT_EQ(out, "Read of mab-file failed!\n");
-    EXPECT_EQ(list.size(), 1);
+    for (const auto& [text, expected_out, expected_err] : cases) {
+        EXPECT_EQ(read(text), nullptr);
+        EXPECT_EQ(out, expected_out);
+        EXPECT_EQ(err, expected_err);
+        EXPECT_EQ(list.size(), 1);
+    }
 }
 
-// An announced atom count is a bound on the atom lines, not an allocation size.
-TEST_F(MabReading, AnnouncedAtomCountsBoundTheAtomLines) {
-    const std::string big = "Version 2\nEntry    1: 2000000000  0  big\n";
-    EXPECT_NE(read(big + carbon(1, "0") + carbon(1, "1 1")), nullptr);
-    const std::string small = "Version 2\nEntry    1: 1  0  small\n";
-    EXPECT_EQ(read(small + carbon(1, "0") + carbon(1, "0")), nullptr);
-    EXPECT_EQ(err, "Atom line 2 beyond the 1 atoms announced!\n");
-}
-
-TEST_F(MabReading, LongNamesAreCutLinesLongerThanTheBufferFail) {
-    const std::string block = "Version 2\nEntry    1: 1  0  ";
-    Entry* e = read(block + std::string(200, 'n') + "\n" + carbon(1, "0"));
+// An announced atom count bounds the atom lines but is not allocated blindly;
+// a name is cut to 127 characters.
+TEST_F(MabReading, LargeCountsAndLongNamesAreTakenWithinBounds) {
+    EXPECT_NE(
+        read("Version 2\nEntry    1: 2000000000  0  big\n" + carbon(1, "0") + carbon(1, "1 1")),
+        nullptr);
+    Entry* e =
+        read("Version 2\nEntry    1: 1  0  " + std::string(200, 'n') + "\n" + carbon(1, "0"));
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(std::string(e->name), std::string(127, 'n'));
-    EXPECT_EQ(read(block + std::string(600, 'x') + "\n" + carbon(1, "0")), nullptr);
-    EXPECT_EQ(err, "Line longer than 511 characters: Entry    1: 1  0  xx...\n");
-    EXPECT_EQ(out, "Read of mab-file failed!\n");
 }
 
 // The version ends with the file: without a "Version" line there is no charge column.

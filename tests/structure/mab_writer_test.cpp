@@ -85,14 +85,13 @@ TEST(MabWriter, OnlyTheFirstOfARunOfCrystalEntriesCarriesCrystalLines) {
     Crystal* c = list.head.next->crystal;
     std::strcpy(c->spgp, "P 21 21 21");
     c->cell[4] = 100.0f, c->cell[5] = 120.0f, c->shift[0] = 0.5f;
-    std::string text = mab_text(&list.head);
-    EXPECT_EQ(text.substr(0, text.find("Entry    2")),
-              "Version 2\nEntry    1: 1  0  x\nSpgp P 21 21 21\n"
-              "Cell 10.000 20.000 40.000, 90.000 100.000 120.000\n"
-              "Ortg 1 1.000000e-01 0.000000e+00 0.000000e+00, 5.000000e-01\n"
-              "Ortg 2 0.000000e+00 5.000000e-02 0.000000e+00, 0.000000e+00\n"
-              "Ortg 3 0.000000e+00 0.000000e+00 2.500000e-02, 0.000000e+00\n");
-    EXPECT_NE(text.find("Entry    2: 1  0  x\nEntry    3: 1  0  x\nEntry    4: 1  0  x\nSpgp \n"
-                        "Cell 10.000 20.000 40.000, 90.000 90.000 90.000\n"),
+    const std::string text = mab_text(&list.head);
+    EXPECT_TRUE(text.starts_with(
+        "Version 2\nEntry    1: 1  0  x\nSpgp P 21 21 21\n"
+        "Cell 10.000 20.000 40.000, 90.000 100.000 120.000\n"
+        "Ortg 1 1.000000e-01 0.000000e+00 0.000000e+00, 5.000000e-01\n"
+        "Ortg 2 0.000000e+00 5.000000e-02 0.000000e+00, 0.000000e+00\n"
+        "Ortg 3 0.000000e+00 0.000000e+00 2.500000e-02, 0.000000e+00\nEntry    2"));
+    EXPECT_NE(text.find("Entry    2: 1  0  x\nEntry    3: 1  0  x\nEntry    4: 1  0  x\nSpgp \n"),
               std::string::npos);
 }
