@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer programs with clang in build-fuzz/ and fuzzes one
-# target: scripts/fuzz.sh TARGET [SECONDS]. New inputs collect in
+# Builds the libFuzzer programs of fuzz/ with clang in build-fuzz/ and fuzzes
+# one target: scripts/fuzz.sh TARGET [SECONDS]. New inputs collect in
 # build-fuzz/corpus/TARGET (seeded from tests/fuzz/TARGET), crashing inputs in
 # build-fuzz/artifacts/TARGET/. Targets: jkl lwk mab option_file command_line fields.
 set -euo pipefail
@@ -12,6 +12,6 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DKORVI_FUZZ=ON -DKORVI_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j2 --target "fuzz_$target"
 mkdir -p "build-fuzz/corpus/$target" "build-fuzz/artifacts/$target"
-exec "build-fuzz/fuzz_$target" -max_total_time="$seconds" \
+exec "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" \
     -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$target/" \
     "build-fuzz/corpus/$target" "tests/fuzz/$target"

@@ -13,7 +13,6 @@
 #include <cctype>
 #include <map>
 #include <regex>
-#include <sstream>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -48,69 +47,12 @@ std::vector<std::string> split_lines(const std::string& text) {
 // elapsed seconds at the end of a line, the seed shown by the help and the
 // creation date of a CIF file.
 std::string normalise(const std::string& text) {
-    static const std::regex seconds("[0-9]+ sec$");
-    static const std::regex seed(R"(^(-i<number>:.*)\[[^\]]*\]$)");
-    static const std::regex date(R"(^(_audit_creation_date +)[0-9-]+$)");
-    std::string result;
-    std::string::size_type start = 0;
-    while (start < text.size()) {
-        auto end = text.find('\n', start);
-        bool closed = end != std::string::npos;
-        std::string line = text.substr(start, closed ? end - start : std::string::npos);
-        line = std::regex_replace(line, seconds, "* sec");
-        line = std::regex_replace(line, seed, "$1[SEED]");
-        line = std::regex_replace(line, date, "$1DATE");
-        result += line;
-        if (closed) result += '\n';
-        start = closed ? end + 1 : text.size();
-    }
-    return result;
-}
-
-// Control characters as ^X so that a diff shows them.
-std::string visible(const std::string& line) {
-    std::string shown;
-    for (char c : line) {
-        if (static_cast<unsigned char>(c) < 32 && c != '\t') {
-            shown += '^';
-            shown += static_cast<char>(c + 64);
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
-
-// Line diff by longest common subsequence: " " kept, "-" expected only, "+" actual only.
-std::string line_diff(const std::string& expected, const std::string& actual) {
-    auto a = split_lines(expected);
-    auto b = split_lines(actual);
-    std::vector<std::vector<int>> common(a.size() + 1, std::vector<int>(b.size() + 1, 0));
-    for (auto i = a.size(); i-- > 0;)
-        for (auto j = b.size(); j-- > 0;)
-            common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1
-                                        : std::max(common[i + 1][j], common[i][j + 1]);
-    std::ostringstream diff;
-    std::size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        if (i < a.size() && j < b.size() && a[i] == b[j]) {
-            diff << "  " << visible(a[i++]) << '\n';
-            ++j;
-        } else if (j == b.size() || (i < a.size() && common[i + 1][j] >= common[i][j + 1])) {
-            diff << "- " << visible(a[i++]) << '\n';
-        } else {
-            diff << "+ " << visible(b[j++]) << '\n';
-        }
-    }
-    if (expected.empty() == actual.empty() && !expected.empty() &&
-        (expected.back() == '\n') != (actual.back() == '\n'))
-        diff << "(the two differ in the line end of the last line)\n";
-    return diff.str();
-}
-
-void expect_same_text(const std::string& what, const std::string& want, const std::string& got) {
-    EXPECT_TRUE(want == got) << what << " differs (- expected, + actual):\n"
-                             << line_diff(want, got);
+    static const std::regex seconds("[0-9]+ sec$", std::regex::multiline);
+    static const std::regex seed(R"(^(-i<number>:.*)\[[^\]]*\]$)", std::regex::multiline);
+    static const std::regex date(R"(^(_audit_creation_date +)[0-9-]+$)", std::regex::multiline);
+    return std::regex_replace(
+        std::regex_replace(std::regex_replace(text, seconds, "* sec"), seed, "$1[SEED]"), date,
+        "$1DATE");
 }
 
 // Contents of every file below root, by relative path.
@@ -130,7 +72,8 @@ int run_korvi_streaming(const fs::path& dir, const std::vector<std::string>& arg
                         const fs::path& out, const fs::path& err) {
     return run_in_child(dir, out, err, [&] {
         std::vector<char*> argv{const_cast<char*>("korvi")};
-        for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+        for (const auto& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
         set_walk_budget(0);
         korvi_main(static_cast<int>(argv.size()) - 1, argv.data());
@@ -146,27 +89,31 @@ void check_transcript(const std::string& name, Runner runner) {
     const fs::path folder = kCaseRoot / name;
     TempDir work;
     TempDir capture;
-    if (fs::exists(folder / "in")) fs::copy(folder / "in", work.path(), fs::copy_options::recursive);
+    if (fs::exists(folder / "in"))
+        fs::copy(folder / "in", work.path(), fs::copy_options::recursive);
 
     int status = runner(work.path(), split_lines(read_file(folder / "args")), capture / "stdout",
                         capture / "stderr");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
         << "korvi did not exit with status 0 (wait status " << status << ")";
-    for (const char* stream : {"stdout", "stderr"})
-        expect_same_text(stream, normalise(read_file(folder / stream)),
-                         normalise(read_file(capture / stream)));
+    // GoogleTest shows a line diff of differing texts, control characters escaped.
+    for (const char* stream : {"stdout", "stderr"}) {
+        EXPECT_EQ(normalise(read_file(folder / stream)), normalise(read_file(capture / stream)))
+            << stream;
+    }
 
     // Files compare byte for byte. Input files must stay as they were unless
     // out/ expects new contents.
     auto expected = files_below(folder / "in");
-    for (auto& [file, text] : files_below(folder / "out")) expected[file] = text;
+    for (auto& [file, text] : files_below(folder / "out"))
+        expected[file] = text;
     auto written = files_below(work.path());
     for (const auto& [file, text] : written) {
         auto want = expected.find(file);
         if (want == expected.end())
             ADD_FAILURE() << "unexpected file written: " << file;
         else
-            expect_same_text("file " + file, normalise(want->second), normalise(text));
+            EXPECT_EQ(normalise(want->second), normalise(text)) << "file " << file;
     }
     for (const auto& [file, text] : expected)
         if (!written.count(file)) ADD_FAILURE() << "expected file not written: " << file;
@@ -174,7 +121,9 @@ void check_transcript(const std::string& name, Runner runner) {
 
 class Transcript : public testing::TestWithParam<std::string> {};
 
-TEST_P(Transcript, MatchesExpectedStreamsAndFiles) { check_transcript(GetParam(), run_korvi); }
+TEST_P(Transcript, MatchesExpectedStreamsAndFiles) {
+    check_transcript(GetParam(), run_korvi);
+}
 
 TEST_P(Transcript, MatchesThemAlsoWhenTheWalkFileIsReadAtEveryPosition) {
     check_transcript(GetParam(), run_korvi_streaming);
@@ -190,4 +139,4 @@ std::string test_name(const testing::TestParamInfo<std::string>& info) {
 INSTANTIATE_TEST_SUITE_P(Cli, Transcript, testing::ValuesIn(case_names()), test_name);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Transcript);
 
-}  // namespace
+} // namespace

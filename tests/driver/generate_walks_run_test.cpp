@@ -4,131 +4,105 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <set>
+#include <sstream>
+#include <string>
 
-#include "lattice/enumeration.h"
-#include "structure/jkl_file.h"
+#include "driver/lattice_run.h"
+#include "lattice/neighbours.h"
 #include "structure/model.h"
 #include "support/files.h"
 #include "support/run_korvi.h"
-#include "walks/exclusion.h"
 #include "walks/walk_file.h"
 #include "walks/walk_record.h"
 
 namespace {
 
-bool bonded(const Atom* a, const Atom* b) {
-    for (int i = 0; i < a->nslots; ++i)
-        if (a->slots[i] && Qbdnbr(a->slots[i], a) == b) return true;
-    return false;
-}
-
 std::string without_comments(const std::string& text) {
-    std::string kept;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
-        if (text[start] != '#') kept += text.substr(start, end - start);
-        start = end;
+    std::istringstream lines(text);
+    std::string kept, line;
+    while (std::getline(lines, line)) {
+        if (line[0] != '#') kept += line + "\n";
     }
     return kept;
 }
 
+// A diamond lattice of six shells, and runs on it with a sphere of radius 3
+// placed 4 from the origin.
 class GeneratedWalks : public testing::Test {
-protected:
-    void SetUp() override {
-        run_korvi_in(dir.path(), {"-g6", "-b0"});
-        ASSERT_TRUE(std::filesystem::exists(dir / "ldmd_6.jkl"));
-    }
-    void generate(const std::string& seed, const std::string& name, bool mab = false) {
-        std::vector<std::string> args{"-l", "ldmd_6", "-s4", "-r3", "-d0", "-e30", "-n200", seed};
-        if (mab) args.push_back("-m");
-        args.push_back(name);
-        run_korvi_in(dir.path(), args);
+  protected:
+    GeneratedWalks() { run_korvi_in(dir.path(), {"-g6", "-b0"}); }
+    void korvi(std::initializer_list<std::string> words, const char* out = "stdout") {
+        std::vector<std::string> args{"-l", "ldmd_6", "-s4", "-r3"};
+        args.insert(args.end(), words);
+        run_korvi(dir.path(), args, dir / out, dir / "stderr");
     }
     TempDir dir;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(GeneratedWalks, AreSelfAvoidingWalksAlongEdgesOutsideTheSphere) {
-    generate("-i11", "walks");
-    std::FILE* fp = std::fopen((dir / "ldmd_6.jkl").c_str(), "r");
-    ASSERT_NE(fp, nullptr);
-    Entry* lattice = Igtjklm(fp, nullptr);
-    std::fclose(fp);
-    ASSERT_NE(lattice, nullptr);
-    PreparedLattice prepared = prepare_lattice(lattice, 4.0f, false);
-    ASSERT_NE(prepared.table, nullptr);
-    // The first sphere of the run: radius 3 about the coordinate origin.
-    Entry* sphere = Qnsntr(nullptr);
-    Qnsatm(&sphere->atoms);
-    ASSERT_NE(Xltocc(lattice, nullptr, 1, &sphere, kOccupancyFreeFirst, 3.0f), nullptr);
-
-    fp = std::fopen((dir / "walks.lwk").c_str(), "r");
-    ASSERT_NE(fp, nullptr);
+    korvi({"-d0", "-e30", "-n200", "-i11", "walks"});
+    // The lattice as the run placed it, marked by its first sphere (radius 3).
+    LatticeRun run;
+    ASSERT_TRUE(set_up_lattice((dir / "ldmd_6").c_str(), 4.0f, true, false, run));
+    int first_steps = 0;
+    ASSERT_TRUE(exclude_sphere(run, 3.0f, 0, &first_steps));
+    std::FILE* fp = std::fopen((dir / "walks.lwk").c_str(), "r");
     int walks = 0;
     while (WalkRecord* walk = Xrdlwk(fp)) {
-        ++walks;
-        EXPECT_EQ(std::string(walk->name), "wlk" + std::to_string(walks));
+        EXPECT_EQ(std::string(walk->name), "wlk" + std::to_string(++walks));
         ASSERT_EQ(walk->nvertices, 31);
         EXPECT_EQ(walk->numbers[0], 1);
-        std::set<int> seen{walk->numbers[0]};
+        std::set<int> seen{1};
         for (int i = 1; i < walk->nvertices; ++i) {
-            int number = walk->numbers[i];
-            ASSERT_GE(number, 1);
-            ASSERT_LE(number, prepared.n);
-            Atom* vertex = prepared.table[number - 1];
-            Atom* previous = prepared.table[walk->numbers[i - 1] - 1];
-            EXPECT_TRUE(bonded(previous, vertex)) << walk->name << " step " << i;
+            const int number = walk->numbers[i];
+            ASSERT_TRUE(number >= 1 && number <= run.prepared.n) << number;
+            const Atom* vertex = run.prepared.table[number - 1];
+            bool stepped = false; // along an edge from the previous vertex
+            for_each_neighbour(
+                vertex, [&](const Atom* u) { stepped |= u->serial == walk->numbers[i - 1]; });
+            EXPECT_TRUE(stepped) << walk->name << " step " << i;
             EXPECT_TRUE(seen.insert(number).second) << walk->name << " revisits " << number;
             EXPECT_LT(vertex->occupancy, 1.0f) << walk->name << " enters the sphere at " << number;
             EXPECT_GE(bond_count(vertex), 2) << walk->name << " enters a dead end at " << number;
-            EXPECT_EQ(walk->elements[i], 6);
         }
         std::free(walk);
     }
     std::fclose(fp);
     EXPECT_EQ(walks, 200);
-    std::free(prepared.table);
-    Qdlntr(sphere, nullptr);
-    Qdlntr(lattice, nullptr);
+    std::free(run.prepared.table);
+    Qdlntr(run.sphere, nullptr);
+    Qdlntr(run.lattice, nullptr);
 }
 
-TEST_F(GeneratedWalks, TheSeedDecidesTheWalks) {
-    generate("-i11", "first");
-    generate("-i11", "again");
-    generate("-i12", "other");
-    std::string first = read_file(dir / "first.lwk");
-    std::string again = read_file(dir / "again.lwk");
-    std::string other = read_file(dir / "other.lwk");
-    ASSERT_FALSE(first.empty());
-    auto walks_of = [](const std::string& text) { return text.substr(text.find("wlk1")); };
-    EXPECT_EQ(walks_of(first), walks_of(again));
-    EXPECT_NE(walks_of(first), walks_of(other));
-}
+TEST_F(GeneratedWalks, OneSeedGivesTheSameWalksAsRecordsOrAsStructuresAnotherSeedOthers) {
+    for (const char* name : {"walks", "again"})
+        korvi({"-d0", "-e30", "-n200", "-i11", name});
+    korvi({"-d0", "-e30", "-n200", "-i12", "other"});
+    korvi({"-d0", "-e30", "-n200", "-i11", "-m", "walks"});
+    // The comment line names the file; the walks follow.
+    auto walks_of = [&](const char* name) { return without_comments(read_file(dir / name)); };
+    const std::string generated = walks_of("walks.lwk");
+    ASSERT_NE(generated.find("wlk200\t31\n"), std::string::npos);
+    EXPECT_EQ(walks_of("again.lwk"), generated);
+    EXPECT_NE(walks_of("other.lwk"), generated);
 
-TEST_F(GeneratedWalks, StoredAsStructuresEvaluateAsTheirRecords) {
-    generate("-i5", "walks");
-    generate("-i5", "walks", true);
-    for (bool mab : {false, true}) {
-        std::vector<std::string> args{"-l", "ldmd_6", "-s4", "-r3", "-d-14", "-t0", "-p0"};
-        if (mab) args.push_back("-m");
-        args.push_back("walks");
-        run_korvi(dir.path(), args, dir / (mab ? "mab.out" : "lwk.out"), dir / "stderr");
-    }
-    std::string from_records = read_file(dir / "lwk.out");
-    EXPECT_NE(from_records.find("distance values"), std::string::npos);
-    EXPECT_EQ(from_records, read_file(dir / "mab.out"));
+    // Evaluated, the records and the structures give the same table.
+    korvi({"-d-14", "-t0", "-p0", "walks"}, "lwk.out");
+    korvi({"-d-14", "-t0", "-p0", "-m", "walks"}, "mab.out");
+    const std::string table = read_file(dir / "lwk.out");
+    EXPECT_NE(table.find("distance values"), std::string::npos);
+    EXPECT_EQ(table, read_file(dir / "mab.out"));
 
-    // Converted back, the walks are the generated records, each after the
-    // comment "generated by Vandu".
-    std::string generated = read_file(dir / "walks.lwk");
+    // Converted back, the structures are the records, each after the comment
+    // "generated by Vandu".
     run_korvi_in(dir.path(), {"-w", "walks.mab"});
-    std::string converted = read_file(dir / "walks.lwk");
+    const std::string converted = read_file(dir / "walks.lwk");
     EXPECT_EQ(converted.find("# generated by Vandu\nwlk1\t31\n"), 0u);
-    EXPECT_EQ(without_comments(converted), without_comments(generated));
-    EXPECT_EQ(converted.size() - without_comments(converted).size(),
+    EXPECT_EQ(without_comments(converted), generated);
+    EXPECT_EQ(converted.size() - generated.size(),
               200 * std::string("# generated by Vandu\n").size());
 }

@@ -1,3 +1,5 @@
+// Command-line words of the option parser: flags, numbers, strings and
+// positional words, with what each prints.
 #include "driver/option_words.h"
 
 #include "option_table.h"
@@ -8,21 +10,24 @@ using namespace test_table;
 
 namespace {
 
-// One command line: what Bclnp returns, prints and leaves in two slots.
+// One command line: what Bclnp returns and prints, and what it leaves in one
+// slot: the value, or the text stored for a string or positional entry.
 struct WordCase {
     std::vector<std::string> args;
     int result;
     std::string errors;
     Slot slot;
     std::int64_t value;
+    const char* stored = nullptr;
 };
 
 class OptionWords : public testing::TestWithParam<WordCase> {};
 
+// clang-format off
 const WordCase kCases[] = {
     {{"-vm"}, 2, "- verbose\n- mab walks\n", kMab, 1},
     {{"-vn500"}, 2, "- verbose\n- number of walks 500.000000\n", kWalks, 50000000},
-    {{"-n5v"}, 1, "- number of walks 5.000000\n", kVerbose, 0},  // a number ends the word
+    {{"-n5v"}, 1, "- number of walks 5.000000\n", kVerbose, 0}, // a number ends the word
     {{"-n", "500"}, 1, "Failed: number of walks\n", kWalks, 0},
     {{"-d0"}, 1, "- distance of sphere 0.000010\n", kDistance, 1},
     {{"-t-0"}, 1, "- theta values 0.000010\n", kTheta, 1},
@@ -35,17 +40,22 @@ const WordCase kCases[] = {
      "Number out of range for number of walks: 21474.9 (the limit is +-21474.83647)\n"
      "Number out of range for number of walks: nan (the limit is +-21474.83647)\n"
      "Number out of range for number of walks: -30000 (the limit is +-21474.83647)\n"
-     "- number of walks 21474.800781\n",
-     kWalks, 2147480078},
+     "- number of walks 21474.800781\n", kWalks, 2147480078},
     {{"-v", "-l"}, 1, "- verbose\nFailed: lattice file\n", kLattice, 0},
     {{"-v", "-vv"}, 1, "- verbose\n", kVerbose, 1},
     {{"-vx", "-m"}, -2, "- verbose\nUnknown option: x\n", kMab, 0},
-    {{"- "}, -2, "Unknown option:  \n", kFirst, 0},  // positional entries have no letter
+    {{"- "}, -2, "Unknown option:  \n", kFirst, 0}, // positional entries have no letter
     {{"-cv"}, 1, "- verbose\n", kNote, 0},
     {{"-", "-v"}, 1, "- verbose\n", kVerbose, 1},
+    // A string is the next argument unchanged; a repeated option keeps the first.
+    {{"-lignored", "  ldmd_10", "-l", "b"}, 1,
+     "- lattice file:   ldmd_10\n- lattice file: b, additional\n", kLattice, 0, "  ldmd_10"},
+    // Positional words beyond the positional entries are not counted.
+    {{"-n", "a", "b", "c", "d"}, 2, "Failed: number of walks\n", kSecond, 0, "b"},
 };
+// clang-format on
 
-}  // namespace
+} // namespace
 
 TEST_P(OptionWords, ResultEchoAndSlot) {
     const WordCase& c = GetParam();
@@ -53,23 +63,11 @@ TEST_P(OptionWords, ResultEchoAndSlot) {
     Parse p = parse(args);
     EXPECT_EQ(p.result, c.result);
     EXPECT_EQ(p.errors, c.errors);
-    EXPECT_EQ(p.values[c.slot], c.value);
+    if (c.stored) {
+        EXPECT_EQ(text(p.values[c.slot]), c.stored);
+    } else {
+        EXPECT_EQ(p.values[c.slot], c.value);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OptionWords, testing::ValuesIn(kCases));
-
-TEST(OptionStrings, ValueIsTheNextArgumentUnchangedAndTheFirstValueStays) {
-    Arguments args{"-lignored", "  ldmd_10", "-l", "b"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 1);
-    EXPECT_EQ(text(p.values[kLattice]), "  ldmd_10");
-    EXPECT_EQ(p.errors, "- lattice file:   ldmd_10\n- lattice file: b, additional\n");
-}
-
-TEST(OptionPositionals, FillThePositionalEntriesInOrderAndCountOnlyThose) {
-    Arguments args{"-n", "a", "b", "c", "d"};
-    Parse p = parse(args);
-    EXPECT_EQ(p.result, 2);
-    EXPECT_EQ(text(p.values[kFirst]), "a");
-    EXPECT_EQ(text(p.values[kSecond]), "b");
-}

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -17,9 +18,11 @@
 namespace {
 
 // Everything korvi writes to a terminal (both streams), as raw bytes.
-std::string run_on_terminal(const std::filesystem::path& dir, const std::vector<std::string>& args) {
+std::string run_on_terminal(const std::filesystem::path& dir,
+                            const std::vector<std::string>& args) {
     std::vector<char*> argv{const_cast<char*>(KORVI_BINARY)};
-    for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    for (const auto& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     int master = -1;
     pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
@@ -31,7 +34,8 @@ std::string run_on_terminal(const std::filesystem::path& dir, const std::vector<
     std::string bytes;
     char buffer[4096];
     ssize_t n;
-    while ((n = read(master, buffer, sizeof buffer)) > 0) bytes.append(buffer, n);
+    while ((n = read(master, buffer, sizeof buffer)) > 0)
+        bytes.append(buffer, n);
     close(master);
     waitpid(pid, nullptr, 0);
     return bytes;
@@ -43,30 +47,24 @@ std::string final_screen(const std::string& bytes) {
     std::vector<std::string> lines(1);
     std::size_t column = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        char c = bytes[i];
         std::string& line = lines.back();
-        if (c == '\r') {
+        if (bytes[i] == '\r') {
             column = 0;
-        } else if (c == '\n') {
+        } else if (bytes[i] == '\n') {
             lines.emplace_back();
             column = 0;
-        } else if (c == '\033' && bytes.compare(i, 3, "\033[K") == 0) {
+        } else if (bytes.compare(i, 3, "\033[K") == 0) {
             line.resize(column);
             i += 2;
         } else {
-            if (column < line.size()) {
-                line[column] = c;
-            } else {
-                line.push_back(c);
-            }
-            ++column;
+            line.resize(std::max(line.size(), column + 1));
+            line[column++] = bytes[i];
         }
     }
     std::string screen;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        screen += lines[i];
-        if (i + 1 < lines.size()) screen += '\n';
-    }
+    for (const std::string& line : lines)
+        screen += line + "\n";
+    screen.pop_back();
     return std::regex_replace(screen, std::regex("[0-9]+ sec\n"), "* sec\n");
 }
 
@@ -76,7 +74,7 @@ std::string run_redirected(const std::filesystem::path& dir, const std::vector<s
     return std::regex_replace(read_file(dir / "both"), std::regex("[0-9]+ sec\n"), "* sec\n");
 }
 
-}  // namespace
+} // namespace
 
 TEST(Progress, TerminalShowsProgressAndEndsWithTheNormalLines) {
     TempDir dir;

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -23,49 +22,43 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kSteps = 6;
+using Row = std::map<std::string, std::string>;
 
 std::vector<std::string> split(const std::string& line, char separator) {
     std::vector<std::string> fields;
     std::stringstream in(line);
-    for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
+    for (std::string field; std::getline(in, field, separator);)
+        fields.push_back(field);
     if (!line.empty() && line.back() == separator) fields.push_back("");
     return fields;
 }
 
-// The statistics table: its comment lines and its rows by column name.
-struct Table {
-    std::string comments;
-    std::vector<std::map<std::string, std::string>> rows;
-
-    std::vector<const std::map<std::string, std::string>*> of(const std::string& kind) const {
-        std::vector<const std::map<std::string, std::string>*> found;
-        for (const auto& row : rows)
-            if (row.at("kind") == kind) found.push_back(&row);
-        return found;
-    }
-};
-
-double number(const std::map<std::string, std::string>* row, const std::string& column) {
-    return std::stod(row->at(column));
+double number(const Row& row, const std::string& column) {
+    return std::stod(row.at(column));
 }
 
-Table read_table(const fs::path& path) {
+// The statistics table: its comment lines, and its rows by kind and column name.
+struct Table {
+    std::string comments;
+    std::map<std::string, std::vector<Row>> rows;
+};
+
+Table read_table(const std::string& text) {
     Table table;
     std::vector<std::string> names;
-    std::ifstream in(path);
+    std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
         if (line.rfind("# kind\t", 0) == 0) {
             names = split(line.substr(2), '\t');
-        } else if (line.rfind("#", 0) == 0) {
+        } else if (line[0] == '#') {
             table.comments += line + "\n";
         } else {
-            std::vector<std::string> fields = split(line, '\t');
+            const std::vector<std::string> fields = split(line, '\t');
             EXPECT_EQ(fields.size(), names.size()) << line;
-            std::map<std::string, std::string> row;
+            Row row;
             for (std::size_t c = 0; c < names.size() && c < fields.size(); ++c)
                 row[names[c]] = fields[c];
-            table.rows.push_back(row);
+            table.rows[row["kind"]].push_back(row);
         }
     }
     return table;
@@ -79,7 +72,6 @@ int enumerate_walks(const fs::path& lattice_file, float shift, float radius, int
                     const fs::path& out) {
     LatticeRun run;
     EXPECT_TRUE(set_up_lattice(lattice_file.c_str(), shift, true, false, run));
-    run.sphere_atom->x = run.sphere_atom->y = run.sphere_atom->z = 0.0f;
     EXPECT_TRUE(Xltocc(run.lattice, nullptr, 1, &run.sphere, kOccupancyFreeFirst, radius));
     WalkRecord* walk = Xnslwk(steps + 1);
     walk->nvertices = steps + 1;
@@ -110,91 +102,86 @@ int enumerate_walks(const fs::path& lattice_file, float shift, float radius, int
     return count;
 }
 
+// The lattice lsc_3, 200 walks in few.lwk and 80000 walks of four seeds in
+// many.lwk, made once for all tests.
 class KorviStats : public testing::Test {
-protected:
-    // The lattice, 200 walks in few.lwk and 80000 walks of four seeds in
-    // many.lwk, made once for all tests.
+  protected:
     static void SetUpTestSuite() {
-        dir_ = std::make_unique<TempDir>();
+        dir = std::make_unique<TempDir>();
         korvi({"-g3", "-b1"});
         std::string joined;
-        for (int seed = 1; seed <= 4; ++seed) {
-            std::string name = "part" + std::to_string(seed);
-            korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n20000",
-                   "-i" + std::to_string(seed), name});
-            joined += read_file(*dir_ / (name + ".lwk"));
+        for (const char* seed : {"1", "2", "3", "4"}) {
+            korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n20000", std::string("-i") + seed,
+                   "part"});
+            joined += read_file(*dir / "part.lwk");
         }
-        write_file(*dir_ / "many.lwk", joined);
+        write_file(*dir / "many.lwk", joined);
         korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n200", "-i5", "few"});
     }
-    static void TearDownTestSuite() { dir_.reset(); }
-
-    static const TempDir& dir() { return *dir_; }
 
     static void korvi(const std::vector<std::string>& args) {
-        run_program(KORVI_BINARY, dir().path(), args, dir() / "korvi.out", dir() / "korvi.err");
+        run_program(KORVI_BINARY, dir->path(), args, *dir / "korvi.out", *dir / "korvi.err");
     }
 
-    // korvi's evaluation rows, split at the tabs.
-    static std::vector<std::vector<std::string>> korvi_rows(std::vector<std::string> args) {
-        korvi(args);
+    // korvi's evaluation rows for a probe of radius 1.6 and the words given,
+    // split at the tabs.
+    static std::vector<std::vector<std::string>> korvi_rows(std::vector<std::string> words) {
+        words.insert(words.begin(), {"-l", "lsc_3", "-s2", "-r1.6"});
+        korvi(words);
         std::vector<std::vector<std::string>> rows;
-        std::istringstream in(read_file(dir() / "korvi.out"));
-        for (std::string line; std::getline(in, line);)
+        std::istringstream in(read_file(*dir / "korvi.out"));
+        for (std::string line; std::getline(in, line);) {
             if (line.find('\t') != std::string::npos) rows.push_back(split(line, '\t'));
+        }
         return rows;
     }
 
-    // Runs korvi-stats; its standard error stays in dir/stats.err.
-    static Table stats(const std::vector<std::string>& args, const char* path = nullptr) {
-        run_program(KORVI_STATS_BINARY, dir().path(), args, dir() / "stats.out",
-                    dir() / "stats.err", path);
-        return read_table(dir() / "stats.out");
+    // korvi-stats with a probe of radius 1.6 and the words given; its standard
+    // error stays in stats.err.
+    static Table stats(std::vector<std::string> words, const char* path = nullptr) {
+        words.insert(words.begin(), {"-l", "lsc_3", "-s2", "-r1.6"});
+        run_program(KORVI_STATS_BINARY, dir->path(), words, *dir / "stats.out", *dir / "stats.err",
+                    path);
+        return read_table(read_file(*dir / "stats.out"));
     }
 
-    static std::string errors() { return read_file(dir() / "stats.err"); }
+    static std::string errors() { return read_file(*dir / "stats.err"); }
 
-private:
-    static std::unique_ptr<TempDir> dir_;
+    static inline std::unique_ptr<TempDir> dir; // removed at the program's end
 };
 
-std::unique_ptr<TempDir> KorviStats::dir_;
-
-}  // namespace
+} // namespace
 
 TEST_F(KorviStats, CountsGiveWhatKorviPrintsForTheSameSweep) {
-    for (std::vector<std::string> sweep : {std::vector<std::string>{"-d5"},
-                                           {"-d5", "-t3", "-p4"},
-                                           {"-d-9", "-t0", "-p0"},
-                                           {"-d-8", "-t-2", "-p-1"}}) {
-        SCOPED_TRACE(sweep[0] + (sweep.size() > 1 ? " " + sweep[1] : ""));
-        std::vector<std::string> args = {"-l", "lsc_3", "-s2", "-r1.6"};
-        args.insert(args.end(), sweep.begin(), sweep.end());
-        args.push_back("few");
-        Table table = stats(args);
-        auto expected = korvi_rows(args);
+    auto near = [](double a, const std::string& b) {
+        return std::abs(a - std::stod(b)) <= 1e-6 * (1 + std::abs(std::stod(b)));
+    };
+    for (const std::vector<std::string>& sweep : {std::vector<std::string>{"-d5", "few"},
+                                                  {"-d5", "-t3", "-p4", "few"},
+                                                  {"-d-9", "-t0", "-p0", "few"},
+                                                  {"-d-8", "-t-2", "-p-1", "few"}}) {
+        SCOPED_TRACE(sweep[0] + " " + sweep[1]);
+        Table table = stats(sweep);
+        const auto &positions = table.rows["position"], &thetas = table.rows["theta"],
+                   &distances = table.rows["distance"];
         std::size_t p = 0, t = 0, d = 0;
-        auto positions = table.of("position");
-        auto thetas = table.of("theta");
-        auto distances = table.of("distance");
-        for (const auto& row : expected) {
-            auto near = [](double a, double b) { return std::abs(a - b) <= 1e-6 * (1 + std::abs(b)); };
-            if (row.size() == 4) {  // a position with a free walk
-                while (std::isinf(number(positions[p], "free_energy"))) ++p;
-                EXPECT_TRUE(near(number(positions[p], "touched"), std::stod(row[2])));
-                EXPECT_TRUE(near(number(positions[p++], "free_energy"), std::stod(row[3])));
+        for (const auto& row : korvi_rows(sweep)) {
+            if (row.size() == 4) { // a position with a free walk
+                while (std::isinf(number(positions[p], "free_energy")))
+                    ++p;
+                EXPECT_TRUE(near(number(positions[p], "touched"), row[2]));
+                EXPECT_TRUE(near(number(positions[p++], "free_energy"), row[3]));
             } else if (row.size() == 3) {
-                EXPECT_TRUE(near(number(thetas[t], "solid_angle"), std::stod(row[1])));
-                double mean = number(thetas[t++], "free_energy");  // inf where korvi shows 0
-                EXPECT_TRUE(std::isinf(mean) ? std::stod(row[2]) == 0.0
-                                             : near(mean, std::stod(row[2])));
-            } else if (row[3].empty()) {  // the final row
-                EXPECT_TRUE(near(number(table.of("total")[0], "volume"), std::stod(row[4])));
+                EXPECT_TRUE(near(number(thetas[t], "solid_angle"), row[1]));
+                const double mean = number(thetas[t++], "free_energy"); // inf where korvi shows 0
+                EXPECT_TRUE(std::isinf(mean) ? std::stod(row[2]) == 0.0 : near(mean, row[2]));
+            } else if (row[3].empty()) { // the final row
+                EXPECT_TRUE(near(number(table.rows["total"][0], "volume"), row[4]));
             } else {
-                EXPECT_TRUE(near(number(distances[d], "dist"), std::stod(row[0])));
-                EXPECT_TRUE(near(number(distances[d], "solid_angle"), std::stod(row[1])));
-                EXPECT_TRUE(near(number(distances[d], "area"), std::stod(row[3])));
-                EXPECT_TRUE(near(number(distances[d++], "volume"), std::stod(row[4])));
+                for (const auto& [column, field] :
+                     {std::pair{"dist", 0}, {"solid_angle", 1}, {"area", 3}, {"volume", 4}})
+                    EXPECT_TRUE(near(number(distances[d], column), row[field])) << column;
+                ++d;
             }
         }
         EXPECT_EQ(t, thetas.size());
@@ -203,21 +190,21 @@ TEST_F(KorviStats, CountsGiveWhatKorviPrintsForTheSameSweep) {
 }
 
 TEST_F(KorviStats, WhereNoWalkCanBeTouchedEveryTouchedFractionIsZeroWithoutError) {
-    Table table = stats({"-l", "lsc_3", "-s2", "-r1", "-d30", "-t3", "-p4", "few"});
-    ASSERT_EQ(table.of("position").size(), 6u);
-    for (const auto* row : table.of("position")) {
+    Table table = stats({"-d30", "-t3", "-p4", "few"});
+    ASSERT_EQ(table.rows["position"].size(), 6u);
+    for (const Row& row : table.rows["position"]) {
         for (const char* column : {"touched", "touched_err", "touched_w", "touched_w_err",
                                    "free_energy", "free_energy_w"})
             EXPECT_EQ(number(row, column), 0.0) << column;
     }
-    EXPECT_EQ(number(table.of("total")[0], "volume_w"), 0.0);
+    EXPECT_EQ(number(table.rows["total"][0], "volume_w"), 0.0);
 }
 
 TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
     // The walks of few.lwk whose first step goes along +x, to vertex 2 at
     // (3.532, 0, 0): a probe of radius 1.6 at (5, 0, 0) touches each of them.
-    std::FILE* in = std::fopen((dir() / "few.lwk").c_str(), "r");
-    std::FILE* out = std::fopen((dir() / "along_x.lwk").c_str(), "w");
+    std::FILE* in = std::fopen((*dir / "few.lwk").c_str(), "r");
+    std::FILE* out = std::fopen((*dir / "along_x.lwk").c_str(), "w");
     int kept = 0;
     while (WalkRecord* walk = Xrdlwk(in)) {
         if (walk->numbers[1] == 2 && ++kept) Xwrlwk(out, walk, nullptr);
@@ -226,28 +213,23 @@ TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
     std::fclose(in);
     std::fclose(out);
     ASSERT_GT(kept, 10);
-    Table table = stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "-S2", "-R2", "-D0", "along_x"});
-    const auto* position = table.of("position")[0];
+    Table table = stats({"-d5", "-S2", "-R2", "-D0", "along_x"});
+    const Row& position = table.rows["position"][0];
     EXPECT_EQ(number(position, "touched"), 1.0);
     EXPECT_EQ(number(position, "touched_err"), 0.0);
-    EXPECT_EQ(position->at("free_energy"), "inf");
-    EXPECT_EQ(position->at("free_energy_w"), "inf");
-    EXPECT_EQ(table.of("theta")[0]->at("free_energy"), "inf");
-    EXPECT_EQ(table.of("distance")[0]->at("free_energy"), "inf");
+    for (const Row& row : {position, table.rows["theta"][0], table.rows["distance"][0]})
+        EXPECT_EQ(row.at("free_energy"), "inf");
+    EXPECT_EQ(position.at("free_energy_w"), "inf");
     EXPECT_NE(table.comments.find("# note: positions where every walk touches the probe: 1;"),
               std::string::npos);
 }
 
 TEST_F(KorviStats, RosenbluthWeightsRecoverTheFractionOverAllWalksThatCountsMiss) {
-    int all = enumerate_walks(dir() / "lsc_3.jkl", 2.0f, 2.0f, kSteps, dir() / "all.lwk");
-    ASSERT_GT(all, 500);
-    std::vector<std::string> sweep = {"-l", "lsc_3", "-s2", "-r1.6", "-d5"};
-    auto exact_rows = korvi_rows({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "all"});
-    double exact = std::stod(exact_rows[0][2]);
-    Table table = stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "many"});
-    const auto* position = table.of("position")[0];
-    double weighted = number(position, "touched_w");
-    double counted = number(position, "touched");
+    ASSERT_GT(enumerate_walks(*dir / "lsc_3.jkl", 2.0f, 2.0f, 6, *dir / "all.lwk"), 500);
+    const double exact = std::stod(korvi_rows({"-d5", "all"})[0][2]);
+    Table table = stats({"-d5", "many"});
+    const Row& position = table.rows["position"][0];
+    const double weighted = number(position, "touched_w"), counted = number(position, "touched");
     EXPECT_LT(std::abs(weighted - exact), 3 * number(position, "touched_w_err"))
         << weighted << " vs " << exact;
     EXPECT_GT(std::abs(counted - exact), 10 * number(position, "touched_err"))
@@ -258,73 +240,67 @@ TEST_F(KorviStats, RosenbluthWeightsRecoverTheFractionOverAllWalksThatCountsMiss
 }
 
 TEST_F(KorviStats, TheJackknifeErrorOfAPositionIsTheBinomialError) {
-    Table table = stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "-k400", "many"});
-    const auto* position = table.of("position")[0];
-    double x = number(position, "touched");
-    double binomial = std::sqrt(x * (1 - x) / number(position, "walks"));
+    Table table = stats({"-d5", "-k400", "many"});
+    const Row& position = table.rows["position"][0];
+    const double x = number(position, "touched");
+    const double binomial = std::sqrt(x * (1 - x) / number(position, "walks"));
     EXPECT_NEAR(number(position, "touched_err"), binomial, 0.2 * binomial);
 }
 
 TEST_F(KorviStats, WithAPrefixTheTableAndAnSvgPictureOfTheProfileAreWritten) {
-    std::vector<std::string> sweep = {"-l", "lsc_3", "-s2", "-r1.6", "-d-9", "-t0", "-p0", "few"};
+    std::vector<std::string> sweep = {"-d-9", "-t0", "-p0", "few"};
     stats(sweep);
-    std::string table = read_file(dir() / "stats.out");
+    const std::string table = read_file(*dir / "stats.out");
     sweep.insert(sweep.begin(), {"-o", "profile"});
     stats(sweep);
-    EXPECT_EQ(read_file(dir() / "stats.out"), "");
-    EXPECT_EQ(read_file(dir() / "profile.tsv"), table);
+    EXPECT_EQ(read_file(*dir / "stats.out"), "");
+    EXPECT_EQ(read_file(*dir / "profile.tsv"), table);
     EXPECT_NE(errors().find("Written: profile.tsv\nWritten: profile.svg\n"), std::string::npos);
-    std::string check =
-        "import sys, xml.etree.ElementTree as ET\n"
-        "ns = '{http://www.w3.org/2000/svg}'\n"
-        "root = ET.parse(sys.argv[1]).getroot()\n"
-        "assert root.tag == ns + 'svg', root.tag\n"
-        "text = ' '.join(''.join(t.itertext()) for t in root.iter(ns + 'text'))\n"
-        "for label in ['probe distance', 'free energy', 'excluded area', 'by count',\n"
-        "              'Rosenbluth-weighted', 'few.lwk']:\n"
-        "    assert label in text, label\n"
-        "assert len(list(root.iter(ns + 'path'))) > 20\n";
-    write_file(dir() / "check_svg.py", check);
-    std::string command = "/usr/bin/python3 " + (dir() / "check_svg.py").string() + " " +
-                          (dir() / "profile.svg").string();
+    write_file(*dir / "check_svg.py",
+               "import sys, xml.etree.ElementTree as ET\n"
+               "ns = '{http://www.w3.org/2000/svg}'\n"
+               "root = ET.parse(sys.argv[1]).getroot()\n"
+               "text = ' '.join(''.join(t.itertext()) for t in root.iter(ns + 'text'))\n"
+               "assert root.tag == ns + 'svg' and len(list(root.iter(ns + 'path'))) > 20\n"
+               "for label in ['probe distance', 'free energy', 'excluded area', 'by count',\n"
+               "              'Rosenbluth-weighted', 'few.lwk']:\n"
+               "    assert label in text, label\n");
+    const std::string command = "/usr/bin/python3 " + (*dir / "check_svg.py").string() + " " +
+                                (*dir / "profile.svg").string();
     EXPECT_EQ(std::system(command.c_str()), 0);
 
-    fs::remove(dir() / "profile.svg");
+    fs::remove(*dir / "profile.svg");
     stats(sweep, "/nonexistent");
     EXPECT_NE(errors().find("Written: profile.tsv\ngnuplot was not found: profile.svg not drawn\n"),
               std::string::npos);
-    EXPECT_EQ(read_file(dir() / "profile.tsv"), table);
-    EXPECT_FALSE(fs::exists(dir() / "profile.svg"));
+    EXPECT_EQ(read_file(*dir / "profile.tsv"), table);
+    EXPECT_FALSE(fs::exists(*dir / "profile.svg"));
 }
 
 TEST_F(KorviStats, OutputsNeverOverwriteTheWalkFile) {
-    fs::copy_file(dir() / "few.lwk", dir() / "walks.tsv", fs::copy_options::overwrite_existing);
-    stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "-o", "walks", "walks.tsv"});
+    fs::copy_file(*dir / "few.lwk", *dir / "walks.tsv", fs::copy_options::overwrite_existing);
+    stats({"-d5", "-o", "walks", "walks.tsv"});
     EXPECT_NE(errors().find("The output walks.tsv would overwrite the input walks.tsv!\n"),
               std::string::npos);
-    EXPECT_EQ(read_file(dir() / "walks.tsv"), read_file(dir() / "few.lwk"));
+    EXPECT_EQ(read_file(*dir / "walks.tsv"), read_file(*dir / "few.lwk"));
 }
 
 TEST_F(KorviStats, WithoutTheGeneratingRunOnlyCountsAreReportedAndOneLineSaysWhy) {
-    std::string walks = read_file(dir() / "few.lwk");
-    write_file(dir() / "bare.lwk", walks.substr(walks.find("wlk1")));
-    Table table = stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "bare"});
-    std::string why = "No Rosenbluth weights: the walk file names no generating run (no '# Korvi "
-                      "...' comment line) and none of -S, -R, -D was given\n";
-    EXPECT_NE(errors().find(why), std::string::npos);
-    EXPECT_EQ(table.of("position")[0]->at("touched_w"), "nan");
-    EXPECT_EQ(table.rows.size(), stats({"-l", "lsc_3", "-s2", "-r1.6", "-d5", "few"}).rows.size());
+    const std::string walks = read_file(*dir / "few.lwk");
+    write_file(*dir / "bare.lwk", walks.substr(walks.find("wlk1")));
+    Table table = stats({"-d5", "bare"});
+    EXPECT_NE(errors().find("No Rosenbluth weights: the walk file names no generating run (no "
+                            "'# Korvi ...' comment line) and none of -S, -R, -D was given\n"),
+              std::string::npos);
+    EXPECT_EQ(table.rows["position"][0].at("touched_w"), "nan");
+    EXPECT_EQ(table.rows.size(), stats({"-d5", "few"}).rows.size());
 }
 
 TEST_F(KorviStats, MabWalksGiveTheStatisticsOfTheSameWalksInALwkFile) {
-    korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "-m", "structures"});
     korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "records"});
-    std::vector<std::string> sweep = {"-l", "lsc_3", "-s2", "-r1.6", "-d5", "-t3", "-p4"};
-    std::vector<std::string> lwk = sweep, mab = sweep;
-    lwk.push_back("records");
-    mab.insert(mab.end(), {"-m", "-S2", "-R2", "-D0", "structures"});
-    Table from_lwk = stats(lwk);
-    Table from_mab = stats(mab);
+    korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "-m", "structures"});
+    Table from_lwk = stats({"-d5", "-t3", "-p4", "records"});
+    Table from_mab = stats({"-d5", "-t3", "-p4", "-m", "-S2", "-R2", "-D0", "structures"});
     EXPECT_EQ(from_mab.rows, from_lwk.rows);
     EXPECT_NE(from_mab.comments.find("(given by -S, -R, -D)"), std::string::npos);
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "fuzz/targets.h"
+#include "targets.h"
 
 // The readers report on stdout and stderr. libFuzzer keeps its own copy of the
 // original stderr stream and sanitizers write to the descriptor, so pointing
