@@ -349,16 +349,12 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
             if (!long_line && !has_repeated_pair(ends)) std::perror("Reading bonds");
             return give_up(entry, head, nullptr);
         }
-        const char* pos = line;
+        int numbers[2 * kPairsPerLine] = {};  // free layout; numbers the line lacks read as 0
+        if (!fixed) int_fields(line, numbers, 2 * kPairsPerLine);
         for (int k = 0; k < kPairsPerLine && read < nbonds; ++k, ++read) {
-            int first = 0;
-            int second = 0;
-            if (fixed) {
-                fixed_pair(line, k, &first, &second);
-            } else {
-                pos = Bfld_int(pos, 0, &first);
-                pos = Bfld_int(pos, 0, &second);
-            }
+            int first = numbers[2 * k];
+            int second = numbers[2 * k + 1];
+            if (fixed) fixed_pair(line, k, &first, &second);
             if (first < 1 || first > natoms || second < 1 || second > natoms || first == second) {
                 return give_up(entry, head, nullptr);
             }
