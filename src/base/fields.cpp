@@ -122,11 +122,11 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 // the line: Bfld_int reads it with plain_int and moves on just behind it.
 // Stores its value and where it ends; false for any other field.
 bool plain_digits(const char* field, int* value, const char** end) {
-    int number = 0;
+    unsigned number = 0;  // wraps on a long run of digits, which is declined
     const char* p = field;
-    for (; is_digit(*p) && p - field < kPlainDigits; ++p) number = number * 10 + (*p - '0');
-    if (p == field || !(*p == '\0' || is_blank(*p))) return false;
-    *value = number;
+    for (; is_digit(*p); ++p) number = number * 10 + static_cast<unsigned>(*p - '0');
+    if (p == field || p - field > kPlainDigits || !(*p == '\0' || is_blank(*p))) return false;
+    *value = static_cast<int>(number);
     *end = p;
     return true;
 }
