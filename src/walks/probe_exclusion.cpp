@@ -58,11 +58,22 @@ ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry*
     }
     start_neighbours_.assign(neighbours_.begin() + offsets_[start_],
                              neighbours_.begin() + offsets_[start_ + 1]);
-    grid_ = VertexGrid(table, n);
+    xyz_.resize(3 * static_cast<std::size_t>(n));
+    for (int v = 0; v < n; ++v) {
+        xyz_[3 * v] = table[v]->x;
+        xyz_[3 * v + 1] = table[v]->y;
+        xyz_[3 * v + 2] = table[v]->z;
+    }
+    grid_ = VertexGrid(xyz_.data(), n);
     inside_mark_.assign(static_cast<std::size_t>(n), 0);
     seen_mark_.assign(static_cast<std::size_t>(n), 0);
     free_mark_.assign(static_cast<std::size_t>(n), 0);
     applies_ = true;
+}
+
+float ProbeExclusion::charge_of(std::int32_t v) const {
+    const float* p = &xyz_[3 * static_cast<std::size_t>(v)];
+    return sphere_charge_at(p[0], p[1], p[2], 1, &sphere_);
 }
 
 void ProbeExclusion::next_stamp() {
@@ -87,7 +98,7 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
     inside_.clear();
     const double reach = static_cast<double>(radius) * (1.0 + 1e-5) + 1e-6;
     grid_.each_near(centre->x, centre->y, centre->z, reach, [&](std::int32_t v) {
-        if (sphere_charge(table_[v], 1, &sphere_) <= radius) {
+        if (charge_of(v) <= radius) {
             inside_mark_[v] = stamp_;
             inside_.push_back(v);
         }
@@ -98,7 +109,7 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
     int first_steps = 0;
     free_mark_[start_] = stamp_;
     for (std::int32_t u : start_neighbours_) {
-        const float charge = sphere_charge(table_[u], 1, &sphere_);
+        const float charge = charge_of(u);
         if (charge > farthest) farthest = charge;
         if (charge > radius) {
             ++first_steps;
