@@ -108,17 +108,36 @@ void fixed_pair(const char* line, int k, int* first, int* second) {
     std::sscanf(pair, "%d%d", first, second);
 }
 
-// True when two bond pairs join the same atoms, in either order.
+// True when two bond pairs join the same atoms, in either order. The pairs
+// (ends 1 or more) are grouped by their lower end, a counting sort over the
+// atoms, and each group is sorted: a group is as large as its atom's bonds.
 bool has_repeated_pair(const std::vector<int>& ends) {
-    std::vector<std::uint64_t> keys;
-    keys.reserve(ends.size() / 2);
+    const int largest = ends.empty() ? 0 : *std::max_element(ends.begin(), ends.end());
+    std::vector<std::size_t> group(static_cast<std::size_t>(largest) + 2, 0);
+    for (std::size_t i = 0; i < ends.size(); i += 2)
+        ++group[static_cast<std::size_t>(std::min(ends[i], ends[i + 1])) + 1];
+    for (std::size_t g = 1; g < group.size(); ++g) group[g] += group[g - 1];
+    std::vector<int> higher(ends.size() / 2);
     for (std::size_t i = 0; i < ends.size(); i += 2) {
-        auto lo = static_cast<std::uint64_t>(std::min(ends[i], ends[i + 1]));
-        auto hi = static_cast<std::uint64_t>(std::max(ends[i], ends[i + 1]));
-        keys.push_back(lo << 32 | hi);
+        const auto lower = static_cast<std::size_t>(std::min(ends[i], ends[i + 1]));
+        higher[group[lower]++] = std::max(ends[i], ends[i + 1]);
     }
-    std::sort(keys.begin(), keys.end());
-    return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
+    // group[g] now ends group g and begins group g + 1.
+    for (std::size_t g = 1; g + 1 < group.size(); ++g) {
+        const auto first = higher.begin() + static_cast<std::ptrdiff_t>(group[g - 1]);
+        const auto last = higher.begin() + static_cast<std::ptrdiff_t>(group[g]);
+        std::sort(first, last);
+        if (std::adjacent_find(first, last) != last) return true;
+    }
+    return false;
+}
+
+// Bonding reads both atoms' slots, scattered over a large lattice: asked for
+// this many bond ends ahead, they are in the cache when needed.
+constexpr std::size_t kPrefetchAhead = 16;
+
+void prefetch_slots(const Atom* a) {
+    __builtin_prefetch(&a->nslots);
 }
 
 // Values of one atom line; a value the line lacks keeps the previous line's.
@@ -397,6 +416,10 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
     for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next) *slot++ = a;
     const bool ca_trace = (entry->type & kTypeCaTrace) != 0;
     for (std::size_t i = 0; i < ends.size(); i += 2) {
+        if (i + kPrefetchAhead < ends.size()) {
+            prefetch_slots(atoms[ends[i + kPrefetchAhead] - 1]);
+            prefetch_slots(atoms[ends[i + kPrefetchAhead + 1] - 1]);
+        }
         Bond* bond = Qnsbd(&entry->bonds, atoms[ends[i] - 1], atoms[ends[i + 1] - 1]);
         if (!bond) return give_up(entry, head, atoms);
         if (ca_trace) bond->order = 8;
