@@ -96,6 +96,12 @@ WalkRecord* read_header(std::FILE* fp) {
     return walk;
 }
 
+// A line holding "$$$$" anywhere ends the record. Vertex lines hold no "$"
+// at all, which one quick scan tells.
+bool is_terminator(const char* line) {
+    return std::strchr(line, '$') && std::strstr(line, "$$$$");
+}
+
 // Reads the vertex lines up to "$$$$" or the end of the input. False after a
 // message; positions the file never filled keep their initial values.
 bool read_pairs(std::FILE* fp, WalkRecord* walk) {
@@ -103,7 +109,7 @@ bool read_pairs(std::FILE* fp, WalkRecord* walk) {
     int numbers[kFieldsPerLine];
     int i = 0;
     bool cut = false;
-    while (Bln_get(line, kLineSize, fp, &cut) && !std::strstr(line, "$$$$")) {
+    while (Bln_get(line, kLineSize, fp, &cut) && !is_terminator(line)) {
         if (cut) {
             refuse_long_line(line);
             return false;
