@@ -193,8 +193,11 @@ struct AtomFields {
     }
 };
 
+// The text as the label, cut to fit.
 void copy_label(char* label, const char* text) {
-    std::snprintf(label, sizeof(Atom::label), "%s", text);
+    const std::size_t length = strnlen(text, sizeof(Atom::label) - 1);
+    std::memcpy(label, text, length);
+    label[length] = '\0';
 }
 
 // The non-blank characters of columns 1 to 5 appended to the label.
