@@ -23,6 +23,14 @@ std::int32_t index_of(const Atom* u, Atom* const* table, int n) {
     return static_cast<std::int32_t>(u->serial - 1);
 }
 
+// The neighbours of the vertices lie anywhere among the lattice's records:
+// asked for this many vertices ahead, they are in the cache when needed.
+constexpr int kAhead = 8;
+
+void ask_for_neighbours(const Atom* v) {
+    for_each_neighbour(v, [](const Atom* u) { __builtin_prefetch(&u->serial); });
+}
+
 } // namespace
 
 ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry* sphere)
@@ -39,6 +47,7 @@ ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry*
 
     offsets_.assign(static_cast<std::size_t>(n) + 1, 0);
     for (int v = 0; v < n; ++v) {
+        if (v + kAhead < n) ask_for_neighbours(table[v + kAhead]);
         bool known = true;
         for_each_neighbour(table[v], [&](Atom* u) {
             const std::int32_t w = index_of(u, table, n);
