@@ -111,6 +111,41 @@ const char* Bfld_int(const char* pos, int mode, int* out) {
     return numeric_field(pos, mode, "%d", INT_MAX, out, plain_int);
 }
 
+namespace {
+
+// At most this many digits always fit in an int.
+constexpr int kPlainDigits = 9;
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// A field of 1 to kPlainDigits digits ending at a blank, a tab or the end of
+// the line: Bfld_int reads it with plain_int and moves on just behind it.
+// Stores its value and where it ends; false for any other field.
+bool plain_digits(const char* field, int* value, const char** end) {
+    unsigned number = 0;  // wraps on a long run of digits, which is declined
+    const char* p = field;
+    for (; is_digit(*p); ++p) number = number * 10 + static_cast<unsigned>(*p - '0');
+    if (p == field || p - field > kPlainDigits || !(*p == '\0' || is_blank(*p))) return false;
+    *value = static_cast<int>(number);
+    *end = p;
+    return true;
+}
+
+}  // namespace
+
+int int_fields(const char* line, int* out, int room) {
+    int count = 0;
+    const char* pos = line;
+    for (; count < room; ++count) {
+        const char* field = skip_blanks(pos);
+        if (!*field) return count;  // nothing but blanks left gives no number
+        if (!plain_digits(field, &out[count], &pos)) break;
+    }
+    for (; count < room && (pos = Bfld_int(pos, 0, &out[count])); ++count) {
+    }
+    return count;
+}
+
 const char* Bfld_uns(const char* pos, int mode, unsigned int* out) {
     return numeric_field(pos, mode, "%u", UINT_MAX, out);
 }

@@ -27,3 +27,9 @@ int Bfld_nil(const char* pos, int mode);
 const char* Bfld_flt(const char* pos, int mode, float* out);
 const char* Bfld_int(const char* pos, int mode, int* out);
 const char* Bfld_uns(const char* pos, int mode, unsigned int* out);
+
+// The int fields of a line read one after another as repeated Bfld_int calls
+// in mode 0 read them, up to the first field that gives no number, into out;
+// at most room of them. Returns how many were read. Fields of plain digits
+// between blanks and tabs (the walk and lattice files) take a quick path.
+int int_fields(const char* line, int* out, int room);

@@ -1,15 +1,21 @@
 // Huge-page blocks: anonymous mappings aligned to the huge page size.
 #include "base/huge_pages.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
 std::size_t whole_pages(std::size_t bytes) {
     return (bytes + kHugePage - 1) / kHugePage * kHugePage;
+}
+
+std::uintptr_t align_up(std::uintptr_t address) {
+    return (address + kHugePage - 1) / kHugePage * kHugePage;
 }
 
 } // namespace
@@ -43,4 +49,23 @@ void huge_page_free(void* block, std::size_t bytes) {
     } else {
         munmap(block, whole_pages(bytes));
     }
+}
+
+void reserve_heap_in_huge_pages(std::size_t bytes) {
+    if (bytes < 4 * kHugePage) return;
+    // Whole huge pages inside the block must cover bytes.
+    const std::size_t span = std::min(bytes, kHeapReserve) + 2 * kHugePage;
+    // A block below the mmap threshold is cut from the top of the heap and,
+    // freed, merges back into it; the top is given back to the system only
+    // above the trim threshold. These settings are the allocator's (glibc)
+    // and are ignored elsewhere, leaving an ordinary block freed again.
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(span + kHugePage));
+    mallopt(M_MMAP_THRESHOLD, static_cast<int>(span + kHugePage));
+    void* block = std::malloc(span);
+    if (!block) return;
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = align_up(start);
+    const std::uintptr_t end = (start + span) / kHugePage * kHugePage;
+    madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+    std::free(block);
 }

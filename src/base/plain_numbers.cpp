@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -15,6 +16,25 @@ bool is_letter(char c) {
 }
 bool is_sign(char c) {
     return c == '+' || c == '-';
+}
+
+// Decimal text m / 10^k with m at most 2^24 and k at most 10 is a quotient
+// of two exact floats: one single-precision division rounds it once,
+// correctly, to exactly what strtof gives.
+constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 24;
+constexpr float kPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                  1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+constexpr int kExactPowers = static_cast<int>(std::size(kPowersOfTen));
+
+// Passes over a run of digits, appending them to *mantissa as long as it
+// stays exact (past kExactMantissa it stops growing); returns their count.
+int digits_of(const char** p, std::uint64_t* mantissa) {
+    int count = 0;
+    for (; is_digit(**p); ++*p, ++count) {
+        if (*mantissa <= kExactMantissa)
+            *mantissa = *mantissa * 10 + static_cast<unsigned>(**p - '0');
+    }
+    return count;
 }
 
 } // namespace
@@ -45,19 +65,26 @@ bool plain_int(const char* text, int* value, const char** end) {
 bool plain_float(const char* text, float* value, const char** end) {
     const char* start = skip_space(text);
     const char* p = start;
+    const bool negative = *p == '-';
     if (is_sign(*p)) ++p;
-    int digits = 0;
-    for (; is_digit(*p); ++p)
-        ++digits;
+    std::uint64_t mantissa = 0;
+    int digits = digits_of(&p, &mantissa);
+    int decimals = 0;
     if (*p == '.') {
-        for (++p; is_digit(*p); ++p)
-            ++digits;
+        ++p;
+        decimals = digits_of(&p, &mantissa);
+        digits += decimals;
     }
     if (digits == 0 || is_letter(*p) || *p == '.') return false;
-    // %f hands the same characters to the same conversion.
-    char* stop = nullptr;
-    *value = std::strtof(start, &stop);
-    assert(stop == p);
+    if (mantissa <= kExactMantissa && decimals < kExactPowers) {
+        const float quotient = static_cast<float>(mantissa) / kPowersOfTen[decimals];
+        *value = negative ? -quotient : quotient; // "-0.0" gives -0.0f, as in strtof
+    } else {
+        // %f hands the same characters to the same conversion.
+        char* stop = nullptr;
+        *value = std::strtof(start, &stop);
+        assert(stop == p);
+    }
     *end = p;
     return true;
 }

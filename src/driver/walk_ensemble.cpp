@@ -55,7 +55,7 @@ class EnsembleReading {
         keep_printed(capture, ensemble_->count);
         if (over_budget_) return nullptr;
         find_runs();
-        ensemble_->index = WalkIndex(n_, walks_);
+        ensemble_->index = WalkIndex(n_, std::move(walks_));
         return std::move(ensemble_);
     }
 

@@ -4,26 +4,21 @@
 #include <algorithm>
 #include <cmath>
 
-#include "structure/model.h"
-
 namespace {
 
-bool finite_position(const Atom* a) {
-    return std::isfinite(a->x) && std::isfinite(a->y) && std::isfinite(a->z);
-}
-
-double coordinate(const Atom* a, int axis) {
-    return axis == 0 ? a->x : axis == 1 ? a->y : a->z;
+bool finite_position(const float* p) {
+    return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
 }
 
 } // namespace
 
-VertexGrid::VertexGrid(Atom* const* table, int n) {
+VertexGrid::VertexGrid(const float* xyz, int n) {
     int gridded = 0;
     for (int k = 0; k < n; ++k) {
-        if (!finite_position(table[k])) continue;
+        const float* p = xyz + 3 * k;
+        if (!finite_position(p)) continue;
         for (int a = 0; a < 3; ++a) {
-            const double c = coordinate(table[k], a);
+            const double c = p[a];
             if (gridded == 0 || c < low_[a]) low_[a] = c;
             if (gridded == 0 || c > high_[a]) high_[a] = c;
         }
@@ -43,11 +38,10 @@ VertexGrid::VertexGrid(Atom* const* table, int n) {
     starts_.assign(static_cast<std::size_t>(cells) + 1, 0);
     std::vector<std::int64_t> cell(static_cast<std::size_t>(n), -1);
     for (int k = 0; k < n; ++k) {
-        if (!finite_position(table[k])) continue;
-        const Atom* v = table[k];
-        cell[k] =
-            (static_cast<std::int64_t>(cell_of(0, v->x)) * dims_[1] + cell_of(1, v->y)) * dims_[2] +
-            cell_of(2, v->z);
+        const float* p = xyz + 3 * k;
+        if (!finite_position(p)) continue;
+        cell[k] = (static_cast<std::int64_t>(cell_of(0, p[0])) * dims_[1] + cell_of(1, p[1])) * dims_[2] +
+                  cell_of(2, p[2]);
         ++starts_[cell[k] + 1];
     }
     for (std::int64_t c = 0; c < cells; ++c)

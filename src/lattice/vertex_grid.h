@@ -5,15 +5,13 @@
 #include <cstdint>
 #include <vector>
 
-struct Atom;
-
 class VertexGrid {
   public:
     VertexGrid() = default;
-    // Grids the n vertices of the vertex table (index k holds vertex k + 1).
-    // Vertices with a coordinate that is not finite are left out: no finite
-    // reach finds them.
-    VertexGrid(Atom* const* table, int n);
+    // Grids n vertices whose coordinates are xyz[3k], xyz[3k + 1], xyz[3k + 2]
+    // for vertex index k. Vertices with a coordinate that is not finite are
+    // left out: no finite reach finds them.
+    VertexGrid(const float* xyz, int n);
 
     // Calls visit(k) for every gridded vertex k whose coordinates each lie
     // within `reach` of the point's, and for some more around them (the

@@ -2,6 +2,7 @@
 #include "stats/touch_finder.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "driver/lattice_run.h"
 #include "structure/model.h"
@@ -17,7 +18,7 @@ WalkIndex index_walks(const WalkArrays& walks, int vertices) {
             if (walk[k] >= 0) steps.steps.push_back(walk[k]);
         steps.ends.push_back(steps.steps.size());
     }
-    return WalkIndex(vertices, steps);
+    return WalkIndex(vertices, std::move(steps));
 }
 
 }  // namespace

@@ -10,3 +10,7 @@ float vector_length(float dx, float dy, float dz);
 
 // Distance of two atoms; the differences are formed in single precision.
 float atom_distance(const Atom* a, const Atom* b);
+
+// Distance of atom a to the point (x, y, z), as atom_distance gives it for an
+// atom b standing there (differences a - point).
+float point_distance(const Atom* a, float x, float y, float z);

@@ -13,6 +13,7 @@
 
 #include "base/alloc.h"
 #include "base/fields.h"
+#include "base/huge_pages.h"
 #include "base/plain_numbers.h"
 #include "base/text.h"
 #include "structure/charge_rounding.h"
@@ -26,6 +27,10 @@ constexpr int kLargestFixed = 99999;  // counts above this need the free layout
 constexpr int kPairsPerLine = 8;
 constexpr int kLineSize = 256;        // lines of at most 255 characters
 constexpr std::size_t kNameLength = 83;
+// Memory taken per atom (with room for four bonds) and per bond, blocks'
+// overhead included.
+constexpr std::size_t kBytesPerAtom = sizeof(Atom) + 16 + 4 * sizeof(Bond*) + 16;
+constexpr std::size_t kBytesPerBond = sizeof(Bond) + 16;
 
 bool is_point_type(int type) { return type == 512 || type == 128; }
 
@@ -103,17 +108,36 @@ void fixed_pair(const char* line, int k, int* first, int* second) {
     std::sscanf(pair, "%d%d", first, second);
 }
 
-// True when two bond pairs join the same atoms, in either order.
+// True when two bond pairs join the same atoms, in either order. The pairs
+// (ends 1 or more) are grouped by their lower end, a counting sort over the
+// atoms, and each group is sorted: a group is as large as its atom's bonds.
 bool has_repeated_pair(const std::vector<int>& ends) {
-    std::vector<std::uint64_t> keys;
-    keys.reserve(ends.size() / 2);
+    const int largest = ends.empty() ? 0 : *std::max_element(ends.begin(), ends.end());
+    std::vector<std::size_t> group(static_cast<std::size_t>(largest) + 2, 0);
+    for (std::size_t i = 0; i < ends.size(); i += 2)
+        ++group[static_cast<std::size_t>(std::min(ends[i], ends[i + 1])) + 1];
+    for (std::size_t g = 1; g < group.size(); ++g) group[g] += group[g - 1];
+    std::vector<int> higher(ends.size() / 2);
     for (std::size_t i = 0; i < ends.size(); i += 2) {
-        auto lo = static_cast<std::uint64_t>(std::min(ends[i], ends[i + 1]));
-        auto hi = static_cast<std::uint64_t>(std::max(ends[i], ends[i + 1]));
-        keys.push_back(lo << 32 | hi);
+        const auto lower = static_cast<std::size_t>(std::min(ends[i], ends[i + 1]));
+        higher[group[lower]++] = std::max(ends[i], ends[i + 1]);
     }
-    std::sort(keys.begin(), keys.end());
-    return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
+    // group[g] now ends group g and begins group g + 1.
+    for (std::size_t g = 1; g + 1 < group.size(); ++g) {
+        const auto first = higher.begin() + static_cast<std::ptrdiff_t>(group[g - 1]);
+        const auto last = higher.begin() + static_cast<std::ptrdiff_t>(group[g]);
+        std::sort(first, last);
+        if (std::adjacent_find(first, last) != last) return true;
+    }
+    return false;
+}
+
+// Bonding reads both atoms' slots, scattered over a large lattice: asked for
+// this many bond ends ahead, they are in the cache when needed.
+constexpr std::size_t kPrefetchAhead = 16;
+
+void prefetch_slots(const Atom* a) {
+    __builtin_prefetch(&a->nslots);
 }
 
 // Values of one atom line; a value the line lacks keeps the previous line's.
@@ -169,8 +193,11 @@ struct AtomFields {
     }
 };
 
+// The text as the label, cut to fit.
 void copy_label(char* label, const char* text) {
-    std::snprintf(label, sizeof(Atom::label), "%s", text);
+    const std::size_t length = strnlen(text, sizeof(Atom::label) - 1);
+    std::memcpy(label, text, length);
+    label[length] = '\0';
 }
 
 // The non-blank characters of columns 1 to 5 appended to the label.
@@ -334,6 +361,8 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
     const int nbonds = counts[1];
 
     std::printf("%s: %d atoms, %d bonds\n", entry->name, natoms, nbonds);
+    reserve_heap_in_huge_pages(static_cast<std::size_t>(natoms) * kBytesPerAtom +
+                               static_cast<std::size_t>(std::max(nbonds, 0)) * kBytesPerBond);
     entry->colour = -1;
 
     // The bond pairs are checked as they are read and the bonds made once all
@@ -349,16 +378,12 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
             if (!long_line && !has_repeated_pair(ends)) std::perror("Reading bonds");
             return give_up(entry, head, nullptr);
         }
-        const char* pos = line;
+        int numbers[2 * kPairsPerLine] = {};  // free layout; numbers the line lacks read as 0
+        if (!fixed) int_fields(line, numbers, 2 * kPairsPerLine);
         for (int k = 0; k < kPairsPerLine && read < nbonds; ++k, ++read) {
-            int first = 0;
-            int second = 0;
-            if (fixed) {
-                fixed_pair(line, k, &first, &second);
-            } else {
-                pos = Bfld_int(pos, 0, &first);
-                pos = Bfld_int(pos, 0, &second);
-            }
+            int first = numbers[2 * k];
+            int second = numbers[2 * k + 1];
+            if (fixed) fixed_pair(line, k, &first, &second);
             if (first < 1 || first > natoms || second < 1 || second > natoms || first == second) {
                 return give_up(entry, head, nullptr);
             }
@@ -394,6 +419,10 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
     for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next) *slot++ = a;
     const bool ca_trace = (entry->type & kTypeCaTrace) != 0;
     for (std::size_t i = 0; i < ends.size(); i += 2) {
+        if (i + kPrefetchAhead < ends.size()) {
+            prefetch_slots(atoms[ends[i + kPrefetchAhead] - 1]);
+            prefetch_slots(atoms[ends[i + kPrefetchAhead + 1] - 1]);
+        }
         Bond* bond = Qnsbd(&entry->bonds, atoms[ends[i] - 1], atoms[ends[i + 1] - 1]);
         if (!bond) return give_up(entry, head, atoms);
         if (ca_trace) bond->order = 8;

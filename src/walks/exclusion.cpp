@@ -18,6 +18,20 @@ constexpr float kShutIn = 4.0f;
 float g_distance = 0.0f;
 OccupancyCounts g_counts;
 
+// Smallest distance from the point to an atom of the entry, 1000000.0 when
+// no atom is nearer; *nearest then holds the first of the nearest atoms.
+float nearest_distance(Entry* entry, float x, float y, float z, Atom** nearest) {
+    float dmin = 1000000.0f;
+    for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next) {
+        const float d = point_distance(a, x, y, z);
+        if (d < dmin) {
+            dmin = d;
+            *nearest = a;
+        }
+    }
+    return dmin;
+}
+
 // Resets marks and distances; returns the first vertex of shell 0.
 Atom* reset_marks(Entry* lattice) {
     Atom* origin = nullptr;
@@ -66,11 +80,16 @@ int mark_shut_in(Entry* lattice) {
 } // namespace
 
 float sphere_charge(Atom* v, int nspheres, Entry* const* spheres) {
+    return sphere_charge_at(v->x, v->y, v->z, nspheres, spheres);
+}
+
+float sphere_charge_at(float x, float y, float z, int nspheres, Entry* const* spheres) {
     float d = 9999999.0f;
     for (int s = 0; s < nspheres; ++s) {
-        Atom* slot = v;
-        const float* dmin = Xltdmin(spheres[s], &slot);
-        if (dmin && *dmin < d) d = *dmin;
+        if (!spheres[s]) continue;  // Xltdmin gives no distance
+        Atom* nearest = nullptr;
+        const float dmin = nearest_distance(spheres[s], x, y, z, &nearest);
+        if (dmin < d) d = dmin;
     }
     return d;
 }
@@ -88,14 +107,7 @@ const float* Xltdmin(Entry* entry, Atom** slot) {
     }
     if (!slot || !*slot) return nullptr;
     const Atom* vertex = *slot;
-    g_distance = 1000000.0f;
-    for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next) {
-        const float d = atom_distance(a, vertex);
-        if (d < g_distance) {
-            g_distance = d;
-            *slot = a;
-        }
-    }
+    g_distance = nearest_distance(entry, vertex->x, vertex->y, vertex->z, slot);
     return &g_distance;
 }
 

@@ -29,6 +29,9 @@ constexpr int kCountedElement = 16;
 // smallest Xltdmin over the sphere entries, 9999999.0 when none gives one.
 float sphere_charge(Atom* v, int nspheres, Entry* const* spheres);
 
+// sphere_charge of a vertex standing at (x, y, z).
+float sphere_charge_at(float x, float y, float z, int nspheres, Entry* const* spheres);
+
 // The progress lines of mode bit 4: the vertices within the radius, the free
 // first steps with the largest distance among the start's neighbours (no line
 // for a negative count: no start vertex), and the second pass's count.

@@ -23,6 +23,14 @@ std::int32_t index_of(const Atom* u, Atom* const* table, int n) {
     return static_cast<std::int32_t>(u->serial - 1);
 }
 
+// The neighbours of the vertices lie anywhere among the lattice's records:
+// asked for this many vertices ahead, they are in the cache when needed.
+constexpr int kAhead = 8;
+
+void ask_for_neighbours(const Atom* v) {
+    for_each_neighbour(v, [](const Atom* u) { __builtin_prefetch(&u->serial); });
+}
+
 } // namespace
 
 ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry* sphere)
@@ -39,6 +47,7 @@ ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry*
 
     offsets_.assign(static_cast<std::size_t>(n) + 1, 0);
     for (int v = 0; v < n; ++v) {
+        if (v + kAhead < n) ask_for_neighbours(table[v + kAhead]);
         bool known = true;
         for_each_neighbour(table[v], [&](Atom* u) {
             const std::int32_t w = index_of(u, table, n);
@@ -58,11 +67,22 @@ ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry*
     }
     start_neighbours_.assign(neighbours_.begin() + offsets_[start_],
                              neighbours_.begin() + offsets_[start_ + 1]);
-    grid_ = VertexGrid(table, n);
+    xyz_.resize(3 * static_cast<std::size_t>(n));
+    for (int v = 0; v < n; ++v) {
+        xyz_[3 * v] = table[v]->x;
+        xyz_[3 * v + 1] = table[v]->y;
+        xyz_[3 * v + 2] = table[v]->z;
+    }
+    grid_ = VertexGrid(xyz_.data(), n);
     inside_mark_.assign(static_cast<std::size_t>(n), 0);
     seen_mark_.assign(static_cast<std::size_t>(n), 0);
     free_mark_.assign(static_cast<std::size_t>(n), 0);
     applies_ = true;
+}
+
+float ProbeExclusion::charge_of(std::int32_t v) const {
+    const float* p = &xyz_[3 * static_cast<std::size_t>(v)];
+    return sphere_charge_at(p[0], p[1], p[2], 1, &sphere_);
 }
 
 void ProbeExclusion::next_stamp() {
@@ -87,7 +107,7 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
     inside_.clear();
     const double reach = static_cast<double>(radius) * (1.0 + 1e-5) + 1e-6;
     grid_.each_near(centre->x, centre->y, centre->z, reach, [&](std::int32_t v) {
-        if (sphere_charge(table_[v], 1, &sphere_) <= radius) {
+        if (charge_of(v) <= radius) {
             inside_mark_[v] = stamp_;
             inside_.push_back(v);
         }
@@ -98,7 +118,7 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
     int first_steps = 0;
     free_mark_[start_] = stamp_;
     for (std::int32_t u : start_neighbours_) {
-        const float charge = sphere_charge(table_[u], 1, &sphere_);
+        const float charge = charge_of(u);
         if (charge > farthest) farthest = charge;
         if (charge > radius) {
             ++first_steps;

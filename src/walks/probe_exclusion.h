@@ -40,6 +40,7 @@ class ProbeExclusion {
 
   private:
     bool is_inside(std::int32_t v) const { return inside_mark_[v] == stamp_; }
+    float charge_of(std::int32_t v) const;
     void next_stamp();
 
     bool applies_ = false;
@@ -51,6 +52,9 @@ class ProbeExclusion {
     std::vector<std::int32_t> offsets_;          // neighbours of v: neighbours_[offsets_[v] ...]
     std::vector<std::int32_t> neighbours_;
     std::vector<std::int32_t> isolated_; // vertices without neighbours: always shut in
+    // x, y, z of vertex v at xyz_[3v ...], in one small array rather than
+    // spread over the vertices (the lattice does not move meanwhile).
+    std::vector<float> xyz_;
     VertexGrid grid_;
     // Per-vertex marks of the current call: equal to stamp_ when set.
     std::uint32_t stamp_ = 0;

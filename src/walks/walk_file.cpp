@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kPairsPerLine = 5;
 constexpr int kLineSize = 128; // the line reader takes at most 127 characters at a time
+// A number field takes at least one character and one separator.
+constexpr int kFieldsPerLine = kLineSize / 2;
 // Records of up to this many vertices (1 MiB of arrays) are made as the header
 // says; a larger count must fit in the rest of the file.
 constexpr int kTrustedCount = 65536;
@@ -94,32 +96,36 @@ WalkRecord* read_header(std::FILE* fp) {
     return walk;
 }
 
+// A line holding "$$$$" anywhere ends the record. Vertex lines hold no "$"
+// at all, which one quick scan tells.
+bool is_terminator(const char* line) {
+    return std::strchr(line, '$') && std::strstr(line, "$$$$");
+}
+
 // Reads the vertex lines up to "$$$$" or the end of the input. False after a
 // message; positions the file never filled keep their initial values.
 bool read_pairs(std::FILE* fp, WalkRecord* walk) {
     char line[kLineSize];
+    int numbers[kFieldsPerLine];
     int i = 0;
     bool cut = false;
-    while (Bln_get(line, kLineSize, fp, &cut) && !std::strstr(line, "$$$$")) {
+    while (Bln_get(line, kLineSize, fp, &cut) && !is_terminator(line)) {
         if (cut) {
             refuse_long_line(line);
             return false;
         }
-        const char* pos = line;
-        int number = 0;
-        while ((pos = Bfld_int(pos, 0, &number))) {
+        const int count = int_fields(line, numbers, kFieldsPerLine);
+        for (int k = 0; k < count; k += 2) {
             if (i >= walk->nvertices) {
                 std::fprintf(stderr, "Too many vertices for %s\n", walk->name);
                 return false;
             }
-            int element = 0;
-            pos = Bfld_int(pos, 0, &element);
-            if (!pos) {
+            if (k + 1 == count) {
                 std::fprintf(stderr, "Reading nc failed %d %s\n", i, walk->name);
                 return false;
             }
-            walk->numbers[i] = number;
-            walk->elements[i] = element;
+            walk->numbers[i] = numbers[k];
+            walk->elements[i] = numbers[k + 1];
             walk->vertices[i] = nullptr;
             ++i;
         }

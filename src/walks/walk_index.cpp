@@ -5,29 +5,36 @@
 
 namespace {
 
-// Calls visit(v, w) once for every vertex v that walk w visits, walk by walk.
-template <typename F> void each_visit(int vertices, const WalkSteps& w, F visit) {
+// Drops every step of a walk to a vertex the walk visited before, keeping
+// the walks' order and their first visits in order.
+void keep_first_visits(int vertices, WalkSteps& w) {
     std::vector<std::int32_t> last(static_cast<std::size_t>(vertices), -1);
+    std::int32_t* steps = w.steps.data();
+    std::size_t kept = 0;
     std::size_t begin = 0;
     for (std::size_t walk = 0; walk < w.ends.size(); ++walk) {
         const auto id = static_cast<std::int32_t>(walk);
-        for (std::size_t i = begin; i < w.ends[walk]; ++i) {
-            const std::int32_t v = w.steps[i];
+        const std::size_t end = w.ends[walk];
+        for (std::size_t i = begin; i < end; ++i) {
+            const std::int32_t v = steps[i];
             if (last[v] == id) continue;
             last[v] = id;
-            visit(v, id);
+            steps[kept++] = v;
         }
-        begin = w.ends[walk];
+        begin = end;
+        w.ends[walk] = kept;
     }
+    w.steps.resize(kept);
 }
 
 } // namespace
 
-WalkIndex::WalkIndex(int vertices, const WalkSteps& w)
+WalkIndex::WalkIndex(int vertices, WalkSteps w)
     : walks_(static_cast<int>(w.ends.size())), words_((w.ends.size() + 63) / 64) {
+    keep_first_visits(vertices, w);
     const auto n = static_cast<std::size_t>(vertices);
     offsets_.assign(n + 1, 0);
-    each_visit(vertices, w, [&](std::int32_t v, std::int32_t) { ++offsets_[v + 1]; });
+    for (const std::int32_t v : w.steps) ++offsets_[v + 1];
 
     // A vertex that most walks visit (near the graft point) keeps a bit set:
     // smaller than its list and quicker to add.
@@ -46,13 +53,23 @@ WalkIndex::WalkIndex(int vertices, const WalkSteps& w)
 
     // offsets_[v] serves as the fill cursor of list v and then ends where
     // list v + 1 begins; moving every offset up one place restores them.
-    each_visit(vertices, w, [&](std::int32_t v, std::int32_t walk) {
-        if (dense_[v] >= 0) {
-            sets_[static_cast<std::size_t>(dense_[v]) * words_ + walk / 64] |= 1ull << (walk % 64);
-        } else {
-            walk_ids_[offsets_[v]++] = walk;
+    std::size_t* cursor = offsets_.data();
+    std::int32_t* ids = walk_ids_.data();
+    std::uint64_t* sets = sets_.data();
+    std::size_t begin = 0;
+    for (std::size_t walk = 0; walk < w.ends.size(); ++walk) {
+        const std::uint64_t bit = 1ull << (walk % 64);
+        const std::size_t word = walk / 64;
+        for (std::size_t i = begin; i < w.ends[walk]; ++i) {
+            const std::int32_t v = w.steps[i];
+            if (dense_[v] >= 0) {
+                sets[static_cast<std::size_t>(dense_[v]) * words_ + word] |= bit;
+            } else {
+                ids[cursor[v]++] = static_cast<std::int32_t>(walk);
+            }
         }
-    });
+        begin = w.ends[walk];
+    }
     for (std::size_t v = n; v > 0; --v)
         offsets_[v] = offsets_[v - 1];
     offsets_[0] = 0;

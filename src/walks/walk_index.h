@@ -20,8 +20,9 @@ struct WalkSteps {
 class WalkIndex {
   public:
     WalkIndex() = default;
-    // Every vertex index in walks must lie in 0 ... vertices - 1.
-    WalkIndex(int vertices, const WalkSteps& walks);
+    // Every vertex index in walks must lie in 0 ... vertices - 1. The steps
+    // serve as scratch space.
+    WalkIndex(int vertices, WalkSteps walks);
 
     int walks() const { return walks_; }
     // 64-bit words of a set of walks, one bit per walk (bit w % 64 of word w / 64).

@@ -115,3 +115,25 @@ TEST(NumericFields, ReadAsTheMarkCheckAndSscanfDoOnRandomLines) {
         expect_read_as_sscanf(line, mode, Bfld_flt, "%f", FLT_MAX);
     }
 }
+
+TEST(IntFields, ReadAsRepeatedIntFieldsDoOnRandomLines) {
+    // Mostly digits, blanks and tabs (the quick path), now and then a
+    // character that sends the rest of the line to Bfld_int.
+    static const char kPlain[] = "0123456789012345678999 \t";
+    static const char kOther[] = "-~,+x\v\"";
+    std::mt19937 engine(7);
+    for (int round = 0; round < 100000; ++round) {
+        std::string line;
+        for (int i = static_cast<int>(engine() % 48); i > 0; --i) {
+            const bool other = engine() % 40 == 0;
+            line += other ? kOther[engine() % (sizeof kOther - 1)]
+                          : kPlain[engine() % (sizeof kPlain - 1)];
+        }
+        const int room = round % 4 == 0 ? static_cast<int>(engine() % 5) : 64;
+        std::vector<int> expected = ints(line.c_str());
+        if (expected.size() > static_cast<std::size_t>(room)) expected.resize(room);
+        std::vector<int> read(64, -1);
+        read.resize(static_cast<std::size_t>(int_fields(line.c_str(), read.data(), room)));
+        EXPECT_EQ(read, expected) << line;
+    }
+}

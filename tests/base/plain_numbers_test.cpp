@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
@@ -66,4 +68,29 @@ TEST(PlainNumbers, FloatsDeclineExponentsHexadecimalAndWords) {
     EXPECT_STREQ(end, "\t2");
     for (const char* declined : {"1e5", "1e", "0x10", "inf", "nan", "1.2.3", ".", "+", ""})
         EXPECT_FALSE(plain_float(declined, &value, &end)) << declined;
+}
+
+TEST(PlainNumbers, ShortDecimalsRoundAsStrtofDoes) {
+    std::mt19937_64 engine(11);
+    auto expect_as_strtof = [](const std::string& text) {
+        float quick = 0.0f;
+        const char* end = nullptr;
+        ASSERT_TRUE(plain_float(text.c_str(), &quick, &end)) << text;
+        const float exact = std::strtof(text.c_str(), nullptr);
+        EXPECT_EQ(0, std::memcmp(&quick, &exact, sizeof(float))) << text;
+    };
+    // Mantissas on both sides of 2^24 with 0 to 12 decimals, as the writers'
+    // "%.3f" and "%f" print them and beyond.
+    for (int round = 0; round < 300000; ++round) {
+        const std::uint64_t mantissa = engine() % (std::uint64_t{1} << (1 + engine() % 26));
+        const int decimals = static_cast<int>(engine() % 13);
+        std::string digits = std::to_string(mantissa);
+        if (digits.size() <= static_cast<std::size_t>(decimals))
+            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+        if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+        expect_as_strtof((round % 2 ? "-" : "") + digits);
+    }
+    for (const char* edge : {"16777216", "16777217", "1677721.7", "0.0000000001", "-0.000",
+                             "-0", "0.1", "3.4028235", "8388608.5", "0.00000000005"})
+        expect_as_strtof(edge);
 }

@@ -439,6 +439,12 @@ TEST(JklReader, EachEarlyEndHasItsMessage) {
     EXPECT_EQ(r.out, "name: 3 atoms, 9 bonds\n");
     EXPECT_EQ(r.err, "");  // the repeated pair fails first, silently
 
+    r = read_jkl("name\n-3 3 2 4096\n 1 2 2 3 3 2\n0\t0\t0\t0\t0\t0\n1\t1\t0\t0\t0\t1\n"
+                 "1\t0\t1\t0\t0\t1\n",
+                 &list.head);
+    EXPECT_EQ(r.entry, nullptr);
+    EXPECT_EQ(r.err, "");  // a bond given twice, the second time backwards
+
     r = read_jkl("name\n-5 9 4 4096\n 1 2 1 3 1 4 1 5 2 3 2 4 2 5 3 4\n", &list.head);
     EXPECT_EQ(r.entry, nullptr);
     EXPECT_EQ(r.err, "Reading bonds: Success\n");
