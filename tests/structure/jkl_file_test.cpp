@@ -18,6 +18,7 @@
 #include "lattice/generation.h"
 #include "structure/elements.h"
 #include "structure/model.h"
+#include "support/differential.h"
 #include "support/entry_list.h"
 #include "support/files.h"
 #include "support/memory_stream.h"
@@ -172,9 +173,8 @@ TEST(JklFile, LargeEntriesAreWrittenAndReadBack) {
     Entry* big = carbons(list, "big", 99999, false);
     EXPECT_EQ(jkl_text(big).substr(0, 25), "big\n99999    0    0    1\n");
     add_atom(big, "O", 8, 0.5, 0, -0.25);
-    const std::string text = jkl_text(big);
-    EXPECT_EQ(text.substr(0, 50), "big\n-100000 0 0 1\nC1\t1.500\t0.000\t0.000\t0.000\t4\nC2\t");
-    EXPECT_TRUE(text.ends_with("\nO\t0.500\t0.000\t-0.250\t0.000\t4\n"));
+    EXPECT_EQ(jkl_text(big).substr(0, 50),
+              "big\n-100000 0 0 1\nC1\t1.500\t0.000\t0.000\t0.000\t4\nC2\t");
 
     Entry* wide = carbons(list, "wide", 10001, false);
     Qnsbd(&wide->bonds, wide->atoms.prev->prev, wide->atoms.prev);
@@ -248,31 +248,31 @@ TEST(JklReader, EachKindOfEntryAndLayoutReadsItsColumns) {
 // Every failure leaves nothing in the list; bad bonds fail without a message.
 TEST(JklReader, EachFailureHasItsMessage) {
     const std::string padded = "0\t0\t0\t0\t0\t0" + std::string(260, ' ');
-    std::vector<std::array<std::string, 3>> rows = {
-        // text, stdout, stderr
-        {"", "", "Igtjklm: Error: Reading header\n"},
-        {"name only\n", "", "Igtjklm: Error: Reading number of atoms\n"},
-        {"name\nno count\n", "", "Igtjklm: Error: S-reading number of atoms\n"},
-        {"tch\n1234567890    4    1\n", "tch: 12345 atoms, 67890 bonds\n",
-         "Reading bonds: Success\n"},
-        {"b\n-5 9 4 4096\n 1 2 1 3 1 4 1 5 2 3 2 4 2 5 3 4\n", "b: 5 atoms, 9 bonds\n",
-         "Reading bonds: Success\n"},
-        {"a\n-3 2 2 4096\n 1 2 2 3\n0\t0\t0\t0\t0\t0\n", "a: 3 atoms, 2 bonds\n",
-         "Reading atoms: Success\n"},
-        {"long\n-1 0 0 4096\n" + padded + "\n", "long: 1 atoms, 0 bonds\n",
-         "Igtjklm: Error: Line longer than 255 characters: " + padded.substr(0, 20) + "...\n"},
+    const std::string too_long =
+        "Igtjklm: Error: Line longer than 255 characters: " + padded.substr(0, 20) + "...\n";
+    std::vector<std::array<std::string, 2>> rows = {
+        // text, standard output | standard error
+        {"", "|Igtjklm: Error: Reading header\n"},
+        {"name only\n", "|Igtjklm: Error: Reading number of atoms\n"},
+        {"name\nno count\n", "|Igtjklm: Error: S-reading number of atoms\n"},
+        {"tch\n1234567890    4    1\n", "tch: 12345 atoms, 67890 bonds\n|Reading bonds: Success\n"},
+        {"b\n-5 9 4 4096\n 1 2 1 3 1 4 1 5 2 3 2 4 2 5 3 4\n",
+         "b: 5 atoms, 9 bonds\n|Reading bonds: Success\n"},
+        {"a\n-3 2 2 4096\n 1 2 2 3\n0\t0\t0\t0\t0\t0\n",
+         "a: 3 atoms, 2 bonds\n|Reading atoms: Success\n"},
+        {"long\n-1 0 0 4096\n" + padded + "\n", "long: 1 atoms, 0 bonds\n|" + too_long},
         // The repeated pair fails before the missing bond line.
-        {"r\n-3 9 2 4096\n 1 2 2 3 1 3 3 1 1 2 2 3 1 3 3 2\n", "r: 3 atoms, 9 bonds\n", ""},
+        {"r\n-3 9 2 4096\n 1 2 2 3 1 3 3 1 1 2 2 3 1 3 3 2\n", "r: 3 atoms, 9 bonds\n|"},
     };
     for (const char* bonds : {" 1 3 1 2", " 0 1 1 2", " 2 2 1 2", " 1 2 2 1", " 1 x", " 1"}) {
         rows.push_back(
             {"bad\n-2 2 1 4096\n" + std::string(bonds) + "\n0\t0\t0\t0\t0\t0\n1\t1\t0\t0\t0\t1\n",
-             "bad: 2 atoms, 2 bonds\n", ""});
+             "bad: 2 atoms, 2 bonds\n|"});
     }
-    for (const auto& [text, out, err] : rows) {
+    for (const auto& [text, printed] : rows) {
         Read r(text);
         EXPECT_EQ(r.entry, nullptr) << text;
-        EXPECT_EQ(r.out + "|" + r.err, out + "|" + err) << text;
+        EXPECT_EQ(r.out + "|" + r.err, printed) << text;
         EXPECT_EQ(r.list.size(), 0) << text;
     }
 }
@@ -302,24 +302,21 @@ TEST(JklReader, CountsOfTwoToThe31CostNothingBeyondTheLinesRead) {
 #endif
 
 TEST(JklReader, FreeLayoutAtomLinesReadAsSscanfWithTheirFormatOnRandomLines) {
-    // Tokens of one to three characters, numbers plain and not, fields missing:
-    // values a line lacks stay from the line before.
-    static const char* const kPieces[] = {"0", "12", "123",   "-1.5", "2.25e1", "0x1", "nan", "-",
-                                          "7", ".5", "1.2.3", "ab",   "\t",     " ",   "x"};
+    // Labels and numbers plain and not, fields missing: values a line lacks
+    // stay from the line before.
     auto row = [](const char* label, float x, float y, float z, float charge, int shell) {
         char text[160];
         std::snprintf(text, sizeof text, "%s %a %a %a %a %d\n", label, x, y, z, charge, shell);
         return std::string(text);
     };
     std::mt19937 engine(11);
-    std::string text = "random\n-200 0 0 4096\n", expected, read;
+    std::string text = "random\n-1000 0 0 4096\n", expected, read;
     char token[3] = {};
     float v[5] = {};
     int shell = 0;
-    for (int i = 0; i < 200; ++i) {
-        std::string line;
-        for (int k = static_cast<int>(engine() % 9); k > 0; --k)
-            line += std::string(kPieces[engine() % 15]) + (engine() % 3 ? "\t" : "");
+    for (int i = 0; i < 1000; ++i) {
+        const std::string line =
+            random_text(engine, "012345678901234567890123456789..--\t\t\t\t\t\t  ex", 40);
         text += line + "\n";
         std::sscanf(line.c_str(), "%2s%f%f%f%f%d%f", token, &v[0], &v[1], &v[2], &v[3], &shell,
                     &v[4]);
