@@ -1,6 +1,6 @@
 // CIF export: quoting of names, state and colour names, the lattice picture
-// written exactly, the columns other kinds of entry add, and the picture read
-// back by an independent CIF reader.
+// written exactly with its optional charge column and cell, and the picture
+// read back by an independent CIF reader.
 #include "structure/cif_file.h"
 
 #include <gtest/gtest.h>
@@ -61,18 +61,12 @@ const char* const kBondLoop =
 } // namespace
 
 TEST(CifQuoting, BareWordsStayAndOthersAreQuotedByTheirContent) {
-    auto quoted = [](const char* text) {
-        return written([&](FILE* s) { Istcif_wrtNam(s, "[%s]", text); });
-    };
-    EXPECT_EQ(quoted("C12"), "[C12]");
-    EXPECT_EQ(quoted("it's"), "[it's]");
-    EXPECT_EQ(quoted(""), "[?]");
-    EXPECT_EQ(quoted("two words"), "[\"two words\"]");
-    EXPECT_EQ(quoted("_item"), "[\"_item\"]");
-    EXPECT_EQ(quoted("'x"), "[\"'x\"]");
-    EXPECT_EQ(quoted("say \"hi\""), "['say \"hi\"']");
-    EXPECT_EQ(quoted("\"x"), "['\"x']");
-    EXPECT_EQ(quoted("it's \"x\""), "[\n;it's \"x\"\n;]");
+    std::string quoted;
+    for (const char* text :
+         {"C12", "it's", "", "two words", "_item", "'x", "say \"hi\"", "\"x", "it's \"x\""})
+        quoted += written([&](FILE* s) { Istcif_wrtNam(s, "[%s]", text); });
+    EXPECT_EQ(quoted, "[C12][it's][?][\"two words\"][\"_item\"][\"'x\"]['say \"hi\"']['\"x']"
+                      "[\n;it's \"x\"\n;]");
 }
 
 TEST(CifNames, StatesAndColoursHaveTheirNames) {
@@ -81,12 +75,11 @@ TEST(CifNames, StatesAndColoursHaveTheirNames) {
     testing::internal::CaptureStdout();
     for (int state : {0, 1, 2, 3, 7, 9, -1})
         names = names + cif_status_name(state, out) + ",";
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "status out of limit\nstatus out of limit\n");
-    EXPECT_EQ(names, "invisible,visible,active,active,active,9,-1,");
-    names.clear();
     for (int colour : {0, -1, -7, 12, 13, -20})
         names = names + cif_colour_name(colour, out) + ",";
-    EXPECT_EQ(names, "black,white,blue,salmon,black,20,");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "status out of limit\nstatus out of limit\n");
+    EXPECT_EQ(names,
+              "invisible,visible,active,active,active,9,-1,black,white,blue,salmon,black,20,");
 }
 
 TEST_F(CifFile, LatticeIsOneEntityWithItsVerticesAndEdges) {
@@ -111,46 +104,23 @@ TEST_F(CifFile, LatticeIsOneEntityWithItsVerticesAndEdges) {
             kBondLoop);
 }
 
-TEST_F(CifFile, ANonZeroChargeAddsTheChargeColumn) {
+// A non-zero charge adds the charge column; a single entry with a crystal
+// ends with its cell.
+TEST_F(CifFile, AChargeAddsItsColumnAndACrystalItsCell) {
     marked->charge = 1.25f;
+    const float abc[3] = {10.0f, 20.5f, 30.25f};
+    lattice->crystal = Qgtxtl(abc);
+    std::strcpy(lattice->crystal->spgp, "P 1");
     const std::string text = cif(lattice);
     EXPECT_TRUE(has(text, std::string(kAtomItemsToZ) + "_atom_site_charge\n" + kAtomItemsAfterZ));
     EXPECT_TRUE(has(text, "   0.000  0.000 0.00  30.00 0 "));
     EXPECT_TRUE(has(text, "   2.000  1.250 3.00  30.00 1 "));
-}
-
-TEST_F(CifFile, ASingleEntryWithACrystalEndsWithItsCell) {
-    const float abc[3] = {10.0f, 20.5f, 30.25f};
-    lattice->crystal = Qgtxtl(abc);
-    std::strcpy(lattice->crystal->spgp, "P 1");
-    EXPECT_TRUE(cif(lattice).ends_with(
+    EXPECT_TRUE(text.ends_with(
         std::string(kBondLoop) +
         "\n_cell_length_a                  10.000\n_cell_length_b                  20.500\n"
         "_cell_length_c                  30.250\n_cell_angle_alpha               90.000\n"
         "_cell_angle_beta                90.000\n_cell_angle_gamma               90.000\n"
         "_symmetry_space_group_name_h-m 'P 1'\n"));
-}
-
-// Type symbols: the element symbol of a molecular atom (its label without
-// blanks), the packed class value of a point; chemical shifts with and without
-// their uncertainty; selection in hexadecimal, marker and label switches.
-TEST_F(CifFile, MolecularAndPointEntriesShowSymbolsClassesAndShifts) {
-    Entry* mol = list.add("", 1);
-    Entry* points = list.add("", 512);
-    Atom* o = atom(mol, "O 1", 0, 0, 0, 1.0f, 4);
-    o->element = 8;
-    o->cshift = 12.5f;
-    o->selection = 0x1c;
-    o->display = 17;
-    Atom* p = atom(points, "", 0, 0, 0, 2.0f, 3);
-    p->cshift = 3.25f;
-    p->cshifterr = 0.025f;
-    Entry* both[] = {mol, points};
-    std::string text = written([&](FILE* s) { Istcif(s, 2, both, nullptr, "b", 0, nullptr); });
-    EXPECT_TRUE(has(text, " 0 non-polymer  ?  "));
-    EXPECT_TRUE(has(text, "\nO  O1     "));
-    EXPECT_TRUE(has(text, " 0      1   12.500      1c yes yes\n-259 ?      "));
-    EXPECT_TRUE(has(text, " 1      2    3.250(025)  0 no  no \n"));
 }
 
 TEST_F(CifFile, GemmiReadsTheLatticeBack) {
