@@ -63,8 +63,8 @@ void in_child(Work work) {
     }
     if (pid == 0) {
         std::FILE* out = fdopen(dup(STDOUT_FILENO), "w");
-        const bool silenced = out && std::freopen("/dev/null", "w", stdout) &&
-                              std::freopen("/dev/null", "w", stderr);
+        const bool silenced =
+            out && std::freopen("/dev/null", "w", stdout) && std::freopen("/dev/null", "w", stderr);
         if (!silenced) std::_Exit(1);
         work(out);
         std::fclose(out);

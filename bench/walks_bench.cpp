@@ -29,8 +29,8 @@ constexpr int kShellCounts[] = {20, 40, 60};
 struct Timing {
     int walks = 0;
     long attempts = 0;
-    double first = 0.0;   // seconds of the first attempt
-    double seconds = 0.0; // seconds of all attempts
+    double first = 0.0;    // seconds of the first attempt
+    double seconds = 0.0;  // seconds of all attempts
 };
 
 double seconds_since(std::chrono::steady_clock::time_point start) {
@@ -95,7 +95,7 @@ void run(std::FILE* out, int shells) {
     Qdlntr(lattice, nullptr);
 }
 
-} // namespace
+}  // namespace
 
 int main() {
     // The figures go to the original standard output; the program's own
@@ -103,8 +103,7 @@ int main() {
     std::FILE* out = fdopen(dup(STDOUT_FILENO), "w");
     if (!out || !std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr))
         return 1;
-    for (int shells : kShellCounts)
-        run(out, shells);
+    for (int shells : kShellCounts) run(out, shells);
     std::fclose(out);
     return 0;
 }

@@ -194,8 +194,8 @@ inline int fuzz_command_line(const std::uint8_t* data, std::size_t size) {
                           korvi_option_long_texts(), values);
     if (got < 1) {
         set_help_defaults(values, 12345);
-        Bclnp(-argc, argv.data(), kOptionCount, korvi_option_entries(),
-              korvi_option_long_texts(), values);
+        Bclnp(-argc, argv.data(), kOptionCount, korvi_option_entries(), korvi_option_long_texts(),
+              values);
     } else {
         read_settings(values, 12345, argc, argv.data());
     }
@@ -218,7 +218,8 @@ inline void compare_quick_numbers(const char* text) {
         const char* end = nullptr;
         int quick_int = 0;
         int slow_int = 0;
-        if (plain_int(p, &quick_int, &end) && !(slow(p, end, "%d%n", &slow_int) && slow_int == quick_int))
+        if (plain_int(p, &quick_int, &end) &&
+            !(slow(p, end, "%d%n", &slow_int) && slow_int == quick_int))
             std::abort();
         float quick_float = 0.0f;
         float slow_float = 0.0f;
@@ -247,11 +248,21 @@ inline int fuzz_fields(const std::uint8_t* data, std::size_t size) {
             int i = 0;
             unsigned u = 0;
             switch (reader) {
-                case 0: pos = Bfld_str(pos, mode, word.data()); break;
-                case 1: pos = Bfld_nil(pos, mode) ? Bfld_skip(pos, mode) : nullptr; break;
-                case 2: pos = Bfld_flt(pos, mode, &f); break;
-                case 3: pos = Bfld_int(pos, mode, &i); break;
-                default: pos = Bfld_uns(pos, mode, &u); break;
+            case 0:
+                pos = Bfld_str(pos, mode, word.data());
+                break;
+            case 1:
+                pos = Bfld_nil(pos, mode) ? Bfld_skip(pos, mode) : nullptr;
+                break;
+            case 2:
+                pos = Bfld_flt(pos, mode, &f);
+                break;
+            case 3:
+                pos = Bfld_int(pos, mode, &i);
+                break;
+            default:
+                pos = Bfld_uns(pos, mode, &u);
+                break;
             }
             if (pos && pos <= before) std::abort();
         }

@@ -6,7 +6,7 @@
 
 namespace {
 
-int g_capacity = 0;            // entries in both tables
+int g_capacity = 0;               // entries in both tables
 std::int32_t* g_sizes = nullptr;  // byte counts written by the caller
 void** g_pointers = nullptr;      // addresses filled by Balloc
 
@@ -43,7 +43,9 @@ void* prepare(int k, const char* tag) {
 
 }  // namespace
 
-void* Balo1(std::size_t size, const char* /*tag*/) { return std::malloc(size); }
+void* Balo1(std::size_t size, const char* /*tag*/) {
+    return std::malloc(size);
+}
 
 void* Balloc(int count, const char* tag) {
     if (count == 0) return nullptr;
@@ -70,4 +72,6 @@ void* Balloc(int count, const char* tag) {
     return g_pointers;
 }
 
-int Balloc_capacity() { return g_capacity; }
+int Balloc_capacity() {
+    return g_capacity;
+}

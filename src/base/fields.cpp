@@ -11,14 +11,18 @@
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 const char* skip_blanks(const char* pos) {
     while (is_blank(*pos)) ++pos;
     return pos;
 }
 
-char quote_of(int mode) { return (mode & kFieldSingleQuote) ? '\'' : '"'; }
+char quote_of(int mode) {
+    return (mode & kFieldSingleQuote) ? '\'' : '"';
+}
 
 // Only a word that starts with "~", "-" or the quote can be a no-value mark.
 bool may_be_nil(const char* pos, int mode) {
@@ -116,7 +120,9 @@ namespace {
 // At most this many digits always fit in an int.
 constexpr int kPlainDigits = 9;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A field of 1 to kPlainDigits digits ending at a blank, a tab or the end of
 // the line: Bfld_int reads it with plain_int and moves on just behind it.

@@ -12,10 +12,10 @@
 namespace {
 
 struct OpenFile {
-    char* buffer = nullptr;     // owned; holds the name that was opened
-    char* name = nullptr;       // the opened name, inside buffer
-    char* mode = nullptr;       // owned copy of the mode text
-    std::FILE* fp = nullptr;    // nullptr: the entry is free
+    char* buffer = nullptr;   // owned; holds the name that was opened
+    char* name = nullptr;     // the opened name, inside buffer
+    char* mode = nullptr;     // owned copy of the mode text
+    std::FILE* fp = nullptr;  // nullptr: the entry is free
 };
 
 constexpr int kGrowth = 5;
@@ -109,9 +109,12 @@ int Bfil_close(std::FILE* fp, int flags) {
     int status = std::fclose(fp);
     if (status != 0) std::fprintf(stderr, "%s exited with %d\n", entry.name, status);
     if (flags & kFilReport)
-        std::fprintf(stderr, "File %s: %s\n", entry.mode[0] == 'r' ? "read" : "written", entry.name);
+        std::fprintf(stderr, "File %s: %s\n", entry.mode[0] == 'r' ? "read" : "written",
+                     entry.name);
     release(entry);
     return status;
 }
 
-int Bfil_table_size() { return g_size; }
+int Bfil_table_size() {
+    return g_size;
+}

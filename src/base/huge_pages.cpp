@@ -4,8 +4,8 @@
 #include <malloc.h>
 #include <sys/mman.h>
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -18,7 +18,7 @@ std::uintptr_t align_up(std::uintptr_t address) {
     return (address + kHugePage - 1) / kHugePage * kHugePage;
 }
 
-} // namespace
+}  // namespace
 
 void* huge_page_allocate(std::size_t bytes) {
     if (bytes < kHugeBlock) {
@@ -39,7 +39,7 @@ void* huge_page_allocate(std::size_t bytes) {
     if (end > aligned + length)
         munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
     void* block = reinterpret_cast<void*>(aligned);
-    madvise(block, length, MADV_HUGEPAGE); // only a wish; plain pages work as well
+    madvise(block, length, MADV_HUGEPAGE);  // only a wish; plain pages work as well
     return block;
 }
 

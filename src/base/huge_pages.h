@@ -15,11 +15,13 @@ constexpr std::size_t kHugeBlock = kHugePage / 2;
 void* huge_page_allocate(std::size_t bytes);
 void huge_page_free(void* block, std::size_t bytes);
 
-template <typename T> struct HugePageAllocator {
+template <typename T>
+struct HugePageAllocator {
     using value_type = T;
 
     HugePageAllocator() = default;
-    template <typename U> HugePageAllocator(const HugePageAllocator<U>&) {}
+    template <typename U>
+    HugePageAllocator(const HugePageAllocator<U>&) {}
 
     T* allocate(std::size_t n) {
         if (n > static_cast<std::size_t>(-1) / sizeof(T)) throw std::bad_array_new_length();
@@ -27,7 +29,10 @@ template <typename T> struct HugePageAllocator {
     }
     void deallocate(T* block, std::size_t n) { huge_page_free(block, n * sizeof(T)); }
 
-    template <typename U> bool operator==(const HugePageAllocator<U>&) const { return true; }
+    template <typename U>
+    bool operator==(const HugePageAllocator<U>&) const {
+        return true;
+    }
 };
 
 // Lets the next `bytes` of small blocks (malloc, new) come from huge pages

@@ -39,7 +39,7 @@ std::FILE* recording_stream(std::vector<PrintedText>* printed, bool error) {
     return stream;
 }
 
-} // namespace
+}  // namespace
 
 // The saved streams keep what their buffers hold; it goes out when they are
 // written to again, as it would have without the capture.

@@ -9,7 +9,7 @@
 // Text printed on one of the two streams; consecutive writes to the same
 // stream are joined into one piece.
 struct PrintedText {
-    bool error = false; // standard error, else standard output
+    bool error = false;  // standard error, else standard output
     std::string text;
 };
 
@@ -18,7 +18,7 @@ struct PrintedText {
 // the one made last records until it is destroyed, and the streams that were
 // current before it come back then.
 class OutputCapture {
-  public:
+public:
     OutputCapture();
     ~OutputCapture();
     OutputCapture(const OutputCapture&) = delete;
@@ -31,7 +31,7 @@ class OutputCapture {
     // Hands over what was printed since the capture began or since the last take.
     std::vector<PrintedText> take();
 
-  private:
+private:
     std::FILE* saved_out_;
     std::FILE* saved_err_;
     std::FILE* out_ = nullptr;

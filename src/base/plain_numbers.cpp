@@ -37,11 +37,10 @@ int digits_of(const char** p, std::uint64_t* mantissa) {
     return count;
 }
 
-} // namespace
+}  // namespace
 
 const char* skip_space(const char* text) {
-    while (is_space(*text))
-        ++text;
+    while (is_space(*text)) ++text;
     return text;
 }
 
@@ -52,7 +51,7 @@ bool plain_int(const char* text, int* value, const char** end) {
     std::int64_t magnitude = 0;
     int digits = 0;
     for (; is_digit(*p); ++p, ++digits) {
-        if (digits == 18) return false; // could pass the range of the long that %d reads into
+        if (digits == 18) return false;  // could pass the range of the long that %d reads into
         magnitude = magnitude * 10 + (*p - '0');
     }
     if (digits == 0) return false;
@@ -78,7 +77,7 @@ bool plain_float(const char* text, float* value, const char** end) {
     if (digits == 0 || is_letter(*p) || *p == '.') return false;
     if (mantissa <= kExactMantissa && decimals < kExactPowers) {
         const float quotient = static_cast<float>(mantissa) / kPowersOfTen[decimals];
-        *value = negative ? -quotient : quotient; // "-0.0" gives -0.0f, as in strtof
+        *value = negative ? -quotient : quotient;  // "-0.0" gives -0.0f, as in strtof
     } else {
         // %f hands the same characters to the same conversion.
         char* stop = nullptr;

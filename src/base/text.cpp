@@ -12,8 +12,9 @@ char* Bln_get(char* buf, int n, std::FILE* fp, bool* cut) {
     // The text read ends at its line feed or fills the buffer; where it has
     // no carriage return, the cut and its end are found in one scan.
     const std::size_t cut_at = std::strcspn(buf, "\r\n");
-    const std::size_t length =
-        buf[cut_at] == '\n' ? cut_at + 1 : buf[cut_at] == '\0' ? cut_at : std::strlen(buf);
+    const std::size_t length = buf[cut_at] == '\n'   ? cut_at + 1
+                               : buf[cut_at] == '\0' ? cut_at
+                                                     : std::strlen(buf);
     const bool full = length + 1 == static_cast<std::size_t>(n) && buf[length - 1] != '\n';
     buf[cut_at] = '\0';
     if (full) {

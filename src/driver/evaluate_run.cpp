@@ -16,7 +16,9 @@ std::size_t g_walk_budget = default_walk_budget();
 
 }  // namespace
 
-void set_walk_budget(std::size_t bytes) { g_walk_budget = bytes; }
+void set_walk_budget(std::size_t bytes) {
+    g_walk_budget = bytes;
+}
 
 bool run_evaluate(const Settings& settings, const LatticeRun& run) {
     if (!settings.walk_file) return false;

@@ -18,8 +18,8 @@ struct ThetaSums {
 
 long g_positions_done = 0;
 
-bool score_position(const SweepSettings& settings, PositionScorer& scorer, float dist,
-                    float theta, float phi, ThetaSums& sums) {
+bool score_position(const SweepSettings& settings, PositionScorer& scorer, float dist, float theta,
+                    float phi, ThetaSums& sums) {
     progress_update(g_positions_done++);
     PositionCounts counts;
     if (!scorer.score(probe_position(dist, theta, phi), counts)) return false;
@@ -66,9 +66,9 @@ long count_positions(const SweepSettings& settings, const DistanceGrid& grid) {
         int thetas = theta_count(settings.theta_count, dist, grid.first, settings.radius);
         float dtheta = theta_step(thetas);
         for (int j = 0; j < thetas; ++j)
-            positions += theta_ring(j, thetas, dtheta, settings.phi_count, dist, grid.first,
-                                    settings.radius)
-                             .positions;
+            positions +=
+                theta_ring(j, thetas, dtheta, settings.phi_count, dist, grid.first, settings.radius)
+                    .positions;
     }
     return positions;
 }

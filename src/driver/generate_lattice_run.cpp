@@ -11,7 +11,9 @@
 
 namespace {
 
-void show_shell(int shell, int /*vertices*/) { progress_update(shell); }
+void show_shell(int shell, int /*vertices*/) {
+    progress_update(shell);
+}
 
 }  // namespace
 

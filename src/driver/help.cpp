@@ -14,7 +14,9 @@ constexpr int kWidth = 78;
 constexpr int kTextColumn = 13;  // where the short texts of the option list start
 constexpr int kLongIndent = 3;
 
-bool is_option(char kind) { return kind == 'l' || kind == 'n' || kind == 's'; }
+bool is_option(char kind) {
+    return kind == 'l' || kind == 'n' || kind == 's';
+}
 
 // The last component of the name the program was started under.
 const char* program_name(const char* path) {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "driver/evaluation_sweep.h"
-#include "driver/walk_ensemble.h"
 #include "driver/probe_marking.h"
+#include "driver/walk_ensemble.h"
 
 struct LatticeRun;
 

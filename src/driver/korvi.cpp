@@ -42,8 +42,8 @@ int korvi_main(int argc, char** argv) {
     auto start_seed = static_cast<int>(std::time(nullptr) % 2147483647);
 
     std::int64_t values[kOptionCount] = {};
-    if (Bclnp(argc, argv, kOptionCount, korvi_option_entries(), korvi_option_long_texts(),
-              values) < 1) {
+    if (Bclnp(argc, argv, kOptionCount, korvi_option_entries(), korvi_option_long_texts(), values) <
+        1) {
         print_help(argc, argv, values, start_seed);
         return 0;
     }

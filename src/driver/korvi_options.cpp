@@ -56,8 +56,12 @@ static_assert(std::size(kLongTexts) == kOptionCount);
 
 }  // namespace
 
-const char* const* korvi_option_entries() { return kEntries; }
-const char* const* korvi_option_long_texts() { return kLongTexts; }
+const char* const* korvi_option_entries() {
+    return kEntries;
+}
+const char* const* korvi_option_long_texts() {
+    return kLongTexts;
+}
 
 Settings read_settings(const std::int64_t* values, int start_seed, int argc, char** argv) {
     Settings settings;

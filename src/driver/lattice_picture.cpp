@@ -8,13 +8,13 @@
 
 namespace {
 
-constexpr int kSphereElement = 16; // set by the sphere exclusion on the vertices it counts
+constexpr int kSphereElement = 16;  // set by the sphere exclusion on the vertices it counts
 
 bool at_sphere(const Bond* b) {
     return b->atom1->element == kSphereElement || b->atom2->element == kSphereElement;
 }
 
-} // namespace
+}  // namespace
 
 void write_lattice_picture(Entry* lattice, const char* cif_name, const char* block) {
     if (!lattice || !cif_name) return;

@@ -11,8 +11,8 @@ struct OccupancyCounts;
 struct LatticeRun {
     Entry* lattice = nullptr;
     char lattice_name[kFileNameSize] = {};  // the file it was read from
-    PreparedLattice prepared;            // vertex table, count and origin
-    Entry* sphere = nullptr;             // one atom at the sphere's centre; null without -r
+    PreparedLattice prepared;               // vertex table, count and origin
+    Entry* sphere = nullptr;                // one atom at the sphere's centre; null without -r
     Atom* sphere_atom = nullptr;
 };
 

@@ -32,7 +32,8 @@ bool report_exclusion(const LatticeRun& run, const OccupancyCounts* counts, int 
                      run.lattice->type);
         return false;
     }
-    if (verbose) std::fprintf(stderr, "Found %d occupied, %d\n", counts->occupied, counts->first_steps);
+    if (verbose)
+        std::fprintf(stderr, "Found %d occupied, %d\n", counts->occupied, counts->first_steps);
     if (counts->first_steps < 1) {
         std::fputs("No walks possible\n", stderr);
         return false;
@@ -42,8 +43,8 @@ bool report_exclusion(const LatticeRun& run, const OccupancyCounts* counts, int 
 }
 
 bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first_steps) {
-    const OccupancyCounts* counts = Xltocc(run.lattice, nullptr, 1, &run.sphere,
-                                           kOccupancyFreeFirst | verbose, radius);
+    const OccupancyCounts* counts =
+        Xltocc(run.lattice, nullptr, 1, &run.sphere, kOccupancyFreeFirst | verbose, radius);
     return report_exclusion(run, counts, verbose, first_steps);
 }
 

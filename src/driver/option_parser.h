@@ -25,8 +25,7 @@ int Bclnp(int argc, char** argv, int count, const char* const* entries,
 
 // The parse mode of Bclnp without a word on standard error: no echo lines and
 // no messages. An option file ('+' argument) is not read: -1 at once.
-int Bclnp_quiet(int argc, char** argv, int count, const char* const* entries,
-                std::int64_t* values);
+int Bclnp_quiet(int argc, char** argv, int count, const char* const* entries, std::int64_t* values);
 
 // The number in a slot rounded to an integer: |value| + 0.1 truncated, with the
 // sign kept; a given 0 reads as 0.

@@ -8,8 +8,12 @@
 
 namespace {
 
-char kind_of(const OptionParse& parse, int entry) { return parse.entries[entry][1]; }
-const char* short_text(const OptionParse& parse, int entry) { return parse.entries[entry] + 2; }
+char kind_of(const OptionParse& parse, int entry) {
+    return parse.entries[entry][1];
+}
+const char* short_text(const OptionParse& parse, int entry) {
+    return parse.entries[entry] + 2;
+}
 
 void failed(const OptionParse& parse, const char* text) {
     if (!parse.quiet) std::fprintf(stderr, "Failed: %s\n", text);
@@ -72,8 +76,8 @@ void set_number(OptionParse& parse, int entry, const char* text) {
     double scaled = static_cast<double>(number) * kFixedPointScale;
     if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) {
         if (!parse.quiet)
-            std::fprintf(stderr, "Number out of range for %s: %s (the limit is +-21474.83647)\n", what,
-                     text);
+            std::fprintf(stderr, "Number out of range for %s: %s (the limit is +-21474.83647)\n",
+                         what, text);
         return;
     }
     auto raw = static_cast<std::int32_t>(scaled);

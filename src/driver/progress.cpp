@@ -106,7 +106,9 @@ void progress_setup() {
     g_enabled = true;
 }
 
-bool progress_enabled() { return g_enabled; }
+bool progress_enabled() {
+    return g_enabled;
+}
 
 void progress_begin(const char* what, long total, int stride) {
     if (!g_enabled) return;

@@ -46,7 +46,9 @@ int phi_count(int p, float dist, float first, float r, float theta) {
     return static_cast<int>(-p + ratio * (static_cast<double>(first) * kPi * sine / r));
 }
 
-float phi_step(int count) { return static_cast<float>(kTwoPi / count); }
+float phi_step(int count) {
+    return static_cast<float>(kTwoPi / count);
+}
 
 ThetaRing theta_ring(int j, int thetas, float dtheta, int p, float dist, float first, float r) {
     ThetaRing ring;
@@ -89,4 +91,6 @@ double shell_volume(const DistanceGrid& grid, int i, float dist) {
     return (static_cast<double>(hi3) - static_cast<double>(lo3)) / 3.0;
 }
 
-double degrees(float angle) { return static_cast<double>(angle) * 180.0 / kPi; }
+double degrees(float angle) {
+    return static_cast<double>(angle) * 180.0 / kPi;
+}

@@ -8,10 +8,10 @@ constexpr double kTwoPi = 6.283185307179586;
 constexpr double kFourPi = 12.566370614359172;
 
 struct DistanceGrid {
-    int count = 1;        // N
-    float first = 0.0f;   // d0
-    float step = 0.0f;    // Δd
-    bool swept = false;   // true for a negative -d: the count line is printed
+    int count = 1;       // N
+    float first = 0.0f;  // d0
+    float step = 0.0f;   // Δd
+    bool swept = false;  // true for a negative -d: the count line is printed
 };
 
 // d >= 0: the single distance d. d < 0: from contact (s + r) to |d|.
@@ -34,12 +34,12 @@ float phi_step(int count);
 
 // Polar angle j of the T angles at a distance, with its azimuths.
 struct ThetaRing {
-    float theta = 0.0f;    // j·Δθ
-    bool pole = false;     // first or last angle: one position, φ = 0
-    int phis = 0;          // P, which the weight divides by even at a pole
-    float dphi = 0.0f;     // Δφ
-    int positions = 0;     // 1 at a pole, else P
-    double weight = 0.0;   // solid angle of each of its positions
+    float theta = 0.0f;   // j·Δθ
+    bool pole = false;    // first or last angle: one position, φ = 0
+    int phis = 0;         // P, which the weight divides by even at a pole
+    float dphi = 0.0f;    // Δφ
+    int positions = 0;    // 1 at a pole, else P
+    double weight = 0.0;  // solid angle of each of its positions
 
     // Azimuth k; 0 at a pole, never 0·Δφ (Δφ may be infinite there).
     float phi(int k) const { return pole ? 0.0f : static_cast<float>(k) * dphi; }

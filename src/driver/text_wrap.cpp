@@ -12,7 +12,9 @@ int indent_line(int indent, std::FILE* stream) {
 }
 
 // Length of the word at text: up to the next blank or the end (line feeds count).
-int word_length(const char* text) { return static_cast<int>(std::strcspn(text, " ")); }
+int word_length(const char* text) {
+    return static_cast<int>(std::strcspn(text, " "));
+}
 
 }  // namespace
 

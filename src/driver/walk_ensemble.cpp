@@ -17,7 +17,7 @@
 namespace {
 
 class EnsembleReading {
-  public:
+public:
     EnsembleReading(int n, std::size_t budget, std::size_t file_steps)
         : n_(n), budget_(budget), most_steps_(budget / kEnsembleBytesPerStep) {
         // Room for every step the file can hold (within the budget), so that
@@ -59,10 +59,9 @@ class EnsembleReading {
         return std::move(ensemble_);
     }
 
-  private:
+private:
     void keep_printed(OutputCapture& capture, int walk) {
-        for (PrintedText& printed : capture.take())
-            keep({walk, std::move(printed)});
+        for (PrintedText& printed : capture.take()) keep({walk, std::move(printed)});
     }
 
     void keep(Passage passage) {
@@ -81,18 +80,17 @@ class EnsembleReading {
 
     int n_;
     std::size_t budget_;
-    std::size_t most_steps_; // steps that fit in the budget
+    std::size_t most_steps_;  // steps that fit in the budget
     bool over_budget_ = false;
     int missing_ = 0;
-    std::size_t printed_bytes_ = 0; // text kept to be printed again
+    std::size_t printed_bytes_ = 0;  // text kept to be printed again
     WalkSteps walks_;
     std::unique_ptr<WalkEnsemble> ensemble_ = std::make_unique<WalkEnsemble>();
 };
 
 void read_records(std::FILE* fp, OutputCapture& capture, EnsembleReading& reading) {
     while (WalkRecord* walk = Xrdlwk(fp)) {
-        for (int i = 0; i < walk->nvertices; ++i)
-            reading.position(i, walk->numbers[i]);
+        for (int i = 0; i < walk->nvertices; ++i) reading.position(i, walk->numbers[i]);
         reading.end_walk(capture, walk->name, walk->params[0], walk->params[1]);
         std::free(walk);
     }
@@ -113,7 +111,7 @@ void read_entries(std::FILE* fp, OutputCapture& capture, EnsembleReading& readin
     }
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
                                                  std::size_t budget) {
@@ -125,7 +123,7 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
     EnsembleReading reading(n, budget, file_steps);
     OutputCapture capture;
     if (!capture.recording()) return nullptr;
-    std::rewind(fp); // as every position of the streaming sweep does
+    std::rewind(fp);  // as every position of the streaming sweep does
     if (mab) {
         read_entries(fp, capture, reading);
     } else {

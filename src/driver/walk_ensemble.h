@@ -21,15 +21,15 @@ struct Passage {
 };
 
 struct WalkEnsemble {
-    int count = 0;               // walks the reader returned
-    std::vector<float> strength; // interaction strength of each walk, as Xlwkhit takes it
-    std::vector<float> distance; // interaction distance of each walk
+    int count = 0;                // walks the reader returned
+    std::vector<float> strength;  // interaction strength of each walk, as Xlwkhit takes it
+    std::vector<float> distance;  // interaction distance of each walk
     // Runs of consecutive walks whose parameter pairs compare equal (a pair
     // with a not-a-number value is a run of its own): within a run only the
     // first free walk can report its parameters.
     std::vector<int> run_starts;
-    std::vector<Passage> passages; // in printing order
-    WalkIndex index;               // from vertex index (number - 1) to walks
+    std::vector<Passage> passages;  // in printing order
+    WalkIndex index;                // from vertex index (number - 1) to walks
 };
 
 // Bytes the ensemble takes per stored walk position while it is built (the

@@ -25,8 +25,8 @@ private:
     void grow();
     void clear();
 
-    std::vector<Atom*> found_;          // start, then shell 1, shell 2, ...
-    std::vector<std::size_t> starts_;   // shell k is found_[starts_[k] .. starts_[k + 1])
-    std::vector<const Atom*> table_;    // open-addressing set of the found atoms
-    std::vector<std::size_t> used_;     // occupied slots of table_, for clearing
+    std::vector<Atom*> found_;         // start, then shell 1, shell 2, ...
+    std::vector<std::size_t> starts_;  // shell k is found_[starts_[k] .. starts_[k + 1])
+    std::vector<const Atom*> table_;   // open-addressing set of the found atoms
+    std::vector<std::size_t> used_;    // occupied slots of table_, for clearing
 };

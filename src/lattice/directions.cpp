@@ -12,17 +12,29 @@ struct Vec {
     double x, y, z;
 };
 
-Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec operator-(Vec a) { return {-a.x, -a.y, -a.z}; }
-Vec operator*(double s, Vec a) { return {s * a.x, s * a.y, s * a.z}; }
-Vec operator/(Vec a, double s) { return {a.x / s, a.y / s, a.z / s}; }
+Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+Vec operator-(Vec a, Vec b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+Vec operator-(Vec a) {
+    return {-a.x, -a.y, -a.z};
+}
+Vec operator*(double s, Vec a) {
+    return {s * a.x, s * a.y, s * a.z};
+}
+Vec operator/(Vec a, double s) {
+    return {a.x / s, a.y / s, a.z / s};
+}
 
 Vec cross(Vec a, Vec b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-double length(Vec a) { return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z); }
+double length(Vec a) {
+    return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
+}
 
 bool normalisable(Vec a) {
     double l = length(a);
@@ -76,27 +88,27 @@ void Xltvec(DirectionTable table, float b) {
     Vec t3 = -d / 3.0 - kRootTwoThirds * (kRootThree * u + w);
 
     switch (generation_code()) {
-        case kDiamond: {
-            const Vec rows[] = {d, t1, t2, t3};
-            for (int k = 0; k < 4; ++k) put(table, k, rows[k]);
-            break;
-        }
-        case kSimpleCubic: {
-            const Vec rows[] = {d, w, u, -w, -u, -d};
-            for (int k = 0; k < 6; ++k) put(table, k, rows[k]);
-            break;
-        }
-        case kBodyCentredCubic: {
-            const Vec rows[] = {d, -t1, -t2, -t3, t1, t2, t3, -d};
-            for (int k = 0; k < 8; ++k) put(table, k, rows[k]);
-            break;
-        }
-        case kFaceCentredCubic: {
-            const Vec rows[] = {d - w, d - u, d + w,  d + u,  w - u,  w + u,
-                                u - w, -u - w, w - d, u - d, -d - w, -d - u};
-            for (int k = 0; k < 12; ++k) put(table, k, normalised(rows[k]));
-            break;
-        }
+    case kDiamond: {
+        const Vec rows[] = {d, t1, t2, t3};
+        for (int k = 0; k < 4; ++k) put(table, k, rows[k]);
+        break;
+    }
+    case kSimpleCubic: {
+        const Vec rows[] = {d, w, u, -w, -u, -d};
+        for (int k = 0; k < 6; ++k) put(table, k, rows[k]);
+        break;
+    }
+    case kBodyCentredCubic: {
+        const Vec rows[] = {d, -t1, -t2, -t3, t1, t2, t3, -d};
+        for (int k = 0; k < 8; ++k) put(table, k, rows[k]);
+        break;
+    }
+    case kFaceCentredCubic: {
+        const Vec rows[] = {d - w, d - u,  d + w, d + u, w - u,  w + u,
+                            u - w, -u - w, w - d, u - d, -d - w, -d - u};
+        for (int k = 0; k < 12; ++k) put(table, k, normalised(rows[k]));
+        break;
+    }
     }
     for (int k = 0; k < generation_type().coordination; ++k) {
         for (int i = 0; i < 3; ++i) table[k][i] *= b;

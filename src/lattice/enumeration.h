@@ -15,9 +15,9 @@ Atom** Xltwnum(Entry* lattice, int* count, Atom** origin);
 
 // The working lattice of a run.
 struct PreparedLattice {
-    Atom** table = nullptr; // vertex number k at index k - 1; null: preparation failed
-    int n = 0;              // number of vertices
-    Atom* origin = nullptr; // where walks start; null when no vertex has shell 0
+    Atom** table = nullptr;  // vertex number k at index k - 1; null: preparation failed
+    int n = 0;               // number of vertices
+    Atom* origin = nullptr;  // where walks start; null when no vertex has shell 0
 };
 
 // Moves the lattice so that its first vertex lies at (shift, 0, 0), reports

@@ -54,7 +54,9 @@ void place(Atom* z, const Atom* v, int sign, const double d[3]) {
     z->z = static_cast<float>(v->z + sign * d[2]);
 }
 
-int seconds_since(std::time_t start) { return static_cast<int>(std::time(nullptr) - start); }
+int seconds_since(std::time_t start) {
+    return static_cast<int>(std::time(nullptr) - start);
+}
 
 // Everything one generation works with.
 struct Growth {

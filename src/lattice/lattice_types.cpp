@@ -14,8 +14,7 @@ constexpr std::array<LatticeType, 4> kTypes = {{
 static_assert(kTypes.size() == 4);
 
 constexpr std::array<const char*, 4> kDisplayNames = {
-    kTypes[0].display_name, kTypes[1].display_name, kTypes[2].display_name,
-    kTypes[3].display_name};
+    kTypes[0].display_name, kTypes[1].display_name, kTypes[2].display_name, kTypes[3].display_name};
 
 int g_type = kDiamond;  // code of the generation in progress
 
@@ -37,6 +36,10 @@ bool set_generation_type(int code) {
     return true;
 }
 
-int generation_code() { return g_type; }
+int generation_code() {
+    return g_type;
+}
 
-const LatticeType& generation_type() { return kTypes[g_type]; }
+const LatticeType& generation_type() {
+    return kTypes[g_type];
+}

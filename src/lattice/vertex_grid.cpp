@@ -10,7 +10,7 @@ bool finite_position(const float* p) {
     return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
 }
 
-} // namespace
+}  // namespace
 
 VertexGrid::VertexGrid(const float* xyz, int n) {
     int gridded = 0;
@@ -40,12 +40,12 @@ VertexGrid::VertexGrid(const float* xyz, int n) {
     for (int k = 0; k < n; ++k) {
         const float* p = xyz + 3 * k;
         if (!finite_position(p)) continue;
-        cell[k] = (static_cast<std::int64_t>(cell_of(0, p[0])) * dims_[1] + cell_of(1, p[1])) * dims_[2] +
-                  cell_of(2, p[2]);
+        cell[k] =
+            (static_cast<std::int64_t>(cell_of(0, p[0])) * dims_[1] + cell_of(1, p[1])) * dims_[2] +
+            cell_of(2, p[2]);
         ++starts_[cell[k] + 1];
     }
-    for (std::int64_t c = 0; c < cells; ++c)
-        starts_[c + 1] += starts_[c];
+    for (std::int64_t c = 0; c < cells; ++c) starts_[c + 1] += starts_[c];
     members_.resize(static_cast<std::size_t>(gridded));
     std::vector<std::int32_t> fill(starts_.begin(), starts_.end() - 1);
     for (int k = 0; k < n; ++k)

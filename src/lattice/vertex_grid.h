@@ -6,7 +6,7 @@
 #include <vector>
 
 class VertexGrid {
-  public:
+public:
     VertexGrid() = default;
     // Grids n vertices whose coordinates are xyz[3k], xyz[3k + 1], xyz[3k + 2]
     // for vertex index k. Vertices with a coordinate that is not finite are
@@ -16,7 +16,8 @@ class VertexGrid {
     // Calls visit(k) for every gridded vertex k whose coordinates each lie
     // within `reach` of the point's, and for some more around them (the
     // caller tests each). Point and reach must be finite.
-    template <typename F> void each_near(float x, float y, float z, double reach, F visit) const {
+    template <typename F>
+    void each_near(float x, float y, float z, double reach, F visit) const {
         int lo[3], hi[3];
         const float point[3] = {x, y, z};
         for (int a = 0; a < 3; ++a) {
@@ -26,21 +27,20 @@ class VertexGrid {
             for (int j = lo[1]; j <= hi[1]; ++j) {
                 const std::int64_t row = (static_cast<std::int64_t>(i) * dims_[1] + j) * dims_[2];
                 for (std::int64_t c = row + lo[2]; c <= row + hi[2]; ++c)
-                    for (std::int32_t s = starts_[c]; s < starts_[c + 1]; ++s)
-                        visit(members_[s]);
+                    for (std::int32_t s = starts_[c]; s < starts_[c + 1]; ++s) visit(members_[s]);
             }
     }
 
-  private:
+private:
     // The cells along axis a that hold coordinates within reach of p; false
     // when there are none.
     bool cell_range(int a, float p, double reach, int* lo, int* hi) const;
     int cell_of(int a, double coordinate) const;
 
-    double low_[3] = {0.0, 0.0, 0.0};   // smallest coordinate per axis
-    double high_[3] = {0.0, 0.0, 0.0};  // largest coordinate per axis
-    double size_ = 1.0;                 // edge of a cell
-    int dims_[3] = {0, 0, 0};           // cells per axis; 0 without vertices
-    std::vector<std::int32_t> starts_;  // members of cell c: starts_[c] ... starts_[c + 1]
-    std::vector<std::int32_t> members_; // vertex indices, cell by cell
+    double low_[3] = {0.0, 0.0, 0.0};    // smallest coordinate per axis
+    double high_[3] = {0.0, 0.0, 0.0};   // largest coordinate per axis
+    double size_ = 1.0;                  // edge of a cell
+    int dims_[3] = {0, 0, 0};            // cells per axis; 0 without vertices
+    std::vector<std::int32_t> starts_;   // members of cell c: starts_[c] ... starts_[c + 1]
+    std::vector<std::int32_t> members_;  // vertex indices, cell by cell
 };

@@ -45,11 +45,10 @@ std::string data_block(const std::vector<StatsRow>& rows) {
 std::string panel(int first, bool weighted, const std::string& ylabel) {
     auto curve = [](int column, const char* colour, const char* title) {
         return "$profile using 1:" + std::to_string(column) + ":" + std::to_string(column + 1) +
-               " with yerrorlines lw 1.5 pt 7 ps 0.6 lc rgb '" + colour + "' title '" + title +
-               "'";
+               " with yerrorlines lw 1.5 pt 7 ps 0.6 lc rgb '" + colour + "' title '" + title + "'";
     };
-    std::string plot = "set ylabel " + quoted(ylabel) + "\nplot " +
-                       curve(first, "#1f4e9a", "by count");
+    std::string plot =
+        "set ylabel " + quoted(ylabel) + "\nplot " + curve(first, "#1f4e9a", "by count");
     if (weighted) plot += ", \\\n     " + curve(first + 2, "#c0392b", "Rosenbluth-weighted");
     return plot + "\n";
 }
@@ -76,11 +75,15 @@ std::string profile_script(const std::vector<StatsRow>& rows, const std::string&
     return data_block(rows) +
            "set terminal svg size 720,860 dynamic noenhanced font 'sans,12' background rgb "
            "'white'\n"
-           "set output " + quoted(svg) + "\n"
+           "set output " +
+           quoted(svg) +
+           "\n"
            "set grid lc rgb '#dddddd'\n"
            "set offsets graph 0.04, graph 0.04, graph 0.08, 0\n"
            "set key top right\n"
-           "set multiplot layout 2,1 title " + quoted(title) + "\n"
+           "set multiplot layout 2,1 title " +
+           quoted(title) +
+           "\n"
            "set xlabel 'probe distance'\n" +
            panel(2, weighted, "free energy -ln(untouched fraction), directions averaged") +
            panel(6, weighted, "excluded area A*dist^2") +

@@ -27,9 +27,8 @@ Moves lattice_moves(const PreparedLattice& lattice) {
     for (int v = 0; v < lattice.n; ++v) {
         const Atom* vertex = lattice.table[v];
         moves.enterable.push_back(bond_count(vertex) >= 2 && vertex->occupancy < kCleanedBelow);
-        for_each_neighbour(vertex, [&](const Atom* u) {
-            moves.next.push_back(static_cast<int>(u->serial) - 1);
-        });
+        for_each_neighbour(
+            vertex, [&](const Atom* u) { moves.next.push_back(static_cast<int>(u->serial) - 1); });
         moves.first.push_back(static_cast<int>(moves.next.size()));
     }
     return moves;
@@ -49,16 +48,16 @@ bool rosenbluth_log_weights(const PreparedLattice& lattice, const WalkArrays& wa
         const auto& p = walks.params[i];
         if (!grew_uniformly(p)) {
             char values[128];
-            std::snprintf(values, sizeof values,
-                          "strength %g, distance %g, gauche-trans energy %g", p[0], p[1], p[2]);
+            std::snprintf(values, sizeof values, "strength %g, distance %g, gauche-trans energy %g",
+                          p[0], p[1], p[2]);
             problem = "walk " + walks.names[i] + " grew with interaction or torsion weights (" +
                       values + ")";
             return false;
         }
         if (walks.positions(i) != walks.positions(0)) {
             problem = "the walks differ in length (" + walks.names[0] + ": " +
-                      std::to_string(walks.positions(0) - 1) + " steps, " + walks.names[i] +
-                      ": " + std::to_string(walks.positions(i) - 1) + ")";
+                      std::to_string(walks.positions(0) - 1) + " steps, " + walks.names[i] + ": " +
+                      std::to_string(walks.positions(i) - 1) + ")";
             return false;
         }
     }
@@ -86,10 +85,10 @@ bool rosenbluth_log_weights(const PreparedLattice& lattice, const WalkArrays& wa
             }
             if (!allowed) {
                 std::string step = "its step " + std::to_string(k);
-                problem = "walk " + walks.names[i] + " cannot have grown with these settings: " +
-                          step + (walk[k] < 0 ? " names no lattice vertex"
-                                              : " to vertex " + std::to_string(walk[k] + 1) +
-                                                    " was not free");
+                problem =
+                    "walk " + walks.names[i] + " cannot have grown with these settings: " + step +
+                    (walk[k] < 0 ? " names no lattice vertex"
+                                 : " to vertex " + std::to_string(walk[k] + 1) + " was not free");
                 return false;
             }
             log_weight += std::log(static_cast<double>(candidates));

@@ -55,8 +55,12 @@ static_assert(std::size(kLongTexts) == kStatsOptionCount);
 
 }  // namespace
 
-const char* const* stats_option_entries() { return kEntries; }
-const char* const* stats_option_long_texts() { return kLongTexts; }
+const char* const* stats_option_entries() {
+    return kEntries;
+}
+const char* const* stats_option_long_texts() {
+    return kLongTexts;
+}
 
 StatsSettings read_stats_settings(const std::int64_t* values) {
     StatsSettings settings;

@@ -33,15 +33,15 @@ struct GenerationSettings {
 };
 
 struct StatsSettings {
-    const char* walk_file = nullptr;     // positional name; nullptr: not given
-    const char* lattice_file = nullptr;  // -l
-    bool mab = false;                    // -m: walks are .mab entries
-    SweepSettings sweep;                 // -s, -r, -d, -t, -p, -v
-    int verbose = 0;                     // -v: 4 (the sphere exclusion's verbose bit), else 0
-    int blocks = 20;                     // -k: jackknife blocks
-    const char* output_prefix = nullptr; // -o: PREFIX.tsv and PREFIX.svg; nullptr: stdout
-    bool generation_given = false;       // any of -S, -R, -D
-    GenerationSettings generation;       // -S (default -s), -R, -D (default 0)
+    const char* walk_file = nullptr;      // positional name; nullptr: not given
+    const char* lattice_file = nullptr;   // -l
+    bool mab = false;                     // -m: walks are .mab entries
+    SweepSettings sweep;                  // -s, -r, -d, -t, -p, -v
+    int verbose = 0;                      // -v: 4 (the sphere exclusion's verbose bit), else 0
+    int blocks = 20;                      // -k: jackknife blocks
+    const char* output_prefix = nullptr;  // -o: PREFIX.tsv and PREFIX.svg; nullptr: stdout
+    bool generation_given = false;        // any of -S, -R, -D
+    GenerationSettings generation;        // -S (default -s), -R, -D (default 0)
 };
 
 const char* const* stats_option_entries();

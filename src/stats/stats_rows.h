@@ -34,5 +34,5 @@ struct StatsRow {
     int walks = -1;                 // walks read W (positions only)
     int free = -1;                  // walks free F (positions only)
     RowEstimates counted;
-    RowEstimates weighted;          // all nan without weights
+    RowEstimates weighted;  // all nan without weights
 };

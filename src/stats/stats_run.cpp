@@ -74,8 +74,8 @@ bool replay_walks(const StatsSettings& settings, const GenerationSettings& gener
         run->sphere_atom->x = generation.distance;
         run->sphere_atom->y = 0.0f;
         run->sphere_atom->z = 0.0f;
-        const OccupancyCounts* counts = Xltocc(run->lattice, nullptr, 1, &run->sphere,
-                                               kOccupancyFreeFirst, generation.radius);
+        const OccupancyCounts* counts =
+            Xltocc(run->lattice, nullptr, 1, &run->sphere, kOccupancyFreeFirst, generation.radius);
         ok = counts && counts->first_steps >= 1;
         if (!ok) problem = "the first sphere leaves the lattice origin no free step";
     }
@@ -95,12 +95,11 @@ std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_
     if (generation_settings(settings, walk_name, generation, source, problem) &&
         replay_walks(settings, generation, run, walks, log_weights, problem)) {
         double n_eff = effective_sample_size(log_weights);
-        notes.push_back(format("Rosenbluth weights for walks grown with -s%g -r%g -d%g (%s); "
-                               "effective sample size n_eff = %.1f of %d walks",
-                               static_cast<double>(generation.shift),
-                               static_cast<double>(generation.radius),
-                               static_cast<double>(generation.distance), source.c_str(), n_eff,
-                               walks.size()));
+        notes.push_back(
+            format("Rosenbluth weights for walks grown with -s%g -r%g -d%g (%s); "
+                   "effective sample size n_eff = %.1f of %d walks",
+                   static_cast<double>(generation.shift), static_cast<double>(generation.radius),
+                   static_cast<double>(generation.distance), source.c_str(), n_eff, walks.size()));
         return log_weights;
     }
     std::fprintf(stderr, "No Rosenbluth weights: %s\n", problem.c_str());
@@ -110,8 +109,7 @@ std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_
 }
 
 std::vector<std::string> run_notes(const StatsSettings& settings, const char* walk_name,
-                                   const char* lattice_name, const WalkArrays& walks,
-                                   int blocks) {
+                                   const char* lattice_name, const WalkArrays& walks, int blocks) {
     const SweepSettings& s = settings.sweep;
     int fewest = walks.positions(0), most = fewest;
     for (int i = 1; i < walks.size(); ++i) {
@@ -131,8 +129,8 @@ std::vector<std::string> run_notes(const StatsSettings& settings, const char* wa
 }
 
 void sweep_notes(const SweepSummary& summary, std::vector<std::string>& notes) {
-    notes.push_back(format("%d distances, %d probe positions", summary.distances,
-                           summary.positions));
+    notes.push_back(
+        format("%d distances, %d probe positions", summary.distances, summary.positions));
     if (summary.blocked > 0)
         notes.push_back(format("note: positions where every walk touches the probe: %d; their "
                                "free energy is inf and, as in korvi, they add nothing to the sums "

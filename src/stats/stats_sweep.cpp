@@ -18,9 +18,8 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 class Integrals {
 public:
     explicit Integrals(int blocks)
-        : size_(static_cast<std::size_t>(blocks) + 1),
-          ring_touched_(size_), ring_energy_(size_), ring_results_(size_), angle_(size_),
-          free_(size_), total_(size_) {}
+        : size_(static_cast<std::size_t>(blocks) + 1), ring_touched_(size_), ring_energy_(size_),
+          ring_results_(size_), angle_(size_), free_(size_), total_(size_) {}
 
     // A position of solid angle `weight`: with a free walk its touched fraction
     // and free energy enter the sums of its polar angle; its untouched fraction
@@ -80,12 +79,12 @@ public:
 
 private:
     std::size_t size_;
-    Replicates ring_touched_;  // S1
-    Replicates ring_energy_;   // S2
-    Replicates ring_results_;  // m
-    Replicates angle_;         // A
-    Replicates free_;          // Σ weight · x over the directions of a distance
-    double solid_angle_ = 0.0; // Σ weight over them
+    Replicates ring_touched_;   // S1
+    Replicates ring_energy_;    // S2
+    Replicates ring_results_;   // m
+    Replicates angle_;          // A
+    Replicates free_;           // Σ weight · x over the directions of a distance
+    double solid_angle_ = 0.0;  // Σ weight over them
     Replicates total_;
 };
 
@@ -130,8 +129,8 @@ private:
         int thetas = theta_count(settings_.theta_count, dist, first, settings_.radius);
         float dtheta = theta_step(thetas);
         for (int j = 0; j < thetas; ++j) {
-            ThetaRing ring = theta_ring(j, thetas, dtheta, settings_.phi_count, dist, first,
-                                        settings_.radius);
+            ThetaRing ring =
+                theta_ring(j, thetas, dtheta, settings_.phi_count, dist, first, settings_.radius);
             for (int k = 0; k < ring.positions; ++k)
                 if (!position(dist, ring, ring.phi(k))) return false;
             StatsRow row = row_of(RowKind::kTheta, dist);
@@ -180,8 +179,7 @@ private:
 
 }  // namespace
 
-bool sweep_statistics(const SweepSettings& settings, TouchFinder& finder,
-                      const WalkBlocks& blocks, std::vector<StatsRow>& rows,
-                      SweepSummary& summary) {
+bool sweep_statistics(const SweepSettings& settings, TouchFinder& finder, const WalkBlocks& blocks,
+                      std::vector<StatsRow>& rows, SweepSummary& summary) {
     return Sweep(settings, finder, blocks, rows, summary).run();
 }

@@ -20,6 +20,5 @@ struct SweepSummary {
 // Appends the rows in korvi's order: the positions of a polar angle, then its
 // row; the polar angles of a distance, then its row; the total last. False
 // when the sweep ended early (the reason has been printed).
-bool sweep_statistics(const SweepSettings& settings, TouchFinder& finder,
-                      const WalkBlocks& blocks, std::vector<StatsRow>& rows,
-                      SweepSummary& summary);
+bool sweep_statistics(const SweepSettings& settings, TouchFinder& finder, const WalkBlocks& blocks,
+                      std::vector<StatsRow>& rows, SweepSummary& summary);

@@ -7,12 +7,19 @@
 namespace {
 
 constexpr const char* kColumns[] = {
-    "kind",        "dist",          "theta",         "phi",          "walks",
-    "free",        "touched",       "touched_err",   "free_energy",  "free_energy_err",
-    "solid_angle", "solid_angle_err", "area",        "area_err",     "volume",
-    "volume_err",  "touched_w",     "touched_w_err", "free_energy_w", "free_energy_w_err",
-    "solid_angle_w", "solid_angle_w_err", "area_w",  "area_w_err",   "volume_w",
-    "volume_w_err",
+    "kind",          "dist",
+    "theta",         "phi",
+    "walks",         "free",
+    "touched",       "touched_err",
+    "free_energy",   "free_energy_err",
+    "solid_angle",   "solid_angle_err",
+    "area",          "area_err",
+    "volume",        "volume_err",
+    "touched_w",     "touched_w_err",
+    "free_energy_w", "free_energy_w_err",
+    "solid_angle_w", "solid_angle_w_err",
+    "area_w",        "area_w_err",
+    "volume_w",      "volume_w_err",
 };
 
 constexpr const char* kLegend[] = {
@@ -28,10 +35,14 @@ constexpr const char* kLegend[] = {
 
 const char* kind_name(RowKind kind) {
     switch (kind) {
-    case RowKind::kPosition: return "position";
-    case RowKind::kTheta: return "theta";
-    case RowKind::kDistance: return "distance";
-    case RowKind::kTotal: return "total";
+    case RowKind::kPosition:
+        return "position";
+    case RowKind::kTheta:
+        return "theta";
+    case RowKind::kDistance:
+        return "distance";
+    case RowKind::kTotal:
+        return "total";
     }
     return "?";
 }

@@ -23,8 +23,8 @@ WalkIndex index_walks(const WalkArrays& walks, int vertices) {
 
 }  // namespace
 
-IndexedTouchFinder::IndexedTouchFinder(const LatticeRun& run, const WalkArrays& walks,
-                                       float radius, int verbose)
+IndexedTouchFinder::IndexedTouchFinder(const LatticeRun& run, const WalkArrays& walks, float radius,
+                                       int verbose)
     : run_(run), radius_(radius), verbose_(verbose), marking_(run),
       index_(index_walks(walks, run.prepared.n)), bits_(index_.words()) {}
 

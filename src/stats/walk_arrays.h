@@ -9,9 +9,10 @@
 
 struct WalkArrays {
     std::vector<std::string> names;
-    std::vector<std::array<float, 3>> params;  // interaction strength, distance, gauche-trans energy
-    std::vector<std::int64_t> starts{0};       // walk i: positions starts[i] .. starts[i + 1] - 1
-    std::vector<std::int32_t> vertices;        // vertex number - 1 per position; -1: no vertex
+    std::vector<std::array<float, 3>>
+        params;                           // interaction strength, distance, gauche-trans energy
+    std::vector<std::int64_t> starts{0};  // walk i: positions starts[i] .. starts[i + 1] - 1
+    std::vector<std::int32_t> vertices;   // vertex number - 1 per position; -1: no vertex
 
     int size() const { return static_cast<int>(names.size()); }
     int positions(int walk) const { return static_cast<int>(starts[walk + 1] - starts[walk]); }

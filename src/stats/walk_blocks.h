@@ -9,15 +9,15 @@
 #include "stats/jackknife.h"
 
 struct WalkBlocks {
-    int count = 0;                     // K
-    std::vector<int> block_of;         // per walk
-    std::vector<int> walks;            // per block
+    int count = 0;              // K
+    std::vector<int> block_of;  // per walk
+    std::vector<int> walks;     // per block
     bool weighted = false;
     // Weights are kept relative to the largest of their block, so that no
     // sum overflows: walk i weighs exp(log_scales[block_of[i]]) · scaled[i].
-    std::vector<double> scaled;        // per walk
-    std::vector<double> log_scales;    // per block: its largest ln w
-    std::vector<double> log_totals;    // per block: ln Σ w
+    std::vector<double> scaled;      // per walk
+    std::vector<double> log_scales;  // per block: its largest ln w
+    std::vector<double> log_totals;  // per block: ln Σ w
 };
 
 // Splits `walks` walks into min(blocks, walks) blocks of nearly equal size in
@@ -30,8 +30,8 @@ double effective_sample_size(const std::vector<double>& log_weights);
 
 // The walks free at one probe position, per block.
 struct FreeSums {
-    std::vector<int> counts;       // walks free
-    std::vector<double> weights;   // their weights, relative to the block's scale
+    std::vector<int> counts;      // walks free
+    std::vector<double> weights;  // their weights, relative to the block's scale
 };
 
 // touched[i] is 1 for each walk that touches the probe.

@@ -15,16 +15,16 @@
 
 namespace {
 
-constexpr int kTypePolymer = 58; // protein and CA traces
+constexpr int kTypePolymer = 58;  // protein and CA traces
 constexpr int kTypePoints = 512;
 constexpr int kDisplayMarker = 1;
 constexpr int kDisplayLabel = 16;
 
 // What the whole block needs to know before the first loop is written.
 struct BlockShape {
-    bool polymer = false;    // residue columns in the entity and atom-site loops
-    bool charged = false;    // charge column in the atom-site loop
-    bool entry_sets = false; // entry set column in the entity loop
+    bool polymer = false;     // residue columns in the entity and atom-site loops
+    bool charged = false;     // charge column in the atom-site loop
+    bool entry_sets = false;  // entry set column in the entity loop
     bool any_atom = false;
     bool any_bond = false;
 };
@@ -67,8 +67,7 @@ BlockShape prepare(const std::vector<Entry*>& entries) {
 }
 
 void write_items(FILE* stream, std::initializer_list<const char*> items) {
-    for (const char* item : items)
-        std::fprintf(stream, "%s\n", item);
+    for (const char* item : items) std::fprintf(stream, "%s\n", item);
 }
 
 void write_header(FILE* stream, const char* block) {
@@ -231,7 +230,7 @@ void write_cell(FILE* stream, const Crystal* c) {
     std::fprintf(stream, "_symmetry_space_group_name_h-m '%s'\n", c->spgp);
 }
 
-} // namespace
+}  // namespace
 
 void Istcif_wrtNam(FILE* stream, const char* format, const char* text) {
     if (!stream || !format) return;

@@ -7,8 +7,8 @@
 namespace {
 
 constexpr std::array<const char*, 13> kColourNames = {
-    "black", "white", "cyan", "yellow", "magenta", "green", "red",
-    "blue", "orange", "lime", "pink", "diamond", "salmon"};
+    "black", "white",  "cyan", "yellow", "magenta", "green", "red",
+    "blue",  "orange", "lime", "pink",   "diamond", "salmon"};
 static_assert(kColourNames.size() == 13);
 
 }  // namespace

@@ -41,7 +41,9 @@ Entry* give_up(Entry* copy, const char* message) {
     return nullptr;
 }
 
-Atom* copy_of(const Atom* source) { return reinterpret_cast<Atom*>(source->serial); }
+Atom* copy_of(const Atom* source) {
+    return reinterpret_cast<Atom*>(source->serial);
+}
 
 }  // namespace
 

@@ -24,7 +24,9 @@ float vector_length(float dx, float dy, float dz) {
     return scale * std::sqrt(sum);
 }
 
-float atom_distance(const Atom* a, const Atom* b) { return point_distance(a, b->x, b->y, b->z); }
+float atom_distance(const Atom* a, const Atom* b) {
+    return point_distance(a, b->x, b->y, b->z);
+}
 
 float point_distance(const Atom* a, float x, float y, float z) {
     return vector_length(a->x - x, a->y - y, a->z - z);

@@ -85,9 +85,13 @@ int hydrogens_of(const Atom* a, int neighbours) {
     return std::max(h, 0);
 }
 
-bool unsaturated(const Atom* a) { return a->hcount + a->work < Qelval(a->element); }
+bool unsaturated(const Atom* a) {
+    return a->hcount + a->work < Qelval(a->element);
+}
 
-bool in_group(const Atom* a, long group) { return a->serial == group; }
+bool in_group(const Atom* a, long group) {
+    return a->serial == group;
+}
 
 bool next_to_group_oxygen(const Atom* a, long group) {
     for (int i = 0; i < a->nslots; ++i) {

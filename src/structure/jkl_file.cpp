@@ -25,14 +25,16 @@ namespace {
 
 constexpr int kLargestFixed = 99999;  // counts above this need the free layout
 constexpr int kPairsPerLine = 8;
-constexpr int kLineSize = 256;        // lines of at most 255 characters
+constexpr int kLineSize = 256;  // lines of at most 255 characters
 constexpr std::size_t kNameLength = 83;
 // Memory taken per atom (with room for four bonds) and per bond, blocks'
 // overhead included.
 constexpr std::size_t kBytesPerAtom = sizeof(Atom) + 16 + 4 * sizeof(Bond*) + 16;
 constexpr std::size_t kBytesPerBond = sizeof(Bond) + 16;
 
-bool is_point_type(int type) { return type == 512 || type == 128; }
+bool is_point_type(int type) {
+    return type == 512 || type == 128;
+}
 
 // The number in a label after its leading blanks and letters; 0 without one.
 int number_in_label(const char* label) {
@@ -69,8 +71,8 @@ void write_atom_line(std::FILE* fp, const Atom* a, int type, bool free_layout, f
         std::fprintf(fp, format, number_in_label(a->label), a->x, a->y, a->z, a->charge, a->element,
                      a->bfactor);
     } else if (is_point_type(type)) {
-        const char* format = free_layout ? "%dPT\t%.3f\t%.3f\t%.3f\t%.3f\t%d\n"
-                                         : "%5dPT  %8.3f%8.3f%8.3f%8.3f %d\n";
+        const char* format =
+            free_layout ? "%dPT\t%.3f\t%.3f\t%.3f\t%.3f\t%d\n" : "%5dPT  %8.3f%8.3f%8.3f%8.3f %d\n";
         std::fprintf(fp, format, number_in_label(a->label), a->x, a->y, a->z, a->charge,
                      packed_class(a));
     } else {

@@ -20,7 +20,7 @@ namespace {
 // consumes the next block's "Version" line before returning.
 int g_version = 0;
 
-constexpr int kLineSize = 512;          // lines of at most 511 characters
+constexpr int kLineSize = 512;            // lines of at most 511 characters
 constexpr std::size_t kLabelColumns = 7;  // the atom label; the entry number follows
 constexpr std::int64_t kFirstSlots = 256;
 
@@ -32,11 +32,18 @@ struct Keyword {
 };
 
 // Searched in this order: the first word found anywhere in a line decides.
-constexpr std::array<Keyword, 12> kKeywords = {{
-    {"Version", Line::Version}, {"Entry", Line::Entry}, {"Spgp", Line::Spgp},
-    {"Cell", Line::Cell}, {"Ortg", Line::Ortg}, {"Monomer", Line::Monomer},
-    {"poc", Line::Skipped}, {"dic", Line::Skipped}, {"toc", Line::Skipped},
-    {"pyc", Line::Skipped}, {"Cntl", Line::Skipped}, {"wgts", Line::Skipped}}};
+constexpr std::array<Keyword, 12> kKeywords = {{{"Version", Line::Version},
+                                                {"Entry", Line::Entry},
+                                                {"Spgp", Line::Spgp},
+                                                {"Cell", Line::Cell},
+                                                {"Ortg", Line::Ortg},
+                                                {"Monomer", Line::Monomer},
+                                                {"poc", Line::Skipped},
+                                                {"dic", Line::Skipped},
+                                                {"toc", Line::Skipped},
+                                                {"pyc", Line::Skipped},
+                                                {"Cntl", Line::Skipped},
+                                                {"wgts", Line::Skipped}}};
 static_assert(kKeywords.size() == 12);
 
 Line classify(const char* line) {
@@ -71,10 +78,10 @@ bool reserve_slot(T**& array, std::int64_t& capacity, std::int64_t index, std::i
 
 struct MabRead {
     Entry* head;
-    Entry* current;      // the list head until the call's first entry
-    Entry* group_start;  // the record before the first entry whose atoms are read
-    int colour = 4;      // each new entry takes the colour after it
-    int entries = 0;     // entries created by this call
+    Entry* current;          // the list head until the call's first entry
+    Entry* group_start;      // the record before the first entry whose atoms are read
+    int colour = 4;          // each new entry takes the colour after it
+    int entries = 0;         // entries created by this call
     Atom** atoms = nullptr;  // the group's atoms, by block number - 1
     std::int64_t atom_slots = 0;
     std::int64_t natoms = 0;
@@ -267,7 +274,8 @@ bool read_atom(MabRead& r, const char* line) {
         return false;
     }
     if (!reserve_slot(r.atoms, r.atom_slots, r.natoms, r.expected)) {
-        std::fprintf(stderr, "Got no memory %d!\n", static_cast<int>(std::min<std::int64_t>(r.expected, INT32_MAX)));
+        std::fprintf(stderr, "Got no memory %d!\n",
+                     static_cast<int>(std::min<std::int64_t>(r.expected, INT32_MAX)));
         return false;
     }
 
@@ -388,20 +396,33 @@ Entry* Igtmab(std::FILE* fp, Entry* head, ControlRecord* control, ConstraintSet*
         if (!line[0]) continue;
         bool ok = true;
         switch (classify(line)) {
-            case Line::Version:
-                std::sscanf(line + 7, "%d", &g_version);
-                if (r.entries > 0 && oneatatime) {
-                    forget_atoms(r);
-                    return r.current;
-                }
-                break;
-            case Line::Entry: ok = read_entry(r, line); break;
-            case Line::Spgp: read_spgp(r, line); break;
-            case Line::Cell: read_cell(r, line); break;
-            case Line::Ortg: read_ortg(r, line); break;
-            case Line::Monomer: read_monomer(r, line); break;
-            case Line::Skipped: break;
-            case Line::Atom: ok = read_atom(r, line); break;
+        case Line::Version:
+            std::sscanf(line + 7, "%d", &g_version);
+            if (r.entries > 0 && oneatatime) {
+                forget_atoms(r);
+                return r.current;
+            }
+            break;
+        case Line::Entry:
+            ok = read_entry(r, line);
+            break;
+        case Line::Spgp:
+            read_spgp(r, line);
+            break;
+        case Line::Cell:
+            read_cell(r, line);
+            break;
+        case Line::Ortg:
+            read_ortg(r, line);
+            break;
+        case Line::Monomer:
+            read_monomer(r, line);
+            break;
+        case Line::Skipped:
+            break;
+        case Line::Atom:
+            ok = read_atom(r, line);
+            break;
         }
         if (!ok) return fail(r);
     }

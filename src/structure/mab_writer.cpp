@@ -24,8 +24,8 @@ void write_crystal(std::FILE* fp, const Crystal* c) {
 
 // Numbers the entry's atoms through the block and its monomers within the
 // entry; writes its entry, crystal and monomer lines when it has atoms.
-void write_entry_header(std::FILE* fp, Entry* entry, std::int64_t* atom_number,
-                       int* entry_number, bool* crystal_run) {
+void write_entry_header(std::FILE* fp, Entry* entry, std::int64_t* atom_number, int* entry_number,
+                        bool* crystal_run) {
     int natoms = 0;
     for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next) {
         a->serial = ++*atom_number;
@@ -33,7 +33,8 @@ void write_entry_header(std::FILE* fp, Entry* entry, std::int64_t* atom_number,
         ++natoms;
     }
     int nmonomers = 0;
-    for (Monomer* m = entry->monomers.next; m != &entry->monomers; m = m->next) m->link = ++nmonomers;
+    for (Monomer* m = entry->monomers.next; m != &entry->monomers; m = m->next)
+        m->link = ++nmonomers;
     if (natoms == 0) return;
 
     entry->atoms.serial = ++*entry_number;
@@ -65,7 +66,8 @@ int Istmabat(std::FILE* fp, Entry* entry) {
                      number, monomer, a->element, a->hcount, a->x, a->y, a->z, charge,
                      static_cast<unsigned>(a->selection), role, static_cast<long>(a->work));
         for (int i = 0; i < a->nslots; ++i) {
-            if (a->slots[i]) std::fprintf(fp, " %ld", static_cast<long>(Qbdnbr(a->slots[i], a)->serial));
+            if (a->slots[i])
+                std::fprintf(fp, " %ld", static_cast<long>(Qbdnbr(a->slots[i], a)->serial));
         }
         std::fputc('\n', fp);
     }

@@ -149,11 +149,15 @@ void release_entry(Entry* entry) {
     std::free(entry);
 }
 
-bool selected(const Atom* atom, int mask) { return mask == 0 || (atom->selection & mask) != 0; }
+bool selected(const Atom* atom, int mask) {
+    return mask == 0 || (atom->selection & mask) != 0;
+}
 
 }  // namespace
 
-Entry* Qhead() { return root_head(); }
+Entry* Qhead() {
+    return root_head();
+}
 
 int bond_count(const Atom* a) {
     int n = 0;
@@ -348,7 +352,8 @@ int Qstntr(Entry* entry, int bits, Entry* head) {
 
 int Qcntntr(Entry* entry, int statebits, int typebits) {
     auto passes = [&](const Entry* e) {
-        return (statebits == 0 || (e->state & statebits)) && (typebits == 0 || (e->type & typebits));
+        return (statebits == 0 || (e->state & statebits)) &&
+               (typebits == 0 || (e->type & typebits));
     };
     if (!entry) return 0;
     if (entry->type != 0) return passes(entry) ? 1 : 0;

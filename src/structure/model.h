@@ -36,9 +36,9 @@ struct Atom {
     int role = 0;
     int selection = 0;  // bit mask; walk entries: the lattice vertex number
     int display = 0;
-    int element = 6;    // atomic number
-    int hcount = 4;     // implicit hydrogens; lattice: shell number
-    int nslots = 0;     // capacity of slots
+    int element = 6;         // atomic number
+    int hcount = 4;          // implicit hydrogens; lattice: shell number
+    int nslots = 0;          // capacity of slots
     Bond** slots = nullptr;  // the atom's bonds; empty slots are null
     std::int64_t work = 0;   // scratch: bond count, vertex degree
     std::int64_t user1 = 0, user2 = 0;
@@ -95,18 +95,18 @@ struct Crystal {
 // Entry kinds (bits of Entry::type).
 constexpr int kTypeMolecular = 7;  // 1, 2 (protein), 4
 constexpr int kTypeProtein = 2;
-constexpr int kTypeCaTrace = 56;   // 8, 16, 32
+constexpr int kTypeCaTrace = 56;  // 8, 16, 32
 constexpr int kTypeLattice = 4096;
 
 struct Entry {
     Entry* next = nullptr;
     Entry* prev = nullptr;
     char name[128] = {};
-    int state = 1;   // activity bits 0..2; bit value 2: written with the whole list
-    int type = 1;    // kind bits; 0 only in the list head
-    Atom atoms;      // head of the atom list; its fields serve the entry
-    Bond bonds;      // head of the bond list
-    int colour = -1; // stored negated
+    int state = 1;    // activity bits 0..2; bit value 2: written with the whole list
+    int type = 1;     // kind bits; 0 only in the list head
+    Atom atoms;       // head of the atom list; its fields serve the entry
+    Bond bonds;       // head of the bond list
+    int colour = -1;  // stored negated
     int bondradius = 0;
     int halfbond = 0;
     Monomer monomers;  // head of the monomer list
@@ -120,15 +120,19 @@ struct Entry {
 Entry* Qhead();
 
 // Iteration helpers over the circular lists.
-inline Atom* first_atom(Entry* e) { return e->atoms.next; }
-inline bool atom_end(const Entry* e, const Atom* a) { return a == &e->atoms; }
+inline Atom* first_atom(Entry* e) {
+    return e->atoms.next;
+}
+inline bool atom_end(const Entry* e, const Atom* a) {
+    return a == &e->atoms;
+}
 
 // Number of non-empty bond slots of an atom.
 int bond_count(const Atom* a);
 
 // Creation and linking.
-Entry* Qnsntr(Entry* where);            // before `where` (a head: at its end); null: current list
-Atom* Qnsatm(Atom* head);               // appended to an entry's atom list
+Entry* Qnsntr(Entry* where);  // before `where` (a head: at its end); null: current list
+Atom* Qnsatm(Atom* head);     // appended to an entry's atom list
 Bond* Qnsbd(Bond* head, Atom* a1, Atom* a2);
 Monomer* Qnsmon(Monomer* head, Entry* entry);
 SymOp* Qnssm(SymOp* head);

@@ -77,7 +77,7 @@ int mark_shut_in(Entry* lattice) {
     return count;
 }
 
-} // namespace
+}  // namespace
 
 float sphere_charge(Atom* v, int nspheres, Entry* const* spheres) {
     return sphere_charge_at(v->x, v->y, v->z, nspheres, spheres);
@@ -96,7 +96,8 @@ float sphere_charge_at(float x, float y, float z, int nspheres, Entry* const* sp
 
 void print_exclusion_progress(int inside, int first_steps, float farthest, int occupied) {
     std::fprintf(stderr, "%d occupied (1)\n", inside);
-    if (first_steps >= 0) std::fprintf(stderr, "%d direct neighbours (%.2f)\n", first_steps, farthest);
+    if (first_steps >= 0)
+        std::fprintf(stderr, "%d direct neighbours (%.2f)\n", first_steps, farthest);
     std::fprintf(stderr, "%d occupied (2)\n", occupied);
 }
 
@@ -138,8 +139,7 @@ const OccupancyCounts* Xltocc(Entry* lattice, Atom* start, int nspheres, Entry* 
     // Nothing else is printed while the passes run, so the lines can wait.
     if (mode & kOccupancyProgress) print_exclusion_progress(inside, listed, farthest, occupied);
 
-    for (Atom* v : first_steps)
-        v->occupancy = kFree;
+    for (Atom* v : first_steps) v->occupancy = kFree;
     g_counts.occupied = occupied;
     g_counts.first_steps = start ? listed : 0;
     return &g_counts;

@@ -8,13 +8,13 @@ struct Entry;
 
 // The two counts of the last Xltocc, overwritten by the next call.
 struct OccupancyCounts {
-    int occupied = 0;    // vertices counted by the second marking pass
-    int first_steps = 0; // neighbours of the start vertex left free
+    int occupied = 0;     // vertices counted by the second marking pass
+    int first_steps = 0;  // neighbours of the start vertex left free
 };
 
 // Mode bits of Xltocc.
-constexpr int kOccupancyProgress = 4;  // progress lines on standard error
-constexpr int kOccupancyFreeFirst = 8; // first steps only to neighbours outside the radius
+constexpr int kOccupancyProgress = 4;   // progress lines on standard error
+constexpr int kOccupancyFreeFirst = 8;  // first steps only to neighbours outside the radius
 
 // Smallest distance from the vertex in *slot to an atom of the entry; *slot
 // then holds that atom (the first of equally near ones). Null when the entry

@@ -19,8 +19,8 @@ namespace {
 
 constexpr float kFree = 0.0f;
 constexpr float kOnWalk = 1.0f;
-constexpr float kCleanedBelow = 2.0f;    // the clean-up frees marks below this; sphere marks stay
-constexpr double kGaucheDistance = 3.24; // vertices three steps apart: gauche 2.93, trans 3.86
+constexpr float kCleanedBelow = 2.0f;     // the clean-up frees marks below this; sphere marks stay
+constexpr double kGaucheDistance = 3.24;  // vertices three steps apart: gauche 2.93, trans 3.86
 constexpr int kCarbon = 6;
 
 // The lattice the last full clean-up covered. While it still carries the note
@@ -37,7 +37,7 @@ struct LatticeShape {
 };
 
 LatticeShape g_known;
-int g_reachable = 0; // enterable_reach of the known lattice's start vertex
+int g_reachable = 0;  // enterable_reach of the known lattice's start vertex
 SawAttempt g_attempt;
 
 LatticeShape shape(const Entry* lattice, const Atom* start) {
@@ -58,8 +58,7 @@ bool contains(Entry* lattice, const Atom* vertex) {
 }
 
 void count_degrees(Entry* lattice) {
-    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next)
-        v->work = bond_count(v);
+    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) v->work = bond_count(v);
 }
 
 void clean_up(Entry* lattice) {
@@ -116,7 +115,7 @@ int grow(Atom* start, int n, const float* params, WalkRecord* walk) {
     std::vector<Candidate> candidates;
     candidates.reserve(12);
     Atom* c = start;
-    Atom *p1 = nullptr, *p2 = nullptr, *p3 = nullptr; // the last three vertices added
+    Atom *p1 = nullptr, *p2 = nullptr, *p3 = nullptr;  // the last three vertices added
     for (int k = 0;;) {
         candidates.clear();
         float total = 0.0f;
@@ -146,7 +145,7 @@ int grow(Atom* start, int n, const float* params, WalkRecord* walk) {
     }
 }
 
-} // namespace
+}  // namespace
 
 WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, WalkRecord* walk) {
     g_attempt = SawAttempt{};
@@ -183,8 +182,7 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
 
     if (known) {
         // Only the walk's vertices carry 1.0; everything else is as it was.
-        for (int i = 0; i <= k; ++i)
-            walk->vertices[i]->occupancy = kFree;
+        for (int i = 0; i <= k; ++i) walk->vertices[i]->occupancy = kFree;
     } else {
         clean_up(lattice);
         note_marks_known(lattice);
@@ -210,7 +208,6 @@ int enterable_reach(Atom* start) {
             u->occupancy = kCleanedBelow;
         });
     }
-    for (const auto& [v, occupancy] : found)
-        v->occupancy = occupancy;
+    for (const auto& [v, occupancy] : found) v->occupancy = occupancy;
     return static_cast<int>(found.size()) - 1;
 }

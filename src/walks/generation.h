@@ -26,10 +26,10 @@ WalkRecord* Xltsaw(Entry* lattice, Atom* start, int n, const float* params, Walk
 // `refused` Xltsaw has said why, otherwise the caller says it (more steps than
 // `reachable` vertices).
 struct SawAttempt {
-    int steps = 0;        // steps taken before the attempt ended
-    int reachable = 0;    // enterable_reach of the start vertex
-    bool refused = false; // no lattice, no start vertex or a record without room
-    bool futile = false;  // refused, or more steps asked than vertices reachable
+    int steps = 0;         // steps taken before the attempt ended
+    int reachable = 0;     // enterable_reach of the start vertex
+    bool refused = false;  // no lattice, no start vertex or a record without room
+    bool futile = false;   // refused, or more steps asked than vertices reachable
 };
 const SawAttempt& last_saw_attempt();
 

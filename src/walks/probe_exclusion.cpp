@@ -31,7 +31,7 @@ void ask_for_neighbours(const Atom* v) {
     for_each_neighbour(v, [](const Atom* u) { __builtin_prefetch(&u->serial); });
 }
 
-} // namespace
+}  // namespace
 
 ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry* sphere)
     : lattice_(lattice), table_(table), sphere_(sphere) {

@@ -16,11 +16,11 @@ struct Entry;
 // shut in (occupancy 1.0 or more) once the start and its first steps are free.
 struct ProbeMarks {
     OccupancyCounts counts;
-    std::vector<std::int32_t> marked; // vertex indices (number - 1)
+    std::vector<std::int32_t> marked;  // vertex indices (number - 1)
 };
 
 class ProbeExclusion {
-  public:
+public:
     // The lattice with its vertex table (n vertices in list order) and the
     // sphere entry. The local method applies only when the entry is a lattice with
     // a vertex of shell 0, its table lists the vertices in list order, every
@@ -38,7 +38,7 @@ class ProbeExclusion {
     // within).
     bool exclude(float radius, bool progress, ProbeMarks* marks);
 
-  private:
+private:
     bool is_inside(std::int32_t v) const { return inside_mark_[v] == stamp_; }
     float charge_of(std::int32_t v) const;
     void next_stamp();
@@ -47,11 +47,11 @@ class ProbeExclusion {
     Entry* lattice_;
     Atom* const* table_;
     Entry* sphere_;
-    std::int32_t start_ = -1;                    // first vertex of shell 0 in list order
-    std::vector<std::int32_t> start_neighbours_; // its neighbours in slot order
-    std::vector<std::int32_t> offsets_;          // neighbours of v: neighbours_[offsets_[v] ...]
+    std::int32_t start_ = -1;                     // first vertex of shell 0 in list order
+    std::vector<std::int32_t> start_neighbours_;  // its neighbours in slot order
+    std::vector<std::int32_t> offsets_;           // neighbours of v: neighbours_[offsets_[v] ...]
     std::vector<std::int32_t> neighbours_;
-    std::vector<std::int32_t> isolated_; // vertices without neighbours: always shut in
+    std::vector<std::int32_t> isolated_;  // vertices without neighbours: always shut in
     // x, y, z of vertex v at xyz_[3v ...], in one small array rather than
     // spread over the vertices (the lattice does not move meanwhile).
     std::vector<float> xyz_;

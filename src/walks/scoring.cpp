@@ -11,8 +11,8 @@ namespace {
 struct WalkParameter {
     const char* name;
     const char* help;
-    float fallback;     // the value the program starts with
-    float lower, upper; // documented limits, not applied by this program
+    float fallback;      // the value the program starts with
+    float lower, upper;  // documented limits, not applied by this program
 };
 
 constexpr WalkParameter kParameters[] = {
@@ -63,7 +63,7 @@ WalkHit reset() {
     return {};
 }
 
-} // namespace
+}  // namespace
 
 WalkHit report_free_walk(float strength, float distance) {
     WalkHit hit;

@@ -18,9 +18,9 @@ constexpr int kWalkParameters = 3;
 float* Xlwkpar(int* count, const char* const** names, const char* const** helps);
 
 struct WalkHit {
-    int hits = 0; // 1 when a position after the first lies on a marked vertex
-    int amp = 0;  // interaction strength * 100000 + 1 when newly reported, else 0
-    int dist = 0; // interaction distance * 100000 when newly reported, else 0
+    int hits = 0;  // 1 when a position after the first lies on a marked vertex
+    int amp = 0;   // interaction strength * 100000 + 1 when newly reported, else 0
+    int dist = 0;  // interaction distance * 100000 when newly reported, else 0
 };
 
 // Contact test of a walk record over positions 0 ... n - 1 (its vertices
@@ -49,8 +49,8 @@ inline const Atom* walk_vertex(const Atom* walk_atom) {
 
 // Fractions of an ensemble of `walks` of which `counted` are free.
 struct WalkFraction {
-    double touched = 0.0;     // 1 - counted / walks
-    double free_energy = 0.0; // -ln(counted / walks)
+    double touched = 0.0;      // 1 - counted / walks
+    double free_energy = 0.0;  // -ln(counted / walks)
 };
 
 // Process-wide result overwritten by the next call; null when fewer than one

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kPairsPerLine = 5;
-constexpr int kLineSize = 128; // the line reader takes at most 127 characters at a time
+constexpr int kLineSize = 128;  // the line reader takes at most 127 characters at a time
 // A number field takes at least one character and one separator.
 constexpr int kFieldsPerLine = kLineSize / 2;
 // Records of up to this many vertices (1 MiB of arrays) are made as the header
@@ -81,8 +81,10 @@ WalkRecord* read_header(std::FILE* fp) {
     if (count > kTrustedCount) {
         const long room = room_for_vertices(fp);
         if (room >= 0 && count > room) {
-            std::fprintf(stderr, "Walk %s: %d vertices claimed, but the rest of the file holds at most %ld!\n",
-                         line, count, room);
+            std::fprintf(
+                stderr,
+                "Walk %s: %d vertices claimed, but the rest of the file holds at most %ld!\n", line,
+                count, room);
             return nullptr;
         }
     }
@@ -143,7 +145,7 @@ bool read_parameters(const char* line, float* p) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int Xwrlwk(std::FILE* fp, const WalkRecord* walk, const char* comment) {
     if (!fp || !walk || walk->nvertices > walk->capacity) return 1;

@@ -27,7 +27,7 @@ void keep_first_visits(int vertices, WalkSteps& w) {
     w.steps.resize(kept);
 }
 
-} // namespace
+}  // namespace
 
 WalkIndex::WalkIndex(int vertices, WalkSteps w)
     : walks_(static_cast<int>(w.ends.size())), words_((w.ends.size() + 63) / 64) {
@@ -46,8 +46,7 @@ WalkIndex::WalkIndex(int vertices, WalkSteps w)
             offsets_[v + 1] = 0;
         }
     }
-    for (std::size_t v = 0; v < n; ++v)
-        offsets_[v + 1] += offsets_[v];
+    for (std::size_t v = 0; v < n; ++v) offsets_[v + 1] += offsets_[v];
     walk_ids_.resize(offsets_[n]);
     sets_.assign(static_cast<std::size_t>(dense_count) * words_, 0);
 
@@ -70,8 +69,7 @@ WalkIndex::WalkIndex(int vertices, WalkSteps w)
         }
         begin = w.ends[walk];
     }
-    for (std::size_t v = n; v > 0; --v)
-        offsets_[v] = offsets_[v - 1];
+    for (std::size_t v = n; v > 0; --v) offsets_[v] = offsets_[v - 1];
     offsets_[0] = 0;
 }
 
@@ -79,8 +77,7 @@ void WalkIndex::add_walks_at(int v, std::uint64_t* touched) const {
     assert(v >= 0 && static_cast<std::size_t>(v) < dense_.size());
     if (dense_[v] >= 0) {
         const std::uint64_t* set = &sets_[static_cast<std::size_t>(dense_[v]) * words_];
-        for (std::size_t i = 0; i < words_; ++i)
-            touched[i] |= set[i];
+        for (std::size_t i = 0; i < words_; ++i) touched[i] |= set[i];
         return;
     }
     for (std::size_t i = offsets_[v]; i < offsets_[v + 1]; ++i) {

@@ -18,7 +18,7 @@ struct WalkSteps {
 };
 
 class WalkIndex {
-  public:
+public:
     WalkIndex() = default;
     // Every vertex index in walks must lie in 0 ... vertices - 1. The steps
     // serve as scratch space.
@@ -31,7 +31,7 @@ class WalkIndex {
     // Adds to `touched` every walk that visits vertex v after its first position.
     void add_walks_at(int v, std::uint64_t* touched) const;
 
-  private:
+private:
     int walks_ = 0;
     std::size_t words_ = 0;
     // A vertex's walks are a list (each walk once) of walk_ids_[offsets_[v]]

@@ -13,7 +13,7 @@ namespace {
 // the 32-bit block size that Balloc sums.
 constexpr int kMostPositions = (INT_MAX - 1024) / 16;
 
-} // namespace
+}  // namespace
 
 WalkRecord* Xnslwk(int n) {
     if (n < 1 || n > kMostPositions) return nullptr;

@@ -7,13 +7,13 @@
 struct Atom;
 
 struct WalkRecord {
-    char name[128] = {};        // "wlk%d" for generated walks
-    float params[3] = {};       // interaction strength, interaction distance, gauche-trans energy
-    std::int32_t nvertices = 0; // steps + 1; set by whoever fills the record
-    std::int32_t capacity = 0;  // room for this many positions
-    int* numbers = nullptr;     // lattice vertex number per position (1 = origin)
-    int* elements = nullptr;    // element number per position
-    Atom** vertices = nullptr;  // lattice vertex per position, or null
+    char name[128] = {};         // "wlk%d" for generated walks
+    float params[3] = {};        // interaction strength, interaction distance, gauche-trans energy
+    std::int32_t nvertices = 0;  // steps + 1; set by whoever fills the record
+    std::int32_t capacity = 0;   // room for this many positions
+    int* numbers = nullptr;      // lattice vertex number per position (1 = origin)
+    int* elements = nullptr;     // element number per position
+    Atom** vertices = nullptr;   // lattice vertex per position, or null
 };
 
 // A record with room for n positions (numbers 0, elements 6, no vertices),

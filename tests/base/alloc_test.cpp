@@ -14,18 +14,16 @@ namespace {
 // each array's offset from the block, or nothing when no block came back.
 std::vector<long> offsets(const std::vector<std::int32_t>& sizes) {
     auto* table = static_cast<std::int32_t*>(Balloc(-static_cast<int>(sizes.size()), "test"));
-    for (std::size_t i = 0; i < sizes.size(); ++i)
-        table[i] = sizes[i];
+    for (std::size_t i = 0; i < sizes.size(); ++i) table[i] = sizes[i];
     auto** ptrs = static_cast<char**>(Balloc(static_cast<int>(sizes.size()), "test"));
     if (!ptrs) return {};
     std::vector<long> result;
-    for (std::size_t i = 0; i < sizes.size(); ++i)
-        result.push_back(ptrs[i] - ptrs[0]);
+    for (std::size_t i = 0; i < sizes.size(); ++i) result.push_back(ptrs[i] - ptrs[0]);
     std::free(ptrs[0]);
     return result;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Balloc, TooManyArraysBeforeAnyPreparation) {
     if (Balloc_capacity() != 0) GTEST_SKIP() << "tables already prepared by an earlier test";

@@ -18,8 +18,7 @@ namespace {
 std::vector<int> ints(const char* line) {
     std::vector<int> read;
     int value = -1;
-    for (const char* pos = line; (pos = Bfld_int(pos, 0, &value));)
-        read.push_back(value);
+    for (const char* pos = line; (pos = Bfld_int(pos, 0, &value));) read.push_back(value);
     return read;
 }
 
@@ -32,7 +31,7 @@ std::string strings(const char* line, int mode) {
     return read;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Fields, ACommaIsPassedABlankOrTabEndsAFieldAndTheModeChoosesTheQuote) {
     using V = std::vector<int>;
@@ -47,7 +46,7 @@ TEST(Fields, ACommaIsPassedABlankOrTabEndsAFieldAndTheModeChoosesTheQuote) {
     EXPECT_EQ(strings("\"a b\" c", 0), "a b|c");
     EXPECT_EQ(strings("\"a b\" c", 8), "\"a|b\"|c");
     EXPECT_EQ(strings("'x y' z", 127), "x y|z");
-    EXPECT_EQ(strings(" \"a b", 0), "a b"); // no closing quote: up to the end
+    EXPECT_EQ(strings(" \"a b", 0), "a b");  // no closing quote: up to the end
 }
 
 // FLT_MAX and INT_MAX for the marks, and keeping the value when a field gives no
@@ -71,7 +70,7 @@ TEST(Fields, NoValueMarksReadAsTheLargestValue) {
 template <typename T>
 void expect_read_as_sscanf(const std::string& line, int mode,
                            const char* (*read)(const char*, int, T*), T no_value) {
-    T value = static_cast<T>(-7), expected = value; // a value to keep on failure
+    T value = static_cast<T>(-7), expected = value;  // a value to keep on failure
     int used = 0;
     const char* next = read(line.c_str(), mode, &value);
     const bool nil = Bfld_nil(line.c_str(), mode) != 0;
@@ -95,8 +94,7 @@ TEST(Fields, IntFieldsReadAsRepeatedIntFieldsDoOnRandomLines) {
     // Mostly digits, blanks and tabs (the quick path), about one character in
     // forty one that sends the rest of the line to Bfld_int.
     std::string alphabet;
-    for (int i = 0; i < 11; ++i)
-        alphabet += "0123456789012345678999 \t";
+    for (int i = 0; i < 11; ++i) alphabet += "0123456789012345678999 \t";
     alphabet += "-~,+x\v\"";
     std::mt19937 engine(7);
     for (int round = 0; round < 100000; ++round) {

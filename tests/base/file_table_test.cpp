@@ -13,10 +13,9 @@ namespace {
 
 // A directory holding the files f0.txt to f39.txt.
 class FileTable : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
-        for (int i = 0; i < 40; ++i)
-            write_file(name(i), "line\n");
+        for (int i = 0; i < 40; ++i) write_file(name(i), "line\n");
     }
     std::string name(int i) const { return (dir_ / ("f" + std::to_string(i) + ".txt")).string(); }
     std::FILE* open(std::string path, const char* mode = "r", int flags = 0) {
@@ -25,7 +24,7 @@ class FileTable : public testing::Test {
     TempDir dir_;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(FileTable, NamesAreNormalisedBeforeOpening) {
     std::string backslashes = name(2);
@@ -51,8 +50,7 @@ TEST_F(FileTable, MissingFileIsReportedWithTheSystemTextAndTakesNoEntry) {
     EXPECT_EQ(open(missing, "r", kFilQuiet), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), missing + ": No such file or directory\n");
     const int size = Bfil_table_size();
-    for (int i = 0; i <= size; ++i)
-        EXPECT_EQ(open(missing, "r", kFilQuiet), nullptr);
+    for (int i = 0; i <= size; ++i) EXPECT_EQ(open(missing, "r", kFilQuiet), nullptr);
     EXPECT_EQ(Bfil_table_size(), size);
 }
 
@@ -77,11 +75,10 @@ TEST_F(FileTable, CloseNamesTheFileReadOrWrittenAndMisuseIsReported) {
 // Six files from an empty table grow it from 5 to 10 entries; a freed entry
 // is reused before the table grows again.
 TEST_F(FileTable, GrowsByFiveWhenFullAndReusesFreedEntries) {
-    const int before = Bfil_table_size(); // every entry free: earlier tests closed theirs
+    const int before = Bfil_table_size();  // every entry free: earlier tests closed theirs
     const int first_size = before < 5 ? 5 : before;
     std::vector<std::FILE*> files;
-    for (int i = 0; i <= first_size; ++i)
-        files.push_back(open(name(i)));
+    for (int i = 0; i <= first_size; ++i) files.push_back(open(name(i)));
     EXPECT_EQ(Bfil_table_size(), first_size + 5);
     Bfil_close(files[2], 0);
     files[2] = open(name(2));
@@ -90,6 +87,5 @@ TEST_F(FileTable, GrowsByFiveWhenFullAndReusesFreedEntries) {
     EXPECT_EQ(Bfil_table_size(), first_size + 5);
     files.push_back(open(name(39)));
     EXPECT_EQ(Bfil_table_size(), first_size + 10);
-    for (std::FILE* fp : files)
-        EXPECT_EQ(Bfil_close(fp, 0), 0);
+    for (std::FILE* fp : files) EXPECT_EQ(Bfil_close(fp, 0), 0);
 }

@@ -23,14 +23,12 @@ TEST(OutputCapture, RecordsBothStreamsInTheOrderPrintedAndNests) {
             inner_text = inner.take();
         }
         std::printf("c\n");
-        for (const PrintedText& p : inner_text)
-            print_again(p);
+        for (const PrintedText& p : inner_text) print_again(p);
         printed = outer.take();
     }
     EXPECT_EQ(stdout, out);
     EXPECT_EQ(stderr, err);
-    std::string pieces; // consecutive writes to one stream joined
-    for (const PrintedText& p : printed)
-        pieces += (p.error ? "[err]" : "[out]") + p.text;
+    std::string pieces;  // consecutive writes to one stream joined
+    for (const PrintedText& p : printed) pieces += (p.error ? "[err]" : "[out]") + p.text;
     EXPECT_EQ(pieces, "[out]a[err]b\n[out]c\ninner\n[err]x2\n");
 }

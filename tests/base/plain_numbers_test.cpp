@@ -27,7 +27,7 @@ void expect_as_sscanf(bool (*quick)(const char*, T*, const char**), const std::s
     EXPECT_EQ(end - text.c_str(), used) << text;
 }
 
-} // namespace
+}  // namespace
 
 TEST(PlainNumbers, WhatTheyAcceptSscanfReadsAlikeToTheSameEnd) {
     std::mt19937 engine(5);
@@ -68,7 +68,7 @@ TEST(PlainNumbers, IntegersKeepTheLow32BitsAndFloatsDeclineOtherForms) {
     EXPECT_STREQ(end, "x");
     ASSERT_TRUE(plain_int("-2147483649", &value, &end));
     EXPECT_EQ(value, 2147483647);
-    EXPECT_FALSE(plain_int("1234567890123456789", &value, &end)); // 19 digits: sscanf decides
+    EXPECT_FALSE(plain_int("1234567890123456789", &value, &end));  // 19 digits: sscanf decides
     EXPECT_FALSE(plain_int("- 5", &value, &end));
     ASSERT_TRUE(plain_float("\v-.5\t2", &real, &end));
     EXPECT_EQ(real, -0.5f);

@@ -7,8 +7,7 @@
 TEST(Brandf, ScalesTheCLibraryGeneratorToTheUnitInterval) {
     Bsrand(12345);
     float drawn[100];
-    for (float& x : drawn)
-        x = Brandf();
+    for (float& x : drawn) x = Brandf();
     std::srand(12345);
     for (float x : drawn) {
         EXPECT_EQ(x, static_cast<float>(std::rand() / 2147483647.0));

@@ -18,7 +18,9 @@ std::string expand(const char* text) {
 
 }  // namespace
 
-TEST(ShellExpansion, TextWithoutDollarIsNotRun) { EXPECT_EQ(expand("plain name.opt"), "(none)"); }
+TEST(ShellExpansion, TextWithoutDollarIsNotRun) {
+    EXPECT_EQ(expand("plain name.opt"), "(none)");
+}
 
 TEST(ShellExpansion, VariablesAreExpandedAndBlanksKept) {
     setenv("KORVI_TEST_DIR_VAR", "/tmp/some where", 1);

@@ -17,13 +17,12 @@ std::string pieces(std::string text, int n) {
     std::string seen;
     std::string buf(n, '\0');
     bool cut = false;
-    while (Bln_get(buf.data(), n, fp, &cut))
-        seen += std::string(buf.c_str()) + (cut ? "+" : "|");
+    while (Bln_get(buf.data(), n, fp, &cut)) seen += std::string(buf.c_str()) + (cut ? "+" : "|");
     std::fclose(fp);
     return seen;
 }
 
-} // namespace
+}  // namespace
 
 // A line is cut at its first carriage return or line feed; a longer line
 // comes in pieces of n - 1 characters, and a line of exactly n - 1 fits.
@@ -35,8 +34,7 @@ TEST(LineReader, ReadsLinesInPiecesOfSizeMinusOne) {
         {"abcdef\nabc\nab\nxyz", 4, "abc+def|abc|ab|xyz|"},
         {"abc", 1, ""},
     };
-    for (const auto& [text, n, expected] : cases)
-        EXPECT_EQ(pieces(text, n), expected) << text;
+    for (const auto& [text, n, expected] : cases) EXPECT_EQ(pieces(text, n), expected) << text;
 }
 
 TEST(LineReader, SkipsTheRestOfACutLine) {
@@ -53,7 +51,7 @@ TEST(StringCopy, ExtraMakesRoomBehindOrBlanksInFront) {
     char* blanks = Bst_alc("ab", -3);
     EXPECT_STREQ(blanks, "   ab");
     char* room = Bst_alc("ab", 2);
-    std::strcat(room, "cd"); // the sanitizers check the room
+    std::strcat(room, "cd");  // the sanitizers check the room
     EXPECT_STREQ(room, "abcd");
     EXPECT_EQ(Bst_alc(nullptr, 4), nullptr);
     std::free(blanks);

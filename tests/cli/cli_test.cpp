@@ -72,8 +72,7 @@ int run_korvi_streaming(const fs::path& dir, const std::vector<std::string>& arg
                         const fs::path& out, const fs::path& err) {
     return run_in_child(dir, out, err, [&] {
         std::vector<char*> argv{const_cast<char*>("korvi")};
-        for (const auto& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
+        for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
         set_walk_budget(0);
         korvi_main(static_cast<int>(argv.size()) - 1, argv.data());
@@ -105,8 +104,7 @@ void check_transcript(const std::string& name, Runner runner) {
     // Files compare byte for byte. Input files must stay as they were unless
     // out/ expects new contents.
     auto expected = files_below(folder / "in");
-    for (auto& [file, text] : files_below(folder / "out"))
-        expected[file] = text;
+    for (auto& [file, text] : files_below(folder / "out")) expected[file] = text;
     auto written = files_below(work.path());
     for (const auto& [file, text] : written) {
         auto want = expected.find(file);
@@ -139,4 +137,4 @@ std::string test_name(const testing::TestParamInfo<std::string>& info) {
 INSTANTIATE_TEST_SUITE_P(Cli, Transcript, testing::ValuesIn(case_names()), test_name);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Transcript);
 
-} // namespace
+}  // namespace

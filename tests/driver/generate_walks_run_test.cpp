@@ -31,7 +31,7 @@ std::string without_comments(const std::string& text) {
 // A diamond lattice of six shells, and runs on it with a sphere of radius 3
 // placed 4 from the origin.
 class GeneratedWalks : public testing::Test {
-  protected:
+protected:
     GeneratedWalks() { run_korvi_in(dir.path(), {"-g6", "-b0"}); }
     void korvi(std::initializer_list<std::string> words, const char* out = "stdout") {
         std::vector<std::string> args{"-l", "ldmd_6", "-s4", "-r3"};
@@ -41,7 +41,7 @@ class GeneratedWalks : public testing::Test {
     TempDir dir;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(GeneratedWalks, AreSelfAvoidingWalksAlongEdgesOutsideTheSphere) {
     korvi({"-d0", "-e30", "-n200", "-i11", "walks"});
@@ -61,7 +61,7 @@ TEST_F(GeneratedWalks, AreSelfAvoidingWalksAlongEdgesOutsideTheSphere) {
             const int number = walk->numbers[i];
             ASSERT_TRUE(number >= 1 && number <= run.prepared.n) << number;
             const Atom* vertex = run.prepared.table[number - 1];
-            bool stepped = false; // along an edge from the previous vertex
+            bool stepped = false;  // along an edge from the previous vertex
             for_each_neighbour(
                 vertex, [&](const Atom* u) { stepped |= u->serial == walk->numbers[i - 1]; });
             EXPECT_TRUE(stepped) << walk->name << " step " << i;
@@ -79,8 +79,7 @@ TEST_F(GeneratedWalks, AreSelfAvoidingWalksAlongEdgesOutsideTheSphere) {
 }
 
 TEST_F(GeneratedWalks, OneSeedGivesTheSameWalksAsRecordsOrAsStructuresAnotherSeedOthers) {
-    for (const char* name : {"walks", "again"})
-        korvi({"-d0", "-e30", "-n200", "-i11", name});
+    for (const char* name : {"walks", "again"}) korvi({"-d0", "-e30", "-n200", "-i11", name});
     korvi({"-d0", "-e30", "-n200", "-i12", "other"});
     korvi({"-d0", "-e30", "-n200", "-i11", "-m", "walks"});
     // The comment line names the file; the walks follow.

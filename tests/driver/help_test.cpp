@@ -26,7 +26,7 @@ std::string first_line(const std::string& text) {
     return text.substr(0, text.find('\n'));
 }
 
-} // namespace
+}  // namespace
 
 TEST(HelpNumber, DropsTrailingZerosButKeepsOneDigit) {
     // The single-precision value of the slot; beyond 32 bits the whole slot.
@@ -35,8 +35,7 @@ TEST(HelpNumber, DropsTrailingZerosButKeepsOneDigit) {
         {100000000, "1000.0"},   {150000, "1.5"},    {1, "0.00001"},
         {-250000, "-2.5"},       {69999, "0.69999"}, {2147480078, "21474.800781"},
         {beyond, "1796483123.0"}};
-    for (const auto& [value, text] : cases)
-        EXPECT_EQ(help_number(value), text) << value;
+    for (const auto& [value, text] : cases) EXPECT_EQ(help_number(value), text) << value;
 }
 
 TEST(Help, ShortHelpListsOptionsWithTheirCurrentValues) {
@@ -50,7 +49,7 @@ TEST(Help, ShortHelpListsOptionsWithTheirCurrentValues) {
                            "+<opt_file>: Options can be listed in a file.\n"
                            "Comment: a comment line\n";
     EXPECT_EQ(help(Arguments{}, -1, nullptr), expected);
-    EXPECT_EQ(help(Arguments{"?"}, -2, nullptr), expected); // no long texts: never extended
+    EXPECT_EQ(help(Arguments{"?"}, -2, nullptr), expected);  // no long texts: never extended
     EXPECT_EQ(help(Arguments{"?"}, -1, kLongTexts),
               expected + "For extended help issue the command: korvi ?\n");
 }

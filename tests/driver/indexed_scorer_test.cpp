@@ -37,7 +37,7 @@ struct Random {
 struct Scenario {
     LatticeRun run;
     Settings settings;
-    std::string walks; // file text; empty: no walk file
+    std::string walks;  // file text; empty: no walk file
 };
 
 // A generated lattice, or random vertices on a small integer grid (distances
@@ -46,7 +46,7 @@ struct Scenario {
 void make_lattice(Random& rng, Scenario& s) {
     if (rng.chance(50)) {
         const float points[6] = {0, 0, 0, -1, 0, 0};
-        OutputCapture silenced; // the generator's summary lines
+        OutputCapture silenced;  // the generator's summary lines
         s.run.lattice = Xltgen(rng.below(4), points, 1 + rng.below(3), nullptr, Qbdlen(6, 6));
     } else {
         Entry* e = s.run.lattice = Qnsntr(nullptr);
@@ -98,8 +98,7 @@ std::vector<int> random_walk(Random& rng, const Scenario& s) {
     const int start = s.run.prepared.origin ? static_cast<int>(s.run.prepared.origin->serial) : 1;
     std::vector<int> numbers{rng.chance(90) ? start : next_number(rng, s, 0)};
     const int length = rng.below(12);
-    for (int i = 0; i < length; ++i)
-        numbers.push_back(next_number(rng, s, numbers.back()));
+    for (int i = 0; i < length; ++i) numbers.push_back(next_number(rng, s, numbers.back()));
     return numbers;
 }
 
@@ -112,7 +111,7 @@ std::string lwk_record(Random& rng, const Scenario& s, int index) {
     std::string text = rng.chance(10) ? "# comment\n" : "";
     const int damage = rng.chance(4) ? rng.below(6) : -1;
     if (damage == 0) return text + "no tab here\n";
-    if (damage == 1) count = static_cast<int>(numbers.size()) - 1; // too many vertices
+    if (damage == 1) count = static_cast<int>(numbers.size()) - 1;  // too many vertices
     if (damage == 2) return text + name + "\tx\n";
     text += name + "\t" + std::to_string(count) + "\n";
     text += damage == 3 ? "1.0\t2.0\n" : parameters(rng);
@@ -127,7 +126,7 @@ std::string lwk_record(Random& rng, const Scenario& s, int index) {
             on_line = 0;
         }
     }
-    if (damage == 5) return text + "\n"; // an empty header line ends the file silently
+    if (damage == 5) return text + "\n";  // an empty header line ends the file silently
     return text + (rng.chance(95) ? "$$$$\n" : "");
 }
 
@@ -190,8 +189,7 @@ struct Outcome {
 };
 
 Outcome evaluate(Scenario& s, const std::string& walk_file, std::size_t budget) {
-    for (int k = 0; k < s.run.prepared.n; ++k)
-        s.run.prepared.table[k]->element = 6;
+    for (int k = 0; k < s.run.prepared.n; ++k) s.run.prepared.table[k]->element = 6;
     set_walk_budget(budget);
     Outcome outcome;
     {
@@ -216,7 +214,7 @@ void release(Scenario& s) {
     Qdlntr(s.run.lattice, nullptr);
 }
 
-} // namespace
+}  // namespace
 
 TEST(IndexedScorer, PrintsAndMarksWhatStreamingDoesOnRandomLatticesWalksAndSweeps) {
     Random rng{std::mt19937(20240611)};
@@ -233,7 +231,7 @@ TEST(IndexedScorer, PrintsAndMarksWhatStreamingDoesOnRandomLatticesWalksAndSweep
             const Outcome indexed = evaluate(s, name, default_walk_budget());
             EXPECT_EQ(streamed.completed, indexed.completed);
             EXPECT_EQ(streamed.printed, indexed.printed);
-            EXPECT_EQ(streamed.marks, indexed.marks); // as bits: NaN charges compare too
+            EXPECT_EQ(streamed.marks, indexed.marks);  // as bits: NaN charges compare too
             compared += !streamed.printed.empty();
         }
         release(s);
@@ -255,7 +253,7 @@ TEST(IndexedScorer, IsChosenOnlyForWalkFilesThatCanBeReadAgainAndFit) {
     EXPECT_TRUE(is_indexed(regular, 1 << 20));
     EXPECT_TRUE(is_indexed(nullptr, 1 << 20));
     EXPECT_FALSE(is_indexed(regular, 0));
-    EXPECT_FALSE(is_indexed(regular, 10)); // one position needs more
+    EXPECT_FALSE(is_indexed(regular, 10));  // one position needs more
     EXPECT_FALSE(is_indexed(pipe, 1 << 20));
     std::fclose(regular);
     pclose(pipe);

@@ -5,9 +5,9 @@
 
 namespace {
 
-constexpr std::int64_t kOne = 100000; // 1 in the fixed point of the store
+constexpr std::int64_t kOne = 100000;  // 1 in the fixed point of the store
 
-} // namespace
+}  // namespace
 
 TEST(KorviOptions, UnsetSlotsGiveTheDefaultsAndSetOnesAreReadThroughTheNumberReaders) {
     std::int64_t values[kOptionCount] = {};
@@ -17,9 +17,9 @@ TEST(KorviOptions, UnsetSlotsGiveTheDefaultsAndSetOnesAreReadThroughTheNumberRea
     EXPECT_EQ(s.walks, 1000);
     EXPECT_EQ(s.seed, 1234567);
 
-    values[kDistanceSlot] = 1;      // -d0
-    values[kThetaCountSlot] = 1;    // -t0
-    values[kPhiCountSlot] = 295000; // -p2.95
+    values[kDistanceSlot] = 1;       // -d0
+    values[kThetaCountSlot] = 1;     // -t0
+    values[kPhiCountSlot] = 295000;  // -p2.95
     values[kVerboseSlot] = 1;
     values[kSeedSlot] = 7 * kOne;
     s = read_settings(values, 99, 0, nullptr);

@@ -33,7 +33,7 @@ struct PictureLattice {
     ~PictureLattice() { Qdlntr(entry, nullptr); }
 };
 
-} // namespace
+}  // namespace
 
 TEST(LatticePicture, EdgesAtTheSphereAreBlackAndThePictureIsWrittenOrItsFailureReported) {
     PictureLattice lattice;

@@ -14,11 +14,11 @@ namespace {
 
 // Writes text as an option file and parses "+<file>" followed by more words.
 class OptionFile : public testing::Test {
-  protected:
+protected:
     Parse parse_file(const std::string& text, std::vector<std::string> after = {}) {
         write_file(path_, text);
         after.insert(after.begin(), "+" + path_);
-        args_ = std::make_unique<Arguments>(after); // stored words point into it
+        args_ = std::make_unique<Arguments>(after);  // stored words point into it
         return parse(*args_);
     }
 
@@ -29,7 +29,7 @@ class OptionFile : public testing::Test {
     std::string path_ = (dir_ / "run.opt").string();
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(OptionFile, WordsAreHandledLikeArgumentsWithCommentsCutAndParsingGoesOnAfterTheFile) {
     Parse p = parse_file("#lattice and probe\n"
@@ -51,7 +51,7 @@ TEST_F(OptionFile, AValueIsNeitherSplitFromItsLetterNorTakenFromTheNextLine) {
     Parse p = parse_file("-n 10 # ten walks\n-l\n-lx \"a b\"\n+other.opt\n");
     EXPECT_EQ(text(p.values[kFirst]), "10");
     EXPECT_EQ(text(p.values[kLattice]), "a b");
-    EXPECT_EQ(text(p.values[kSecond]), "+other.opt"); // files do not nest
+    EXPECT_EQ(text(p.values[kSecond]), "+other.opt");  // files do not nest
     EXPECT_EQ(p.errors,
               "Failed: number of walks\nFailed: lattice file\n- lattice file: a b\n" + closed());
 }

@@ -17,7 +17,7 @@ TEST(OptionParser, NoArgumentsGiveZeroAQuestionMarkFirstAsksForHelpAndLaterIsAWo
     p = parse(later);
     EXPECT_EQ(p.result, 2);
     EXPECT_EQ(text(p.values[kFirst]), "?");
-    EXPECT_STREQ(later.argv()[1], "-v"); // leading blanks are removed in place
+    EXPECT_STREQ(later.argv()[1], "-v");  // leading blanks are removed in place
 }
 
 TEST(OptionParser, NumberReadersTakeTheLow32BitsAndRoundIntegersATenthAwayFromZero) {
@@ -26,13 +26,11 @@ TEST(OptionParser, NumberReadersTakeTheLow32BitsAndRoundIntegersATenthAwayFromZe
     const std::pair<std::int64_t, int> integers[] = {{295000, 3}, {284999, 2},       {-295000, -3},
                                                      {289000, 2}, {290000, 3},       {1, 0},
                                                      {0, 0},      {high + 500000, 5}};
-    for (const auto& [raw, value] : integers)
-        EXPECT_EQ(Bclnp_int(raw), value) << raw;
+    for (const auto& [raw, value] : integers) EXPECT_EQ(Bclnp_int(raw), value) << raw;
     // Divided in double precision.
     const std::pair<std::int64_t, float> floats[] = {
         {69999, 0.69999f}, {1, 0.0f}, {2, 0.00002f}, {-2500000, -25.0f}, {high + 1, 0.0f}};
-    for (const auto& [raw, value] : floats)
-        EXPECT_EQ(Bclnp_flt(raw), value) << raw;
+    for (const auto& [raw, value] : floats) EXPECT_EQ(Bclnp_flt(raw), value) << raw;
 }
 
 TEST(OptionParser, QuietParseSetsTheSameValuesSilentlyAndReadsNoOptionFile) {

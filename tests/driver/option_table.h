@@ -16,9 +16,9 @@ namespace test_table {
 enum Slot { kFirst, kSecond, kVerbose, kMab, kWalks, kTheta, kDistance, kLattice, kNote, kCount };
 
 inline constexpr const char* kEntries[] = {
-    " iwalk file",      " isecond file",  "vlverbose",           "mlmab walks",
-    "nnnumber of walks", "tntheta values", "dndistance of sphere", "lslattice file",
-    "cca comment line",
+    " iwalk file",          " isecond file",     "vlverbose",
+    "mlmab walks",          "nnnumber of walks", "tntheta values",
+    "dndistance of sphere", "lslattice file",    "cca comment line",
 };
 static_assert(std::size(kEntries) == kCount);
 

@@ -55,7 +55,7 @@ const WordCase kCases[] = {
 };
 // clang-format on
 
-} // namespace
+}  // namespace
 
 TEST_P(OptionWords, ResultEchoAndSlot) {
     const WordCase& c = GetParam();

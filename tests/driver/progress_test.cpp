@@ -21,8 +21,7 @@ namespace {
 std::string run_on_terminal(const std::filesystem::path& dir,
                             const std::vector<std::string>& args) {
     std::vector<char*> argv{const_cast<char*>(KORVI_BINARY)};
-    for (const auto& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
+    for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     int master = -1;
     pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
@@ -34,8 +33,7 @@ std::string run_on_terminal(const std::filesystem::path& dir,
     std::string bytes;
     char buffer[4096];
     ssize_t n;
-    while ((n = read(master, buffer, sizeof buffer)) > 0)
-        bytes.append(buffer, n);
+    while ((n = read(master, buffer, sizeof buffer)) > 0) bytes.append(buffer, n);
     close(master);
     waitpid(pid, nullptr, 0);
     return bytes;
@@ -62,8 +60,7 @@ std::string final_screen(const std::string& bytes) {
         }
     }
     std::string screen;
-    for (const std::string& line : lines)
-        screen += line + "\n";
+    for (const std::string& line : lines) screen += line + "\n";
     screen.pop_back();
     return std::regex_replace(screen, std::regex("[0-9]+ sec\n"), "* sec\n");
 }
@@ -74,7 +71,7 @@ std::string run_redirected(const std::filesystem::path& dir, const std::vector<s
     return std::regex_replace(read_file(dir / "both"), std::regex("[0-9]+ sec\n"), "* sec\n");
 }
 
-} // namespace
+}  // namespace
 
 TEST(Progress, TerminalShowsProgressAndEndsWithTheNormalLines) {
     TempDir dir;

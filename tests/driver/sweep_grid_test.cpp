@@ -22,7 +22,7 @@ TEST(SweepGrid, ANegativeDistanceSweepsFromContactThroughShellsOfGrowingVolume) 
 
 TEST(SweepGrid, AShortSweepIsOneDistanceInTheMiddleAndAFixedDistanceOnePositionOfFourPi) {
     DistanceGrid grid = make_distance_grid(-16.0f, 10.0f, 5.0f);
-    EXPECT_EQ(grid.count, 1); // (1/5 + 3) / 2
+    EXPECT_EQ(grid.count, 1);  // (1/5 + 3) / 2
     EXPECT_EQ(grid.first, 15.5f);
     EXPECT_EQ(grid.step, 0.0f);
     EXPECT_EQ(make_distance_grid(-1.0f, 10.0f, 5.0f).count, 0);
@@ -47,7 +47,7 @@ TEST(SweepGrid, AngleCountsFollowTheDistanceAndTheRing) {
     const float right = static_cast<float>(kPi / 2);
     EXPECT_EQ(phi_count(0, 15.0f, 15.0f, 5.0f, right), 10);
     EXPECT_EQ(phi_count(0, 15.0f, 15.0f, 5.0f, 0.0f), 1);
-    EXPECT_EQ(phi_count(-2, 30.0f, 15.0f, 5.0f, right), 6); // 2 + 0.5·9.42
+    EXPECT_EQ(phi_count(-2, 30.0f, 15.0f, 5.0f, right), 6);  // 2 + 0.5·9.42
     EXPECT_EQ(phi_count(4, 15.0f, 15.0f, 5.0f, right), 4);
 }
 

@@ -13,7 +13,9 @@
 namespace fuzz {
 
 // Test names show the target's name.
-void PrintTo(const NamedTarget& target, std::ostream* os) { *os << target.name; }
+void PrintTo(const NamedTarget& target, std::ostream* os) {
+    *os << target.name;
+}
 
 }  // namespace fuzz
 
@@ -55,8 +57,8 @@ TEST_P(Replay, EveryKeptInputRunsCleanly) {
         int result = 0;
         {
             Silenced quiet;
-            result = GetParam().run(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    bytes.size());
+            result =
+                GetParam().run(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         }
         EXPECT_EQ(result, 0);
         EXPECT_EQ(Qhead()->next, Qhead()) << "entries left in the list";

@@ -30,7 +30,7 @@ Atoms local_shell(const BondShells& s, int k) {
     return {shell.begin(), shell.end()};
 }
 
-} // namespace
+}  // namespace
 
 TEST(BondShells, MatchRlabdOnEveryVertexOfGeneratedLattices) {
     const float points[6] = {0, 0, 0, -1, 0, 0};

@@ -44,7 +44,7 @@ std::pair<int, std::vector<int>> free_of(const Atom* v, const DirectionTable t, 
     return {edges, std::vector<int>(free, free + c)};
 }
 
-} // namespace
+}  // namespace
 
 // Diamond: d = +x in a frame w = +z, u = -y; body centred cubic: d, the other
 // diamond rows negated, then as they are, and -d; face centred cubic: d - w,

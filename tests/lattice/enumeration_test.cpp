@@ -17,8 +17,7 @@
 TEST(Xltwnum, NumbersVerticesInListOrderAndBuildsTheTableOnRequest) {
     TestLattice lattice;
     build_cubic(lattice, 1);
-    for (Atom* v : lattice.vertices)
-        v->serial = 99, v->work = 7;
+    for (Atom* v : lattice.vertices) v->serial = 99, v->work = 7;
     int count = 1;
     Atom* origin = nullptr;
     Atom** table = Xltwnum(lattice.entry, &count, &origin);

@@ -43,14 +43,12 @@ struct Generated {
     }
     int vertices() const {
         int n = 0;
-        for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next)
-            ++n;
+        for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next) ++n;
         return n;
     }
     std::vector<Bond*> edges() const {
         std::vector<Bond*> all;
-        for (Bond* b = entry->bonds.next; b != &entry->bonds; b = b->next)
-            all.push_back(b);
+        for (Bond* b = entry->bonds.next; b != &entry->bonds; b = b->next) all.push_back(b);
         return all;
     }
 };
@@ -65,7 +63,7 @@ constexpr std::array<std::array<int, 12>, 4> kShellSizes = {{
     {12, 42, 92, 162, 252, 362, 492, 642, 812, 1002, 1212, 1442},
 }};
 
-} // namespace
+}  // namespace
 
 // Each pass creates one shell; every vertex is labelled with its shell number
 // and numbered in list order, the origin first; no vertex reports a sign or
@@ -183,13 +181,11 @@ TEST(LatticeGeneration, DiamondIsBipartiteWithTwelveVerticesTwoBondsFromTheOrigi
     int n = -2;
     Atom** shell = Rlabd(g.entry, first_atom(g.entry), &n);
     ASSERT_EQ(n, 12);
-    for (int i = 0; i < n; ++i)
-        EXPECT_EQ(shell[i]->hcount, 2);
+    for (int i = 0; i < n; ++i) EXPECT_EQ(shell[i]->hcount, 2);
     std::free(shell);
-    n = 50; // labels only
+    n = 50;  // labels only
     Rlabd(g.entry, first_atom(g.entry), &n);
-    for (Bond* e : g.edges())
-        EXPECT_EQ(std::abs(e->atom1->serial - e->atom2->serial), 1);
+    for (Bond* e : g.edges()) EXPECT_EQ(std::abs(e->atom1->serial - e->atom2->serial), 1);
 }
 
 TEST(LatticeGeneration, RefusesShellCountsBelowOneAndUnknownTypes) {

@@ -25,7 +25,7 @@ TEST(Jackknife, EqualValuesHaveNoErrorAndValuesNotFiniteNoNumber) {
     Estimate blocked = jackknife({kInf, kInf, kInf});
     EXPECT_EQ(blocked.value, kInf);
     EXPECT_TRUE(std::isnan(blocked.error));
-    EXPECT_EQ(jackknife({1.0, 1.0, kInf}).error, kInf);  // one block holds every free walk
+    EXPECT_EQ(jackknife({1.0, 1.0, kInf}).error, kInf);    // one block holds every free walk
     EXPECT_TRUE(std::isnan(jackknife({1.0, 1.0}).error));  // a single block
 }
 

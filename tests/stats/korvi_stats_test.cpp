@@ -27,8 +27,7 @@ using Row = std::map<std::string, std::string>;
 std::vector<std::string> split(const std::string& line, char separator) {
     std::vector<std::string> fields;
     std::stringstream in(line);
-    for (std::string field; std::getline(in, field, separator);)
-        fields.push_back(field);
+    for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
     if (!line.empty() && line.back() == separator) fields.push_back("");
     return fields;
 }
@@ -105,7 +104,7 @@ int enumerate_walks(const fs::path& lattice_file, float shift, float radius, int
 // The lattice lsc_3, 200 walks in few.lwk and 80000 walks of four seeds in
 // many.lwk, made once for all tests.
 class KorviStats : public testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         dir = std::make_unique<TempDir>();
         korvi({"-g3", "-b1"});
@@ -147,10 +146,10 @@ class KorviStats : public testing::Test {
 
     static std::string errors() { return read_file(*dir / "stats.err"); }
 
-    static inline std::unique_ptr<TempDir> dir; // removed at the program's end
+    static inline std::unique_ptr<TempDir> dir;  // removed at the program's end
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(KorviStats, CountsGiveWhatKorviPrintsForTheSameSweep) {
     auto near = [](double a, const std::string& b) {
@@ -166,16 +165,15 @@ TEST_F(KorviStats, CountsGiveWhatKorviPrintsForTheSameSweep) {
                    &distances = table.rows["distance"];
         std::size_t p = 0, t = 0, d = 0;
         for (const auto& row : korvi_rows(sweep)) {
-            if (row.size() == 4) { // a position with a free walk
-                while (std::isinf(number(positions[p], "free_energy")))
-                    ++p;
+            if (row.size() == 4) {  // a position with a free walk
+                while (std::isinf(number(positions[p], "free_energy"))) ++p;
                 EXPECT_TRUE(near(number(positions[p], "touched"), row[2]));
                 EXPECT_TRUE(near(number(positions[p++], "free_energy"), row[3]));
             } else if (row.size() == 3) {
                 EXPECT_TRUE(near(number(thetas[t], "solid_angle"), row[1]));
-                const double mean = number(thetas[t++], "free_energy"); // inf where korvi shows 0
+                const double mean = number(thetas[t++], "free_energy");  // inf where korvi shows 0
                 EXPECT_TRUE(std::isinf(mean) ? std::stod(row[2]) == 0.0 : near(mean, row[2]));
-            } else if (row[3].empty()) { // the final row
+            } else if (row[3].empty()) {  // the final row
                 EXPECT_TRUE(near(number(table.rows["total"][0], "volume"), row[4]));
             } else {
                 for (const auto& [column, field] :

@@ -57,17 +57,16 @@ TEST(Rosenbluth, TheWeightIsTheProductOfTheCandidatesAtEveryStep) {
 
 TEST(Rosenbluth, SphereMarksAndDeadEndsOfTheBorderAreNoCandidates) {
     Cube cube;
-    cube.at(1, 1, 1)->occupancy = 3.0f;   // occupied by the first sphere
-    cube.at(1, 1, -1)->occupancy = 4.0f;  // shut in
+    cube.at(1, 1, 1)->occupancy = 3.0f;                       // occupied by the first sphere
+    cube.at(1, 1, -1)->occupancy = 4.0f;                      // shut in
     cube.walk({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});  // 6 * 4 * 1
     ASSERT_TRUE(cube.weigh()) << cube.problem;
     EXPECT_NEAR(cube.log_weights[0], std::log(24.0), 1e-12);
 
     cube.walk({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 1, 1}});
     EXPECT_FALSE(cube.weigh());
-    EXPECT_EQ(cube.problem,
-              "walk w2 cannot have grown with these settings: its step 3 to vertex " +
-                  std::to_string(cube.at(1, 1, 1)->serial) + " was not free");
+    EXPECT_EQ(cube.problem, "walk w2 cannot have grown with these settings: its step 3 to vertex " +
+                                std::to_string(cube.at(1, 1, 1)->serial) + " was not free");
 }
 
 TEST(Rosenbluth, WeightsOnlyApplyToUniformGrowthOfOneLength) {

@@ -55,6 +55,6 @@ TEST(WalkBlocks, WeightsFarBeyondTheRangeOfADoubleGiveTheRightRatio) {
     EXPECT_NEAR(f.free[1], 2.0 / 3.0, 1e-12);
     EXPECT_NEAR(f.free[2], 3.0 / 4.0, 1e-12);
     EXPECT_NEAR(f.free_energy[0], std::log(7.0 / 5.0), 1e-12);
-    EXPECT_NEAR(effective_sample_size({1000.0, 1000.0 + kLn3, 1000.0 + kLn2, 1000.0}),
-                49.0 / 15.0, 1e-12);
+    EXPECT_NEAR(effective_sample_size({1000.0, 1000.0 + kLn3, 1000.0 + kLn2, 1000.0}), 49.0 / 15.0,
+                1e-12);
 }

@@ -15,12 +15,10 @@ TEST(BondDistance, ShellsInBreadthFirstOrder) {
     EntryList list;
     Entry* e = list.add();
     Atom* atoms[7];
-    for (Atom*& atom : atoms)
-        atom = Qnsatm(&e->atoms);
+    for (Atom*& atom : atoms) atom = Qnsatm(&e->atoms);
     auto [r, a, b, c, d, x, lone] = atoms;
     const std::pair<Atom*, Atom*> bonds[] = {{r, a}, {r, b}, {a, c}, {a, d}, {b, x}, {c, x}};
-    for (auto [p, q] : bonds)
-        Qnsbd(&e->bonds, p, q);
+    for (auto [p, q] : bonds) Qnsbd(&e->bonds, p, q);
 
     int n = -2;
     Atom** shell = Rlabd(e, r, &n);
@@ -30,13 +28,12 @@ TEST(BondDistance, ShellsInBreadthFirstOrder) {
     EXPECT_EQ(shell[2], x);
     std::free(shell);
 
-    n = 2; // labels only
+    n = 2;  // labels only
     EXPECT_EQ(Rlabd(e, r, &n), nullptr);
     EXPECT_EQ(n, 0);
     const int distances[7] = {0, 1, 1, 2, 2, 2, -1};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(atoms[i]->serial, distances[i]) << "atom " << i;
-    n = -4; // nothing at four bonds
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(atoms[i]->serial, distances[i]) << "atom " << i;
+    n = -4;  // nothing at four bonds
     EXPECT_EQ(Rlabd(e, r, &n), nullptr);
     EXPECT_EQ(n, 0);
 }

@@ -58,7 +58,7 @@ const char* const kBondLoop =
     "     1      2 black 0 0\n"
     "     1      3 white 0 0\n";
 
-} // namespace
+}  // namespace
 
 TEST(CifQuoting, BareWordsStayAndOthersAreQuotedByTheirContent) {
     std::string quoted;
@@ -73,10 +73,8 @@ TEST(CifNames, StatesAndColoursHaveTheirNames) {
     char out[16];
     std::string names;
     testing::internal::CaptureStdout();
-    for (int state : {0, 1, 2, 3, 7, 9, -1})
-        names = names + cif_status_name(state, out) + ",";
-    for (int colour : {0, -1, -7, 12, 13, -20})
-        names = names + cif_colour_name(colour, out) + ",";
+    for (int state : {0, 1, 2, 3, 7, 9, -1}) names = names + cif_status_name(state, out) + ",";
+    for (int colour : {0, -1, -7, 12, 13, -20}) names = names + cif_colour_name(colour, out) + ",";
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "status out of limit\nstatus out of limit\n");
     EXPECT_EQ(names,
               "invisible,visible,active,active,active,9,-1,black,white,blue,salmon,black,20,");

@@ -23,12 +23,12 @@ TEST(Copy, EntryCopyDuplicatesAtomsBondsAndMonomersInTheNextColour) {
 
     Entry* c = Qcpntr(e, nullptr, 0, nullptr);
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->next, e); // placed just before the source
+    EXPECT_EQ(c->next, e);  // placed just before the source
     EXPECT_STREQ(c->name, "walk");
     EXPECT_EQ(c->colour, -5);
     Atom* ca = first_atom(c);
     EXPECT_STREQ(ca->label, "N1");
-    EXPECT_EQ(ca->selection, 0); // selection only with flag 1
+    EXPECT_EQ(ca->selection, 0);  // selection only with flag 1
     Bond* cb = c->bonds.next;
     EXPECT_EQ(cb->atom1, ca);
     EXPECT_EQ(cb->atom2, ca->next);

@@ -8,8 +8,7 @@
 TEST(Elements, SymbolsLookUpCaseInsensitively) {
     const std::pair<const char*, int> cases[] = {{"cl", 17}, {" c", 6},   {"C", 6},   {"D", 1},
                                                  {"T", 1},   {"Fm", 100}, {"Sc", 21}, {"S1", 16}};
-    for (auto [symbol, number] : cases)
-        EXPECT_EQ(Qelnum(symbol, 1), number) << symbol;
+    for (auto [symbol, number] : cases) EXPECT_EQ(Qelnum(symbol, 1), number) << symbol;
 }
 
 TEST(Elements, UnknownSymbolsAreReportedWithTheBell) {
@@ -43,6 +42,5 @@ TEST(Elements, RadiiAndBondLengths) {
 TEST(Elements, Valences) {
     const std::pair<int, int> cases[] = {{1, 1},  {2, 0},  {6, 4},   {7, 3},   {8, 2}, {42, 6},
                                          {50, 4}, {72, 4}, {100, 3}, {101, 0}, {0, 0}};
-    for (auto [number, valence] : cases)
-        EXPECT_EQ(Qelval(number), valence) << number;
+    for (auto [number, valence] : cases) EXPECT_EQ(Qelval(number), valence) << number;
 }

@@ -22,7 +22,7 @@ struct Molecule {
     Entry* entry = list.add("m", 1);
     Atom* atom(int element, double x, double y, double z = 0.0) {
         Atom* a = add_atom(entry, "", element, x, y, z);
-        a->hcount = 9; // overwritten by Igtnh
+        a->hcount = 9;  // overwritten by Igtnh
         return a;
     }
     // An atom at distance d from the z axis in direction `degrees`.
@@ -44,7 +44,7 @@ struct Molecule {
     }
 };
 
-} // namespace
+}  // namespace
 
 // Single bond lengths: C-C 2 x 0.766 = 1.532 Å, C-N 0.766 + 0.71 = 1.476 Å.
 // Shortening x = (nh - sum d/d0) / 0.13, times 1.5 for a nitrogen with one
@@ -106,7 +106,7 @@ TEST(Hydrogens, PlanarityDecidesForThreeNeighbours) {
         {1.532, 5.0, 0},
         {1.532, 0.0, 1},
         {0.93 * 1.532, 0.0, 0},
-        {0.93 * 1.532, 19.47, 1}}; // length (Å), tilt (degrees), hydrogens
+        {0.93 * 1.532, 19.47, 1}};  // length (Å), tilt (degrees), hydrogens
     for (auto [length, degrees, hydrogens] : cases) {
         Molecule m;
         Atom* centre = m.atom(C, 0, 0);
@@ -134,8 +134,7 @@ TEST(Hydrogens, OddGroupWithSeveralNitrogensGivesItToTheLastNextToOxygen) {
         Atom* na = na_first ? first : second;
         Atom* nb = na_first ? second : first;
         Atom* c2 = m.atom(C, nb->x + 1.26, nb->y);
-        for (Atom* a : {na, o, nb})
-            m.bond(c1, a);
+        for (Atom* a : {na, o, nb}) m.bond(c1, a);
         m.bond(nb, c2);
         Igtnh(m.entry);
         EXPECT_EQ(o->hcount, 0);

@@ -83,7 +83,7 @@ Entry* carbons(EntryList& list, const char* name, int n, bool chain) {
     return e;
 }
 
-} // namespace
+}  // namespace
 
 TEST(JklFile, LatticesAreWrittenInTheFreeLayoutAndReadBackUnchanged) {
     Entry* diamond = generate(0, 1);
@@ -113,8 +113,7 @@ TEST(JklFile, LatticesAreWrittenInTheFreeLayoutAndReadBackUnchanged) {
     EXPECT_EQ(r.entry->atoms.display, 1);
     auto atoms = [](Entry* e) { return summary(e).substr(summary(e).find('\n')); };
     EXPECT_EQ(atoms(r.entry), atoms(original));
-    for (Bond* b = r.entry->bonds.next; b != &r.entry->bonds; b = b->next)
-        EXPECT_EQ(b->colour, 1);
+    for (Bond* b = r.entry->bonds.next; b != &r.entry->bonds; b = b->next) EXPECT_EQ(b->colour, 1);
     EXPECT_EQ(jkl_text(r.entry), text);
     Qdlntr(original, nullptr);
 }
@@ -148,8 +147,7 @@ TEST(JklWriter, FixedLayoutBondLinesChargesAndFragments) {
               "   17   18\n");
 
     Entry* charged = list.add("q", 1);
-    for (float q : {0.3334f, 0.3333f, 0.3333f})
-        add_atom(charged, "O", 8, 0, 0, 0)->charge = q;
+    for (float q : {0.3334f, 0.3333f, 0.3333f}) add_atom(charged, "O", 8, 0, 0, 0)->charge = q;
     EXPECT_EQ(jkl_text(charged), "q\n    3    0    0    1\n"
                                  "    0O      0.000   0.000   0.000   0.333   4\n"
                                  "    0O      0.000   0.000   0.000   0.334   4\n"
@@ -277,12 +275,12 @@ TEST(JklReader, EachFailureHasItsMessage) {
     }
 }
 
-#if !defined(__SANITIZE_ADDRESS__) // the sanitizers reserve terabytes of address space
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizers reserve terabytes of address space
 // Reads text under an address-space limit of 256 MiB more than in use, where
 // an array for 2^31 - 1 atoms (16 GiB) would not fit; ends the process with
 // status 0 when the reader returned null.
 static void read_with_little_memory(std::string text) {
-    unsigned long pages = 0; // address space in use
+    unsigned long pages = 0;  // address space in use
     std::FILE* statm = std::fopen("/proc/self/statm", "r");
     if (!statm || std::fscanf(statm, "%lu", &pages) != 1) std::exit(2);
     const rlim_t limit = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (rlim_t{256} << 20);

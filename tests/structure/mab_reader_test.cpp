@@ -43,7 +43,7 @@ struct MabReading : testing::Test {
     }
 };
 
-} // namespace
+}  // namespace
 
 // Blocks of one walk each, as this program writes them, come back one per call:
 // each entry but the last at the next block's "Version" line (state 2, colour

@@ -18,7 +18,7 @@ struct Model : testing::Test {
     Bond* bond(Atom* a, Atom* b) { return Qnsbd(&e->bonds, a, b); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Model, AnEntryGoesAtTheEndOfAListOrJustBeforeTheEntryGiven) {
     Entry* last = list.add();
@@ -43,10 +43,8 @@ TEST_F(Model, ABondIsMadeOnceInEitherDirectionAndNeverToItself) {
 TEST_F(Model, SlotArraysGrowByFourAndReuseFreedSlots) {
     Atom* centre = atom();
     Atom* others[6];
-    for (Atom*& o : others)
-        o = atom();
-    for (int i = 0; i < 5; ++i)
-        bond(centre, others[i]);
+    for (Atom*& o : others) o = atom();
+    for (int i = 0; i < 5; ++i) bond(centre, others[i]);
     EXPECT_EQ(centre->nslots, 8);
     EXPECT_EQ(others[0]->nslots, 4);
     EXPECT_EQ(Qdlbd(centre->slots[1]), 1);
@@ -77,8 +75,7 @@ TEST_F(Model, DeletingSelectedAtomsRepairsMonomersAndAnEmptiedEntryIsReleased) {
     Monomer* m1 = Qnsmon(&e->monomers, e);
     Monomer* m2 = Qnsmon(&e->monomers, e);
     Atom* a[4];
-    for (Atom*& x : a)
-        x = atom();
+    for (Atom*& x : a) x = atom();
     a[0]->monomer = a[1]->monomer = a[2]->monomer = m1;
     a[3]->monomer = m2;
     m1->first = a[0];
@@ -118,11 +115,11 @@ TEST_F(Model, ExtraValuesGrowKeepAndClear) {
     Atom* a = atom();
     EXPECT_EQ(Radat(a, 2), 2);
     a->values[0] = 5.0f;
-    EXPECT_EQ(Radat(a, 4), 4); // grown: old values kept, new ones 0
+    EXPECT_EQ(Radat(a, 4), 4);  // grown: old values kept, new ones 0
     EXPECT_EQ(a->values[0], 5.0f);
     EXPECT_EQ(a->values[3], 0.0f);
-    EXPECT_EQ(Radat(a, 3), 3);  // shrunk in place
-    EXPECT_EQ(Radat(a, -3), 3); // every value cleared
+    EXPECT_EQ(Radat(a, 3), 3);   // shrunk in place
+    EXPECT_EQ(Radat(a, -3), 3);  // every value cleared
     EXPECT_EQ(a->values[0], 0.0f);
     EXPECT_EQ(Radat(a, 0), 0);
     EXPECT_EQ(a->values, nullptr);
@@ -130,7 +127,7 @@ TEST_F(Model, ExtraValuesGrowKeepAndClear) {
 
 TEST_F(Model, ACrystalFractionalisesByItsCellAndHoldsItsOperators) {
     const float abc[3] = {2.0f, 4.0f, 5.0f};
-    Crystal* c = e->crystal = Qgtxtl(abc); // released with the entry
+    Crystal* c = e->crystal = Qgtxtl(abc);  // released with the entry
     EXPECT_EQ(c->frac[0][0], 0.5f);
     EXPECT_EQ(c->frac[2][2], 0.2f);
     SymOp* op = Qnssm(&c->symops);

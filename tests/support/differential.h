@@ -19,7 +19,8 @@ inline std::string random_text(std::mt19937& engine, const std::string& alphabet
 
 // sscanf's %d or %f conversion of text into *value, the characters it used in
 // *used; false when nothing is converted.
-template <typename T> bool scan_number(const std::string& text, T* value, int* used) {
+template <typename T>
+bool scan_number(const std::string& text, T* value, int* used) {
     if constexpr (std::is_same_v<T, int>) {
         return std::sscanf(text.c_str(), "%d%n", value, used) == 1;
     } else {
@@ -28,6 +29,7 @@ template <typename T> bool scan_number(const std::string& text, T* value, int* u
 }
 
 // The same value to the bit: a NaN equals itself, 0.0 differs from -0.0.
-template <typename T> bool same_bits(T a, T b) {
+template <typename T>
+bool same_bits(T a, T b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }

@@ -14,8 +14,7 @@ struct EntryList {
         head.next = head.prev = &head;
     }
     ~EntryList() {
-        while (head.next != &head)
-            Qdlntr(head.next, &head);
+        while (head.next != &head) Qdlntr(head.next, &head);
     }
     EntryList(const EntryList&) = delete;
     EntryList& operator=(const EntryList&) = delete;
@@ -28,8 +27,7 @@ struct EntryList {
     }
     int size() const {
         int n = 0;
-        for (const Entry* e = head.next; e != &head; e = e->next)
-            ++n;
+        for (const Entry* e = head.next; e != &head; e = e->next) ++n;
         return n;
     }
 };

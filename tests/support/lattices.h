@@ -11,7 +11,7 @@
 #include "structure/model.h"
 
 class TestLattice {
-  public:
+public:
     TestLattice() {
         entry = Qnsntr(nullptr);
         entry->type = kTypeLattice;
@@ -66,7 +66,7 @@ inline void build_cubic(TestLattice& lattice, int m, float spacing = 1.532f) {
 
 // A sphere entry: one atom at the centre.
 class TestSphere {
-  public:
+public:
     TestSphere(float x, float y, float z) {
         entry = Qnsntr(nullptr);
         centre = Qnsatm(&entry->atoms);

@@ -6,7 +6,8 @@
 #include <string>
 
 // Runs write(stream) on an in-memory stream and returns the text written.
-template <typename F> std::string written(F write) {
+template <typename F>
+std::string written(F write) {
     char* buffer = nullptr;
     std::size_t size = 0;
     std::FILE* stream = open_memstream(&buffer, &size);

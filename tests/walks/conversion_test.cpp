@@ -45,14 +45,14 @@ struct ConversionLattice : testing::Test {
     TestLattice lattice;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ConversionLattice, RecordsBecomeBondedChainsOnTheirVerticesAndConvertBack) {
     Record walk = record_of({1, 2, 4, 9});
     walk->elements[2] = 8;
     Entry* entry = Xlwkntr(walk.get(), lattice.entry, nullptr, 0);
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->next, lattice.entry); // placed just before the lattice
+    EXPECT_EQ(entry->next, lattice.entry);  // placed just before the lattice
     // Each atom as label:vertex:element:hcount.
     std::ostringstream atoms;
     for (Atom* a = first_atom(entry); !atom_end(entry, a); a = a->next)
@@ -84,7 +84,7 @@ TEST_F(ConversionLattice, AVertexOutsideTheLatticeIsRefusedWithoutLeavingAnEntry
 }
 
 TEST(Xmablwk, TheChargesOfTheFirstAtomsAreTheParametersAndNoAtomsGiveNoRecord) {
-    TestLattice entry; // a walk entry of two atoms
+    TestLattice entry;  // a walk entry of two atoms
     entry.add(0, 0, 0, 0)->charge = 1.5f;
     entry.add(0, 0, 0, 0)->charge = 2.5f;
     entry[1]->selection = 7;

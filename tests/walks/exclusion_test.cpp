@@ -17,10 +17,8 @@ namespace {
 // Vertices at the points (the first with shell 0) joined by the edges.
 void build(TestLattice& lattice, std::initializer_list<std::array<float, 3>> points,
            std::initializer_list<std::pair<int, int>> edges) {
-    for (const auto& p : points)
-        lattice.add(p[0], p[1], p[2], lattice.size() ? 1 : 0);
-    for (const auto& [a, b] : edges)
-        lattice.join(a, b);
+    for (const auto& p : points) lattice.add(p[0], p[1], p[2], lattice.size() ? 1 : 0);
+    for (const auto& [a, b] : edges) lattice.join(a, b);
 }
 
 // Excludes a sphere at (x, 0, 0) with progress lines. Returns the lines, the
@@ -33,12 +31,11 @@ std::string exclude(TestLattice& lattice, float x, float radius) {
     std::ostringstream text;
     text << testing::internal::GetCapturedStderr() << "counts " << counts->occupied << " "
          << counts->first_steps << "\n";
-    for (const Atom* v : lattice.vertices)
-        text << v->occupancy << "/" << v->element << " ";
+    for (const Atom* v : lattice.vertices) text << v->occupancy << "/" << v->element << " ";
     return text.str();
 }
 
-} // namespace
+}  // namespace
 
 TEST(Xltdmin, FindsTheFirstOfTheNearestAtomsOrNothingWithoutEntryOrVertex) {
     TestSphere sphere(3, 0, 4);

@@ -34,13 +34,11 @@ const float kNoParameters[3] = {0.0f, 0.0f, 0.0f};
 
 // A path of `count` free vertices along x; the last has a single edge.
 void build_path(TestLattice& lattice, int count) {
-    for (int i = 0; i < count; ++i)
-        lattice.add(static_cast<float>(i), 0, 0, i)->occupancy = 0.0f;
-    for (int i = 0; i + 1 < count; ++i)
-        lattice.join(i, i + 1);
+    for (int i = 0; i < count; ++i) lattice.add(static_cast<float>(i), 0, 0, i)->occupancy = 0.0f;
+    for (int i = 0; i + 1 < count; ++i) lattice.join(i, i + 1);
 }
 
-} // namespace
+}  // namespace
 
 TEST(Xltsaw, DeadEndsArePrintedWithinTheFirstThreeStepsOnly) {
     // The last vertex of a path has a single edge and is never entered.
@@ -64,7 +62,7 @@ TEST(Xltsaw, DeadEndsArePrintedWithinTheFirstThreeStepsOnly) {
 }
 
 TEST(Xltsaw, AHandMadeHubOfFourteenNeighboursIsExcludedAndWalkedLikeAnyVertex) {
-    TestLattice lattice; // the hub joined to a ring of fourteen vertices
+    TestLattice lattice;  // the hub joined to a ring of fourteen vertices
     lattice.add(0, 0, 0, 0);
     for (int i = 0; i < 14; ++i) {
         const double angle = 2.0 * M_PI * i / 14.0;
@@ -136,11 +134,9 @@ namespace {
 WalkRecord* reference_saw(Entry* lattice, Atom* start, int n, const float* params,
                           WalkRecord* walk) {
     std::vector<Atom*> all;
-    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next)
-        all.push_back(v);
+    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) all.push_back(v);
     if (std::find(all.begin(), all.end(), start) == all.end()) return nullptr;
-    for (Atom* v : all)
-        v->work = bond_count(v);
+    for (Atom* v : all) v->work = bond_count(v);
     walk->numbers[0] = 1;
     const float g = static_cast<float>(std::exp(-static_cast<double>(params[2])));
     start->occupancy = 1.0f;
@@ -171,8 +167,7 @@ WalkRecord* reference_saw(Entry* lattice, Atom* start, int n, const float* param
         const float r = Brandf() * total;
         float sum = 0.0f;
         std::size_t pick = 0;
-        while (pick + 1 < candidates.size() && (sum += candidates[pick].second) < r)
-            ++pick;
+        while (pick + 1 < candidates.size() && (sum += candidates[pick].second) < r) ++pick;
         Atom* v = candidates[pick].first;
         ++k;
         walk->numbers[k] = static_cast<int>(v->serial);
@@ -269,7 +264,7 @@ std::vector<Outcome> run_attempts(Saw saw, std::string* printed) {
     return outcomes;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Xltsaw, EveryAttemptEndsAsTheFullPassesWouldLeaveIt) {
     std::string printed, expected_printed;

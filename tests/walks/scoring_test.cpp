@@ -17,7 +17,7 @@
 
 namespace {
 
-using Codes = std::array<int, 3>; // hits, amp code, dist code
+using Codes = std::array<int, 3>;  // hits, amp code, dist code
 
 Codes codes(const WalkHit& hit) {
     return {hit.hits, hit.amp, hit.dist};
@@ -25,7 +25,7 @@ Codes codes(const WalkHit& hit) {
 
 // A walk of four positions over four free vertices, after a reset.
 class WalkContact : public testing::Test {
-  protected:
+protected:
     WalkContact() {
         walk->nvertices = 4;
         for (int i = 0; i < 4; ++i) {
@@ -42,7 +42,7 @@ class WalkContact : public testing::Test {
     WalkRecord* walk = Xnslwk(4);
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(WalkContact, AWalkTouchesAtAMarkOfOneOrMoreAfterItsFirstPositionWithinN) {
     // The vertex marked, its mark, the positions tested and the hits.
@@ -75,9 +75,8 @@ TEST_F(WalkContact, AFreeWalkReportsItsParametersWhenTheyDifferFromTheLastReport
 }
 
 TEST_F(WalkContact, AWalkEntryTakesItsPositionsAndParametersFromItsAtoms) {
-    TestLattice entry; // a walk entry: its atoms point at the lattice vertices
-    for (int i = 0; i < 4; ++i)
-        set_walk_vertex(entry.add(0, 0, 0, 0), lattice[i]);
+    TestLattice entry;  // a walk entry: its atoms point at the lattice vertices
+    for (int i = 0; i < 4; ++i) set_walk_vertex(entry.add(0, 0, 0, 0), lattice[i]);
     entry[0]->charge = -1.5f;
     entry[1]->charge = 4.0f;
     EXPECT_EQ(codes(Xlwkhit(entry.entry)), (Codes{0, -149999, 400000}));
