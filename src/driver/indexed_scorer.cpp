@@ -34,11 +34,6 @@ IndexedScorer::IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble
     if (walks_) touched_.assign(walks_->index.words(), 0);
 }
 
-IndexedScorer::~IndexedScorer() {
-    if (marking_.marked_locally())
-        Xltocc(run_.lattice, nullptr, 1, &run_.sphere, kOccupancyFreeFirst, radius_);
-}
-
 bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
     run_.sphere_atom->x = probe.x;
     run_.sphere_atom->y = probe.y;

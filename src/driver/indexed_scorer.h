@@ -18,10 +18,10 @@ class IndexedScorer : public PositionScorer {
 public:
     // walks: the ensemble read from the walk file, or null when there is no
     // walk file (no walk is scored).
+    // The lattice is left marked as a full exclusion at the last position
+    // would leave it.
     IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks, float radius,
                   int verbose);
-    // Leaves the lattice marked as a full exclusion at the last position would.
-    ~IndexedScorer() override;
 
     bool score(const ProbePosition& probe, PositionCounts& counts) override;
 

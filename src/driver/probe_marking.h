@@ -13,6 +13,10 @@ struct LatticeRun;
 class ProbeMarking {
 public:
     explicit ProbeMarking(const LatticeRun& run);
+    // Leaves the lattice marked as a full pass at the last position would.
+    ~ProbeMarking();
+    ProbeMarking(const ProbeMarking&) = delete;
+    ProbeMarking& operator=(const ProbeMarking&) = delete;
 
     // Marks for the probe where its atom stands now; false when the run must
     // end (exclude_sphere has said why).
@@ -21,13 +25,11 @@ public:
     // Vertex indices (number - 1) marked occupied or shut in by the last mark.
     const std::vector<std::int32_t>& marked() const { return marks_.marked; }
 
-    // Whether a position was worked out near the probe: the lattice's own
-    // marks then lag behind.
-    bool marked_locally() const { return marked_locally_; }
-
 private:
     const LatticeRun& run_;
     ProbeExclusion exclusion_;
     ProbeMarks marks_;
+    // Whether the last position was worked out near the probe: the
+    // lattice's own occupancies and charges then lag behind.
     bool marked_locally_ = false;
 };

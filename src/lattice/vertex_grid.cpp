@@ -47,9 +47,14 @@ VertexGrid::VertexGrid(const float* xyz, int n) {
     }
     for (std::int64_t c = 0; c < cells; ++c) starts_[c + 1] += starts_[c];
     members_.resize(static_cast<std::size_t>(gridded));
+    points_.resize(3 * static_cast<std::size_t>(gridded));
     std::vector<std::int32_t> fill(starts_.begin(), starts_.end() - 1);
-    for (int k = 0; k < n; ++k)
-        if (cell[k] >= 0) members_[fill[cell[k]]++] = k;
+    for (int k = 0; k < n; ++k) {
+        if (cell[k] < 0) continue;
+        const std::int32_t s = fill[cell[k]]++;
+        members_[s] = k;
+        std::copy_n(xyz + 3 * static_cast<std::size_t>(k), 3, &points_[3 * static_cast<std::size_t>(s)]);
+    }
 }
 
 int VertexGrid::cell_of(int a, double coordinate) const {

@@ -13,9 +13,11 @@ public:
     // left out: no finite reach finds them.
     VertexGrid(const float* xyz, int n);
 
-    // Calls visit(k) for every gridded vertex k whose coordinates each lie
+    // Calls visit(k, p) for every gridded vertex k whose coordinates each lie
     // within `reach` of the point's, and for some more around them (the
-    // caller tests each). Point and reach must be finite.
+    // caller tests each); p points at its x, y, z, kept cell by cell so that
+    // neighbouring vertices are read from neighbouring memory. Point and
+    // reach must be finite.
     template <typename F>
     void each_near(float x, float y, float z, double reach, F visit) const {
         int lo[3], hi[3];
@@ -27,7 +29,8 @@ public:
             for (int j = lo[1]; j <= hi[1]; ++j) {
                 const std::int64_t row = (static_cast<std::int64_t>(i) * dims_[1] + j) * dims_[2];
                 for (std::int64_t c = row + lo[2]; c <= row + hi[2]; ++c)
-                    for (std::int32_t s = starts_[c]; s < starts_[c + 1]; ++s) visit(members_[s]);
+                    for (std::int32_t s = starts_[c]; s < starts_[c + 1]; ++s)
+                        visit(members_[s], &points_[3 * static_cast<std::size_t>(s)]);
             }
     }
 
@@ -43,4 +46,5 @@ private:
     int dims_[3] = {0, 0, 0};            // cells per axis; 0 without vertices
     std::vector<std::int32_t> starts_;   // members of cell c: starts_[c] ... starts_[c + 1]
     std::vector<std::int32_t> members_;  // vertex indices, cell by cell
+    std::vector<float> points_;          // x, y, z of members_[s] at 3s ...
 };

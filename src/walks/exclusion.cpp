@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr float kFree = 0.0f;
-constexpr float kOccupied = 3.0f;
-constexpr float kShutIn = 4.0f;
-
 float g_distance = 0.0f;
 OccupancyCounts g_counts;
 
@@ -37,7 +33,7 @@ Atom* reset_marks(Entry* lattice) {
     Atom* origin = nullptr;
     for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) {
         v->charge = 0.0f;
-        v->occupancy = kFree;
+        v->occupancy = kVertexFree;
         if (!origin && v->hcount == 0) origin = v;
     }
     return origin;
@@ -50,7 +46,7 @@ int mark_within_radius(Entry* lattice, int nspheres, Entry* const* spheres, floa
         const float d = sphere_charge(v, nspheres, spheres);
         v->charge = d;
         if (d <= radius) {
-            v->occupancy = kOccupied;
+            v->occupancy = kVertexOccupied;
             ++count;
         }
     }
@@ -65,9 +61,9 @@ int mark_shut_in(Entry* lattice) {
     for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next) {
         bool free_neighbour = false;
         for_each_neighbour(
-            v, [&](Atom* u) { free_neighbour = free_neighbour || u->occupancy == kFree; });
+            v, [&](Atom* u) { free_neighbour = free_neighbour || u->occupancy == kVertexFree; });
         if (!free_neighbour) {
-            v->occupancy = kShutIn;
+            v->occupancy = kVertexShutIn;
         } else if (!(v->occupancy > 1.0f)) {
             continue;
         }
@@ -139,7 +135,7 @@ const OccupancyCounts* Xltocc(Entry* lattice, Atom* start, int nspheres, Entry* 
     // Nothing else is printed while the passes run, so the lines can wait.
     if (mode & kOccupancyProgress) print_exclusion_progress(inside, listed, farthest, occupied);
 
-    for (Atom* v : first_steps) v->occupancy = kFree;
+    for (Atom* v : first_steps) v->occupancy = kVertexFree;
     g_counts.occupied = occupied;
     g_counts.first_steps = start ? listed : 0;
     return &g_counts;

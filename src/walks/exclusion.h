@@ -16,6 +16,11 @@ struct OccupancyCounts {
 constexpr int kOccupancyProgress = 4;   // progress lines on standard error
 constexpr int kOccupancyFreeFirst = 8;  // first steps only to neighbours outside the radius
 
+// Vertex marks (occupancy) the exclusion leaves.
+constexpr float kVertexFree = 0.0f;
+constexpr float kVertexOccupied = 3.0f;  // within the radius of a sphere atom
+constexpr float kVertexShutIn = 4.0f;    // without a free neighbour
+
 // Smallest distance from the vertex in *slot to an atom of the entry; *slot
 // then holds that atom (the first of equally near ones). Null when the entry
 // is missing (the slot is cleared) or the slot is missing or empty. The

@@ -1,11 +1,12 @@
 // The probe's exclusion near the probe. The full pass marks a vertex within
 // the radius (3.0), then shuts in (4.0) every vertex left without a free
 // neighbour, going through the lattice in list order. When every edge is seen
-// from both ends and none is a loop, that order does not matter: a vertex
-// outside the radius with a neighbour outside it keeps that neighbour free
-// (the neighbour could only be shut in by having no free neighbour, but the
-// vertex is one). So the vertices shut in outside the radius are exactly
-// those whose neighbours all lie within it, and the isolated ones.
+// from both ends and none is a loop, that order does not matter outside the
+// radius: a vertex outside the radius with a neighbour outside it keeps that
+// neighbour free (the neighbour could only be shut in by having no free
+// neighbour, but the vertex is one). So the vertices shut in outside the
+// radius are exactly those whose neighbours all lie within it, and the
+// isolated ones. Only within the radius does the order tell 3.0 from 4.0.
 #include "walks/probe_exclusion.h"
 
 #include <algorithm>
@@ -35,62 +36,68 @@ void ask_for_neighbours(const Atom* v) {
 
 ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry* sphere)
     : lattice_(lattice), table_(table), sphere_(sphere) {
-    if (!lattice || lattice->type != kTypeLattice || !sphere || !table) return;
+    if (!lattice || lattice->type != kTypeLattice || !sphere || !table || n < 1) return;
     const Atom* centre = first_atom(sphere);
     if (atom_end(sphere, centre) || !atom_end(sphere, centre->next)) return;
-    int k = 0;
-    for (Atom* v = first_atom(lattice); !atom_end(lattice, v); v = v->next, ++k) {
-        if (k >= n || table[k] != v) return;
-        if (start_ < 0 && v->hcount == 0) start_ = k;
-    }
-    if (k != n || start_ < 0) return;
+    if (first_atom(lattice) != table[0] || !read_vertices(n) || start_ < 0 ||
+        !edges_seen_from_both_ends())
+        return;
+    start_neighbours_.assign(neighbours_.begin() + offsets_[start_],
+                             neighbours_.begin() + offsets_[start_ + 1]);
+    grid_ = VertexGrid(xyz_.data(), n);
+    state_.assign(static_cast<std::size_t>(n), 0);
+    applies_ = true;
+}
 
+// One pass over the vertices in table order: that the list follows the
+// table, the start, the coordinates and the neighbour lists. False when a
+// neighbour is not another vertex of the table.
+bool ProbeExclusion::read_vertices(int n) {
     offsets_.assign(static_cast<std::size_t>(n) + 1, 0);
+    xyz_.resize(3 * static_cast<std::size_t>(n));
     for (int v = 0; v < n; ++v) {
-        if (v + kAhead < n) ask_for_neighbours(table[v + kAhead]);
+        if (v + kAhead < n) ask_for_neighbours(table_[v + kAhead]);
+        Atom* a = table_[v];
+        if (atom_end(lattice_, a)) return false;
+        const Atom* after = v + 1 < n ? table_[v + 1] : &lattice_->atoms;
+        if (a->next != after) return false;
+        if (start_ < 0 && a->hcount == 0) start_ = v;
+        float* p = &xyz_[3 * static_cast<std::size_t>(v)];
+        p[0] = a->x;
+        p[1] = a->y;
+        p[2] = a->z;
+        auto count = static_cast<std::size_t>(offsets_[v]);
+        neighbours_.resize(count + static_cast<std::size_t>(std::max(a->nslots, 0)));
         bool known = true;
-        for_each_neighbour(table[v], [&](Atom* u) {
-            const std::int32_t w = index_of(u, table, n);
+        for_each_neighbour(a, [&](Atom* u) {
+            const std::int32_t w = index_of(u, table_, n);
             known = known && w >= 0 && w != v;
-            neighbours_.push_back(w);
+            neighbours_[count++] = w;
         });
-        if (!known) return;
-        offsets_[v + 1] = static_cast<std::int32_t>(neighbours_.size());
-        if (offsets_[v + 1] == offsets_[v]) isolated_.push_back(v);
+        if (!known) return false;
+        offsets_[v + 1] = static_cast<std::int32_t>(count);
+        if (count == static_cast<std::size_t>(offsets_[v])) isolated_.push_back(v);
     }
+    neighbours_.resize(static_cast<std::size_t>(offsets_[n]));
+    return true;
+}
+
+bool ProbeExclusion::edges_seen_from_both_ends() const {
+    const int n = static_cast<int>(offsets_.size()) - 1;
     for (int v = 0; v < n; ++v) {
         for (std::int32_t i = offsets_[v]; i < offsets_[v + 1]; ++i) {
             const auto back_begin = neighbours_.begin() + offsets_[neighbours_[i]];
             const auto back_end = neighbours_.begin() + offsets_[neighbours_[i] + 1];
-            if (std::find(back_begin, back_end, v) == back_end) return;
+            if (std::find(back_begin, back_end, v) == back_end) return false;
         }
     }
-    start_neighbours_.assign(neighbours_.begin() + offsets_[start_],
-                             neighbours_.begin() + offsets_[start_ + 1]);
-    xyz_.resize(3 * static_cast<std::size_t>(n));
-    for (int v = 0; v < n; ++v) {
-        xyz_[3 * v] = table[v]->x;
-        xyz_[3 * v + 1] = table[v]->y;
-        xyz_[3 * v + 2] = table[v]->z;
-    }
-    grid_ = VertexGrid(xyz_.data(), n);
-    inside_mark_.assign(static_cast<std::size_t>(n), 0);
-    seen_mark_.assign(static_cast<std::size_t>(n), 0);
-    free_mark_.assign(static_cast<std::size_t>(n), 0);
-    applies_ = true;
+    return true;
 }
 
-float ProbeExclusion::charge_of(std::int32_t v) const {
-    const float* p = &xyz_[3 * static_cast<std::size_t>(v)];
-    return sphere_charge_at(p[0], p[1], p[2], 1, &sphere_);
-}
-
-void ProbeExclusion::next_stamp() {
-    if (++stamp_ != 0) return;
-    std::fill(inside_mark_.begin(), inside_mark_.end(), 0);
-    std::fill(seen_mark_.begin(), seen_mark_.end(), 0);
-    std::fill(free_mark_.begin(), free_mark_.end(), 0);
-    stamp_ = 1;
+void ProbeExclusion::forget_last_exclude() {
+    for (const std::vector<std::int32_t>* last : {&inside_, &seen_, &start_neighbours_})
+        for (std::int32_t v : *last) state_[v] &= kCounted;
+    state_[start_] &= kCounted;
 }
 
 bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
@@ -99,16 +106,17 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
         !std::isfinite(centre->x) || !std::isfinite(centre->y) || !std::isfinite(centre->z))
         return false;
     note_marks_changed(lattice_);
-    next_stamp();
+    forget_last_exclude();
+    radius_ = radius;
 
     // Within the radius: the distance below keeps every coordinate
     // difference within the radius, so the grid need look no farther (with a
     // margin for the rounding of the differences).
     inside_.clear();
     const double reach = static_cast<double>(radius) * (1.0 + 1e-5) + 1e-6;
-    grid_.each_near(centre->x, centre->y, centre->z, reach, [&](std::int32_t v) {
-        if (charge_of(v) <= radius) {
-            inside_mark_[v] = stamp_;
+    grid_.each_near(centre->x, centre->y, centre->z, reach, [&](std::int32_t v, const float* p) {
+        if (charge_at(p) <= radius) {
+            state_[v] |= kInside;
             inside_.push_back(v);
         }
     });
@@ -116,26 +124,30 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
     // The start's first steps: neighbours outside the radius, in slot order.
     float farthest = 0.0f;
     int first_steps = 0;
-    free_mark_[start_] = stamp_;
+    state_[start_] |= kFirstStep;
     for (std::int32_t u : start_neighbours_) {
         const float charge = charge_of(u);
         if (charge > farthest) farthest = charge;
         if (charge > radius) {
             ++first_steps;
-            free_mark_[u] = stamp_;
+            state_[u] |= kFirstStep;
         }
     }
 
+    seen_.clear();
     shut_in_.clear();
     for (std::int32_t v : inside_) {
         for (std::int32_t i = offsets_[v]; i < offsets_[v + 1]; ++i) {
             const std::int32_t u = neighbours_[i];
-            if (is_inside(u) || seen_mark_[u] == stamp_) continue;
-            seen_mark_[u] = stamp_;
+            if (state_[u] & (kInside | kSeen)) continue;
+            state_[u] |= kSeen;
+            seen_.push_back(u);
             const auto all_begin = neighbours_.begin() + offsets_[u];
             const auto all_end = neighbours_.begin() + offsets_[u + 1];
-            if (std::all_of(all_begin, all_end, [&](std::int32_t w) { return is_inside(w); }))
+            if (std::all_of(all_begin, all_end, [&](std::int32_t w) { return is_inside(w); })) {
+                state_[u] |= kClosed;
                 shut_in_.push_back(u);
+            }
         }
     }
     for (std::int32_t v : isolated_)
@@ -149,9 +161,38 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
     marks->marked.clear();
     for (const std::vector<std::int32_t>* counted : {&inside_, &shut_in_}) {
         for (std::int32_t v : *counted) {
-            table_[v]->element = kCountedElement;
-            if (free_mark_[v] != stamp_) marks->marked.push_back(v);
+            // Nothing else sets the element meanwhile: once is enough.
+            if (!(state_[v] & kCounted)) {
+                table_[v]->element = kCountedElement;
+                state_[v] |= kCounted;
+            }
+            if (!(state_[v] & kFirstStep)) marks->marked.push_back(v);
         }
     }
     return true;
+}
+
+// Within the radius the full pass finds a free neighbour of v when some
+// neighbour lies outside it and was not shut in before v.
+bool ProbeExclusion::has_free_neighbour_when_passed(std::int32_t v) const {
+    for (std::int32_t i = offsets_[v]; i < offsets_[v + 1]; ++i) {
+        const std::int32_t u = neighbours_[i];
+        if (!is_inside(u) && !((state_[u] & kClosed) && u < v)) return true;
+    }
+    return false;
+}
+
+void ProbeExclusion::mark_lattice() const {
+    const int n = static_cast<int>(state_.size());
+    for (int v = 0; v < n; ++v) {
+        Atom* a = table_[v];
+        a->charge = charge_of(v);
+        a->occupancy = kVertexFree;
+    }
+    for (std::int32_t v : shut_in_) table_[v]->occupancy = kVertexShutIn;
+    for (std::int32_t v : inside_)
+        table_[v]->occupancy = has_free_neighbour_when_passed(v) ? kVertexOccupied : kVertexShutIn;
+    for (std::int32_t v : start_neighbours_)
+        if (state_[v] & kFirstStep) table_[v]->occupancy = kVertexFree;
+    table_[start_]->occupancy = kVertexFree;
 }

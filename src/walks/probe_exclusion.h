@@ -38,15 +38,29 @@ public:
     // within).
     bool exclude(float radius, bool progress, ProbeMarks* marks);
 
+    // Leaves on every vertex the occupancy and charge that the full pass for
+    // the last exclude would have left. Only after an exclude that returned
+    // true.
+    void mark_lattice() const;
+
 private:
-    bool is_inside(std::int32_t v) const { return inside_mark_[v] == stamp_; }
-    float charge_of(std::int32_t v) const;
-    void next_stamp();
+    // Bits of state_: those of the last exclude, and kCounted for a vertex
+    // whose element this object has set, which stays set.
+    enum : std::uint8_t { kInside = 1, kSeen = 2, kClosed = 4, kFirstStep = 8, kCounted = 16 };
+
+    bool read_vertices(int n);
+    bool edges_seen_from_both_ends() const;
+    bool is_inside(std::int32_t v) const { return state_[v] & kInside; }
+    float charge_at(const float* p) const { return sphere_charge_at(p[0], p[1], p[2], 1, &sphere_); }
+    float charge_of(std::int32_t v) const { return charge_at(&xyz_[3 * static_cast<std::size_t>(v)]); }
+    void forget_last_exclude();
+    bool has_free_neighbour_when_passed(std::int32_t v) const;
 
     bool applies_ = false;
     Entry* lattice_;
     Atom* const* table_;
     Entry* sphere_;
+    float radius_ = 0.0f;                         // of the last exclude
     std::int32_t start_ = -1;                     // first vertex of shell 0 in list order
     std::vector<std::int32_t> start_neighbours_;  // its neighbours in slot order
     std::vector<std::int32_t> offsets_;           // neighbours of v: neighbours_[offsets_[v] ...]
@@ -56,11 +70,10 @@ private:
     // spread over the vertices (the lattice does not move meanwhile).
     std::vector<float> xyz_;
     VertexGrid grid_;
-    // Per-vertex marks of the current call: equal to stamp_ when set.
-    std::uint32_t stamp_ = 0;
-    std::vector<std::uint32_t> inside_mark_;
-    std::vector<std::uint32_t> seen_mark_;
-    std::vector<std::uint32_t> free_mark_;
+    std::vector<std::uint8_t> state_;  // per vertex, bits as above
+    // The vertices of the last exclude within the radius, looked at outside
+    // it, and shut in outside it.
     std::vector<std::int32_t> inside_;
+    std::vector<std::int32_t> seen_;
     std::vector<std::int32_t> shut_in_;
 };
