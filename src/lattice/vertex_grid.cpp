@@ -4,62 +4,57 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-bool finite_position(const float* p) {
-    return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
-}
-
-}  // namespace
-
-VertexGrid::VertexGrid(const float* xyz, int n) {
-    int gridded = 0;
-    for (int k = 0; k < n; ++k) {
-        const float* p = xyz + 3 * k;
-        if (!finite_position(p)) continue;
-        for (int a = 0; a < 3; ++a) {
-            const double c = p[a];
-            if (gridded == 0 || c < low_[a]) low_[a] = c;
-            if (gridded == 0 || c > high_[a]) high_[a] = c;
-        }
-        ++gridded;
-    }
+VertexGrid::VertexGrid(const float* xyz, int n, const PointBounds& bounds) {
+    const int gridded = bounds.count;
     if (gridded == 0) return;
+    std::copy_n(bounds.low, 3, low_);
+    std::copy_n(bounds.high, 3, high_);
     // About as many cells as vertices over the widest extent; never more
     // cells per axis than vertices.
     const double widest = std::max({high_[0] - low_[0], high_[1] - low_[1], high_[2] - low_[2]});
-    size_ = widest > 0.0 ? widest / std::cbrt(static_cast<double>(gridded)) : 1.0;
+    // (Coordinates are floats: a widest extent above 0 is at least about
+    // 1e-45, so the cells per unit of length stay finite.)
+    const double size = widest > 0.0 ? widest / std::cbrt(static_cast<double>(gridded)) : 1.0;
+    per_size_ = 1.0 / size;
     std::int64_t cells = 1;
     for (int a = 0; a < 3; ++a) {
-        const double span = std::floor((high_[a] - low_[a]) / size_) + 1.0;
+        const double span = std::floor((high_[a] - low_[a]) * per_size_) + 1.0;
         dims_[a] = static_cast<int>(std::min(span, static_cast<double>(gridded)));
         cells *= dims_[a];
     }
+    // Counted into starts_[c], summed up to the end of each cell, then
+    // counted down while the members are placed from the last vertex on:
+    // starts_[c] ends at the start of cell c.
     starts_.assign(static_cast<std::size_t>(cells) + 1, 0);
-    std::vector<std::int64_t> cell(static_cast<std::size_t>(n), -1);
     for (int k = 0; k < n; ++k) {
-        const float* p = xyz + 3 * k;
-        if (!finite_position(p)) continue;
-        cell[k] =
-            (static_cast<std::int64_t>(cell_of(0, p[0])) * dims_[1] + cell_of(1, p[1])) * dims_[2] +
-            cell_of(2, p[2]);
-        ++starts_[cell[k] + 1];
+        const float* p = xyz + 3 * static_cast<std::size_t>(k);
+        if (finite_point(p)) ++starts_[cell_index(p)];
     }
-    for (std::int64_t c = 0; c < cells; ++c) starts_[c + 1] += starts_[c];
+    for (std::int64_t c = 1; c < cells; ++c) starts_[c] += starts_[c - 1];
+    starts_[cells] = gridded;
     members_.resize(static_cast<std::size_t>(gridded));
     points_.resize(3 * static_cast<std::size_t>(gridded));
-    std::vector<std::int32_t> fill(starts_.begin(), starts_.end() - 1);
-    for (int k = 0; k < n; ++k) {
-        if (cell[k] < 0) continue;
-        const std::int32_t s = fill[cell[k]]++;
+    for (int k = n - 1; k >= 0; --k) {
+        const float* p = xyz + 3 * static_cast<std::size_t>(k);
+        if (!finite_point(p)) continue;
+        const std::int32_t s = --starts_[cell_index(p)];
         members_[s] = k;
-        std::copy_n(xyz + 3 * static_cast<std::size_t>(k), 3, &points_[3 * static_cast<std::size_t>(s)]);
+        std::copy_n(p, 3, &points_[3 * static_cast<std::size_t>(s)]);
     }
 }
 
+std::int64_t VertexGrid::cell_index(const float* p) const {
+    return (static_cast<std::int64_t>(cell_of(0, p[0])) * dims_[1] + cell_of(1, p[1])) * dims_[2] +
+           cell_of(2, p[2]);
+}
+
+// The cell's number is the floor of the position in cells, clamped to the
+// grid; above 0 the floor is the integer part (without a call to floor).
 int VertexGrid::cell_of(int a, double coordinate) const {
-    const double index = std::floor((coordinate - low_[a]) / size_);
-    return static_cast<int>(std::clamp(index, 0.0, static_cast<double>(dims_[a] - 1)));
+    const double index = (coordinate - low_[a]) * per_size_;
+    if (!(index > 0.0)) return 0;
+    if (index >= static_cast<double>(dims_[a] - 1)) return dims_[a] - 1;
+    return static_cast<int>(index);
 }
 
 bool VertexGrid::cell_range(int a, float p, double reach, int* lo, int* hi) const {

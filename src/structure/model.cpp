@@ -329,11 +329,6 @@ int Qdlntr(Entry* entry, Entry* head) {
     return 1;
 }
 
-Atom* Qbdnbr(const Bond* bond, const Atom* atom) {
-    if (!bond || !atom) return nullptr;
-    return bond->atom1 == atom ? bond->atom2 : bond->atom1;
-}
-
 Entry* Qisntr(Entry* entry, Entry* head) {
     if (!head) head = Qhead();
     if (!entry) return nullptr;

@@ -147,7 +147,11 @@ Entry* Qdlatm(Entry* entry, int mask);
 int Qdlntr(Entry* entry, Entry* head);
 
 // Queries and bookkeeping.
-Atom* Qbdnbr(const Bond* bond, const Atom* atom);
+// The other atom of a bond (here, inline: every neighbour loop asks for it).
+inline Atom* Qbdnbr(const Bond* bond, const Atom* atom) {
+    if (!bond || !atom) return nullptr;
+    return bond->atom1 == atom ? bond->atom2 : bond->atom1;
+}
 Entry* Qisntr(Entry* entry, Entry* head);
 int Qstntr(Entry* entry, int bits, Entry* head);
 int Qcntntr(Entry* entry, int statebits, int typebits);

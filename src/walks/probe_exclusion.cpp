@@ -14,22 +14,17 @@
 
 #include "lattice/marks.h"
 #include "lattice/neighbours.h"
+#include "lattice/vertex_index.h"
 #include "structure/model.h"
 
 namespace {
 
-// The vertex index of a neighbour, or -1 when it is not the table's vertex.
-std::int32_t index_of(const Atom* u, Atom* const* table, int n) {
-    if (u->serial < 1 || u->serial > n || table[u->serial - 1] != u) return -1;
-    return static_cast<std::int32_t>(u->serial - 1);
-}
-
-// The neighbours of the vertices lie anywhere among the lattice's records:
-// asked for this many vertices ahead, they are in the cache when needed.
+// A vertex's bonds lie anywhere among the lattice's records: asked for this
+// many vertices ahead, they are in the cache when needed.
 constexpr int kAhead = 8;
 
-void ask_for_neighbours(const Atom* v) {
-    for_each_neighbour(v, [](const Atom* u) { __builtin_prefetch(&u->serial); });
+void ask_for_bonds(const Atom* v) {
+    for (int i = 0; i < v->nslots; ++i) __builtin_prefetch(v->slots[i]);
 }
 
 }  // namespace
@@ -39,24 +34,33 @@ ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry*
     if (!lattice || lattice->type != kTypeLattice || !sphere || !table || n < 1) return;
     const Atom* centre = first_atom(sphere);
     if (atom_end(sphere, centre) || !atom_end(sphere, centre->next)) return;
-    if (first_atom(lattice) != table[0] || !read_vertices(n) || start_ < 0 ||
-        !edges_seen_from_both_ends())
-        return;
+    PointBounds bounds;
+    if (first_atom(lattice) != table[0] || !read_vertices(n, &bounds) || start_ < 0) return;
     start_neighbours_.assign(neighbours_.begin() + offsets_[start_],
                              neighbours_.begin() + offsets_[start_ + 1]);
-    grid_ = VertexGrid(xyz_.data(), n);
+    grid_ = VertexGrid(xyz_.data(), n, bounds);
     state_.assign(static_cast<std::size_t>(n), 0);
     applies_ = true;
 }
 
 // One pass over the vertices in table order: that the list follows the
-// table, the start, the coordinates and the neighbour lists. False when a
-// neighbour is not another vertex of the table.
-bool ProbeExclusion::read_vertices(int n) {
+// table, the start, the coordinates and their bounds, and the neighbour
+// lists. False when a neighbour is not another vertex of the table, when a
+// list names a neighbour twice, or when an edge is not seen from both ends.
+//
+// An edge is seen from both ends when every entry u of the list of v has v
+// in the list of u. That is asked of the entries u < v only, whose lists are
+// complete by then: with no neighbour named twice, that matches the entries
+// pointing down one by one with entries pointing up, and when there are as
+// many of each, the entries pointing up are all matched too.
+bool ProbeExclusion::read_vertices(int n, PointBounds* bounds) {
+    const VertexIndex index_of(table_, n);
     offsets_.assign(static_cast<std::size_t>(n) + 1, 0);
     xyz_.resize(3 * static_cast<std::size_t>(n));
+    std::size_t down = 0;
+    std::size_t up = 0;
     for (int v = 0; v < n; ++v) {
-        if (v + kAhead < n) ask_for_neighbours(table_[v + kAhead]);
+        if (v + kAhead < n) ask_for_bonds(table_[v + kAhead]);
         Atom* a = table_[v];
         if (atom_end(lattice_, a)) return false;
         const Atom* after = v + 1 < n ? table_[v + 1] : &lattice_->atoms;
@@ -66,32 +70,36 @@ bool ProbeExclusion::read_vertices(int n) {
         p[0] = a->x;
         p[1] = a->y;
         p[2] = a->z;
-        auto count = static_cast<std::size_t>(offsets_[v]);
-        neighbours_.resize(count + static_cast<std::size_t>(std::max(a->nslots, 0)));
+        bounds->add(p);
+
+        const auto begin = static_cast<std::size_t>(offsets_[v]);
+        std::size_t end = begin;
+        neighbours_.resize(begin + static_cast<std::size_t>(std::max(a->nslots, 0)));
         bool known = true;
         for_each_neighbour(a, [&](Atom* u) {
-            const std::int32_t w = index_of(u, table_, n);
+            const std::int32_t w = index_of(u);
             known = known && w >= 0 && w != v;
-            neighbours_[count++] = w;
+            neighbours_[end++] = w;
         });
         if (!known) return false;
-        offsets_[v + 1] = static_cast<std::int32_t>(count);
-        if (count == static_cast<std::size_t>(offsets_[v])) isolated_.push_back(v);
+        const auto list = neighbours_.begin();
+        for (std::size_t i = begin; i < end; ++i) {
+            const std::int32_t u = neighbours_[i];
+            if (std::find(list + begin, list + i, u) != list + i) return false;
+            if (u > v) {
+                ++up;
+            } else if (std::find(list + offsets_[u], list + offsets_[u + 1], v) ==
+                       list + offsets_[u + 1]) {
+                return false;
+            } else {
+                ++down;
+            }
+        }
+        offsets_[v + 1] = static_cast<std::int32_t>(end);
+        if (end == begin) isolated_.push_back(v);
     }
     neighbours_.resize(static_cast<std::size_t>(offsets_[n]));
-    return true;
-}
-
-bool ProbeExclusion::edges_seen_from_both_ends() const {
-    const int n = static_cast<int>(offsets_.size()) - 1;
-    for (int v = 0; v < n; ++v) {
-        for (std::int32_t i = offsets_[v]; i < offsets_[v + 1]; ++i) {
-            const auto back_begin = neighbours_.begin() + offsets_[neighbours_[i]];
-            const auto back_end = neighbours_.begin() + offsets_[neighbours_[i] + 1];
-            if (std::find(back_begin, back_end, v) == back_end) return false;
-        }
-    }
-    return true;
+    return down == up;
 }
 
 void ProbeExclusion::forget_last_exclude() {

@@ -25,7 +25,8 @@ public:
     // sphere entry. The local method applies only when the entry is a lattice with
     // a vertex of shell 0, its table lists the vertices in list order, every
     // edge joins two different vertices of the table and is seen from both
-    // ends, and the sphere has exactly one atom.
+    // ends, no vertex has the same neighbour twice, and the sphere has
+    // exactly one atom.
     ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry* sphere);
 
     // Does what Xltocc(lattice, none, 1, {sphere}, 8 | progress, radius) does
@@ -48,8 +49,7 @@ private:
     // whose element this object has set, which stays set.
     enum : std::uint8_t { kInside = 1, kSeen = 2, kClosed = 4, kFirstStep = 8, kCounted = 16 };
 
-    bool read_vertices(int n);
-    bool edges_seen_from_both_ends() const;
+    bool read_vertices(int n, PointBounds* bounds);
     bool is_inside(std::int32_t v) const { return state_[v] & kInside; }
     float charge_at(const float* p) const { return sphere_charge_at(p[0], p[1], p[2], 1, &sphere_); }
     float charge_of(std::int32_t v) const { return charge_at(&xyz_[3 * static_cast<std::size_t>(v)]); }
