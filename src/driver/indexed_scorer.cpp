@@ -43,10 +43,8 @@ bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
     if (!walks_) return true;
     std::fill(touched_.begin(), touched_.end(), 0);
     for (std::int32_t v : marking_.marked()) walks_->index.add_walks_at(v, touched_.data());
-    int touched = 0;
-    for (std::uint64_t word : touched_) touched += std::popcount(word);
     counts.walks = walks_->count;
-    counts.free = walks_->count - touched;
+    counts.free = walks_->count - walks_->index.count(touched_.data());
     replay_reports();
     return true;
 }

@@ -117,12 +117,17 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
     forget_last_exclude();
     radius_ = radius;
 
-    // Within the radius: the distance below keeps every coordinate
-    // difference within the radius, so the grid need look no farther (with a
-    // margin for the rounding of the differences).
+    // Within the radius: the single-precision distance below lies within a
+    // few units in the last place of the exact one, so no vertex farther
+    // than `reach` (the radius with a margin for that rounding) is within
+    // it. The grid looks no farther along each axis, and the vertices beyond
+    // `reach` in double precision need no distance of their own.
     inside_.clear();
     const double reach = static_cast<double>(radius) * (1.0 + 1e-5) + 1e-6;
+    const double cx = centre->x, cy = centre->y, cz = centre->z;
     grid_.each_near(centre->x, centre->y, centre->z, reach, [&](std::int32_t v, const float* p) {
+        const double dx = p[0] - cx, dy = p[1] - cy, dz = p[2] - cz;
+        if (dx * dx + dy * dy + dz * dz > reach * reach) return;
         if (charge_at(p) <= radius) {
             state_[v] |= kInside;
             inside_.push_back(v);

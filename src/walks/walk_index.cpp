@@ -5,6 +5,16 @@
 
 namespace {
 
+// Bits set in a word, by sums of neighbouring bit fields: a handful of
+// operations the compiler can apply to several words at once, where
+// std::popcount becomes a call without a hardware instruction to use.
+std::uint64_t bits_set(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555u);
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return (x * 0x0101010101010101u) >> 56;
+}
+
 // Drops every step of a walk to a vertex the walk visited before, keeping
 // the walks' order and their first visits in order.
 void keep_first_visits(int vertices, WalkSteps& w) {
@@ -84,4 +94,10 @@ void WalkIndex::add_walks_at(int v, std::uint64_t* touched) const {
         const std::int32_t walk = walk_ids_[i];
         touched[walk / 64] |= 1ull << (walk % 64);
     }
+}
+
+int WalkIndex::count(const std::uint64_t* set) const {
+    std::uint64_t walks = 0;
+    for (std::size_t i = 0; i < words_; ++i) walks += bits_set(set[i]);
+    return static_cast<int>(walks);
 }

@@ -31,6 +31,9 @@ public:
     // Adds to `touched` every walk that visits vertex v after its first position.
     void add_walks_at(int v, std::uint64_t* touched) const;
 
+    // Walks in a set of words() words.
+    int count(const std::uint64_t* set) const;
+
 private:
     int walks_ = 0;
     std::size_t words_ = 0;
