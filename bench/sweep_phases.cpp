@@ -48,8 +48,8 @@ bool run_once(char** argv, double* times) {
         std::fputs("sweep_phases: no walk file\n", stderr);
         return false;
     }
-    std::unique_ptr<WalkEnsemble> ensemble = read_walk_ensemble(walks, false, run.prepared.n,
-                                                                default_walk_budget());
+    std::unique_ptr<WalkEnsemble> ensemble =
+        read_walk_ensemble(walks, false, run.prepared.n, default_walk_budget());
     if (!ensemble) {
         std::fputs("sweep_phases: no ensemble\n", stderr);
         return false;

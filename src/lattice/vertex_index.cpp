@@ -27,7 +27,8 @@ VertexIndex::VertexIndex(Atom* const* table, int n) : table_(table), n_(n) {
     }
     // Among many short runs the search gains little over reading the record.
     if (runs_.size() > static_cast<std::size_t>(n) / 16) runs_.clear();
-    std::sort(runs_.begin(), runs_.end(), [](const Run& a, const Run& b) { return a.first < b.first; });
+    std::sort(runs_.begin(), runs_.end(),
+              [](const Run& a, const Run& b) { return a.first < b.first; });
 }
 
 std::int32_t VertexIndex::operator()(const Atom* u) const {

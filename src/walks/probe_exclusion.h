@@ -51,8 +51,12 @@ private:
 
     bool read_vertices(int n, PointBounds* bounds);
     bool is_inside(std::int32_t v) const { return state_[v] & kInside; }
-    float charge_at(const float* p) const { return sphere_charge_at(p[0], p[1], p[2], 1, &sphere_); }
-    float charge_of(std::int32_t v) const { return charge_at(&xyz_[3 * static_cast<std::size_t>(v)]); }
+    float charge_at(const float* p) const {
+        return sphere_charge_at(p[0], p[1], p[2], 1, &sphere_);
+    }
+    float charge_of(std::int32_t v) const {
+        return charge_at(&xyz_[3 * static_cast<std::size_t>(v)]);
+    }
     void forget_last_exclude();
     bool has_free_neighbour_when_passed(std::int32_t v) const;
 

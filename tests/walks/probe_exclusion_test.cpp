@@ -65,9 +65,9 @@ TEST(ProbeExclusion, CountsAndMarksWhatTheFullPassDoesAtEveryProbe) {
     Table table(lattice);
     TestSphere probe(0, 0, 0);
     ProbeExclusion local(lattice.entry, table.vertices, table.n, probe.entry);
-    const float probes[][4] = {{0, 0, 0, 1.0f},  {1, 0, 0, 1.0f},    {1, 1, 1, 1.5f},
+    const float probes[][4] = {{0, 0, 0, 1.0f},          {1, 0, 0, 1.0f}, {1, 1, 1, 1.5f},
                                {0.5f, 0.5f, 0.5f, 0.9f}, {2, 2, 1, 1.0f}, {-1, 2, 0, 2.0f},
-                               {9, 9, 9, 1.0f},  {0, 0, 0, 3.5f},    {2, 0, 0, 0.1f}};
+                               {9, 9, 9, 1.0f},          {0, 0, 0, 3.5f}, {2, 0, 0, 0.1f}};
     for (const auto& p : probes) {
         SCOPED_TRACE(std::to_string(p[0]) + " " + std::to_string(p[1]) + " " +
                      std::to_string(p[2]) + " r " + std::to_string(p[3]));
