@@ -13,7 +13,7 @@
 namespace {
 
 // Large lattice files are read in large pieces rather than a page at a time.
-constexpr std::size_t kLatticeFileBuffer = std::size_t{1} << 18;
+constexpr std::size_t kLatticeFileBuffer = std::size_t{1} << 16;
 
 Entry* read_lattice(const char* name) {
     std::FILE* fp = std::fopen(name, "r");
