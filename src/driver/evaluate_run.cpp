@@ -1,6 +1,7 @@
 // Evaluate mode: opens the walk file and sweeps the probe sphere.
 #include <cstdio>
 
+#include "base/stream_buffer.h"
 #include "driver/evaluation_sweep.h"
 #include "driver/file_names.h"
 #include "driver/indexed_scorer.h"
@@ -32,7 +33,7 @@ bool run_evaluate(const Settings& settings, const LatticeRun& run) {
     // A walk file that cannot be opened is no error: no position has a result.
     std::FILE* walks = std::fopen(name, "r");
     // The file is read through many times (or once, whole): large reads.
-    if (walks) std::setvbuf(walks, nullptr, _IOFBF, kWalkFileBuffer);
+    StreamBuffer buffer(walks, kWalkFileBuffer);
     Xlwkhit(static_cast<const WalkRecord*>(nullptr), 0);
 
     SweepSettings sweep;

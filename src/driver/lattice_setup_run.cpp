@@ -2,6 +2,7 @@
 // evaluate (read, place, enumerate, make the sphere entry), then the mode.
 #include <cstdio>
 
+#include "base/stream_buffer.h"
 #include "driver/file_names.h"
 #include "driver/lattice_run.h"
 #include "driver/runs.h"
@@ -11,12 +12,16 @@
 
 namespace {
 
+// Large lattice files are read in large pieces rather than a page at a time.
+constexpr std::size_t kLatticeFileBuffer = std::size_t{1} << 16;
+
 Entry* read_lattice(const char* name) {
     std::FILE* fp = std::fopen(name, "r");
     if (!fp) {
         std::perror(name);
         return nullptr;
     }
+    StreamBuffer buffer(fp, kLatticeFileBuffer);
     Entry* lattice = Igtjklm(fp, nullptr);
     std::fclose(fp);
     if (!lattice) std::fprintf(stderr, "Got no lattice from %s!\n", name);

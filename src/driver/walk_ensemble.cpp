@@ -6,13 +6,17 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <utility>
 
+#include "base/mapped_file.h"
 #include "driver/evaluation_sweep.h"
 #include "structure/mab_file.h"
 #include "structure/model.h"
 #include "walks/walk_file.h"
 #include "walks/walk_record.h"
+#include "walks/written_walks.h"
 
 namespace {
 
@@ -36,11 +40,11 @@ public:
     }
 
     // Closes the walk whose positions were given; what the reader printed
-    // for it is in `capture`.
-    void end_walk(OutputCapture& capture, const char* name, float strength, float distance) {
+    // for it is in `capture` (none: nothing).
+    void end_walk(OutputCapture* capture, std::string_view name, float strength, float distance) {
         const int walk = ensemble_->count++;
         keep_printed(capture, walk);
-        if (missing_) keep({walk, {true, unresolved_report(missing_, name)}});
+        if (missing_) keep({walk, {true, unresolved_report(missing_, std::string(name).c_str())}});
         missing_ = 0;
         if (over_budget_) return;
         walks_.ends.push_back(walks_.steps.size());
@@ -51,7 +55,7 @@ public:
                        budget_;
     }
 
-    std::unique_ptr<WalkEnsemble> finish(OutputCapture& capture) {
+    std::unique_ptr<WalkEnsemble> finish(OutputCapture* capture) {
         keep_printed(capture, ensemble_->count);
         if (over_budget_) return nullptr;
         find_runs();
@@ -60,8 +64,9 @@ public:
     }
 
 private:
-    void keep_printed(OutputCapture& capture, int walk) {
-        for (PrintedText& printed : capture.take()) keep({walk, std::move(printed)});
+    void keep_printed(OutputCapture* capture, int walk) {
+        if (!capture) return;
+        for (PrintedText& printed : capture->take()) keep({walk, std::move(printed)});
     }
 
     void keep(Passage passage) {
@@ -91,7 +96,7 @@ private:
 void read_records(std::FILE* fp, OutputCapture& capture, EnsembleReading& reading) {
     while (WalkRecord* walk = Xrdlwk(fp)) {
         for (int i = 0; i < walk->nvertices; ++i) reading.position(i, walk->numbers[i]);
-        reading.end_walk(capture, walk->name, walk->params[0], walk->params[1]);
+        reading.end_walk(&capture, walk->name, walk->params[0], walk->params[1]);
         std::free(walk);
     }
 }
@@ -106,9 +111,21 @@ void read_entries(std::FILE* fp, OutputCapture& capture, EnsembleReading& readin
             if (i < 2) pair[i] = a->charge;
             reading.position(i, a->selection);
         }
-        reading.end_walk(capture, walk->name, pair[0], pair[1]);
+        reading.end_walk(&capture, walk->name, pair[0], pair[1]);
         Qdlntr(walk, nullptr);
     }
+}
+
+// A .lwk file of the writer's own form, read from memory without the
+// stream's copies: the records Xrdlwk would give, which print nothing. False
+// when the file has any other form; `reading` is then of no use.
+bool scan_mapped_records(std::FILE* fp, EnsembleReading& reading) {
+    MappedFile file(fileno(fp));
+    return file.mapped() && scan_written_walks(file.text(), [&](const ScannedWalk& walk) {
+               for (int i = 0; i < walk.count; ++i) reading.position(i, walk.numbers[i]);
+               reading.end_walk(nullptr, walk.name, walk.params[0], walk.params[1]);
+               file.release_before(walk.end);
+           });
 }
 
 }  // namespace
@@ -120,6 +137,10 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
     struct stat status {};
     const std::size_t file_steps =
         fstat(fileno(fp), &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
+    if (!mab) {
+        EnsembleReading reading(n, budget, file_steps);
+        if (scan_mapped_records(fp, reading)) return reading.finish(nullptr);
+    }
     EnsembleReading reading(n, budget, file_steps);
     OutputCapture capture;
     if (!capture.recording()) return nullptr;
@@ -129,5 +150,5 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
     } else {
         read_records(fp, capture, reading);
     }
-    return reading.finish(capture);
+    return reading.finish(&capture);
 }

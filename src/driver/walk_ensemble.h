@@ -38,7 +38,8 @@ constexpr std::size_t kEnsembleBytesPerStep = 12;
 constexpr std::size_t kEnsembleBytesPerWalk = 32;
 
 // Reads the open walk file from its start to its end as every position of the sweep would:
-// .lwk records with Xrdlwk, or .mab entries with Igtmab; vertex numbers 1 ...
+// .lwk records with Xrdlwk (or, when the whole file has the writer's own form,
+// found in it at once with the same result), or .mab entries with Igtmab; vertex numbers 1 ...
 // n name lattice vertices. Null when the ensemble would take more than
 // budget bytes; the file is then still read to its end so that the reader's
 // state is as after a full pass, and nothing is printed.
