@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds korvi in release mode (build-bench/, no tests) and runs the reference
-# workloads, one line per figure: lattice generation, walk generation, and the
-# evaluation sweep scored from memory and by streaming the walk file. Times
+# workloads, one line per figure: lattice generation, walk generation, the
+# evaluation sweep scored from memory and by streaming the walk file, and the
+# phases of the sweep from memory in milliseconds. Times
 # are wall seconds (the best of three runs where a run takes under a minute),
 # memory is the peak resident size of the process.
 #
@@ -11,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKORVI_TESTS=OFF >/dev/null
-cmake --build build-bench -j2 --target korvi measure korvi_paths >/dev/null
+cmake --build build-bench -j2 --target korvi measure korvi_paths sweep_phases >/dev/null
 bin=$PWD/build-bench
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -79,4 +80,10 @@ for walks in 10000 100000; do
         printf "fast %.3f s (%.0f positions/s, peak %.1f MiB), ratio %s%.0f; ", f, n / f, fm, a, s / f
         printf "floor %.3f s (peak %.1f MiB), fast/floor %.2f, %.1f bytes per stored step above the floor; %s\n", fl, flm, f / fl, (fm - flm) * 1048576 / (w * 50), same
     }'
+done
+# The sweep from memory phase by phase, in milliseconds: the fastest of 20
+# fresh runs for each phase.
+for walks in 10000 100000; do
+    printf 'phases   %6d walks: %s\n' "$walks" \
+        "$("$bin/bench/sweep_phases" 20 ldmd_30 5 3 -25 "w$walks.lwk" | paste -sd ';' | tr -s ' ')"
 done
