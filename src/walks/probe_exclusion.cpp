@@ -115,7 +115,6 @@ bool ProbeExclusion::exclude(float radius, bool progress, ProbeMarks* marks) {
         return false;
     note_marks_changed(lattice_);
     forget_last_exclude();
-    radius_ = radius;
 
     // Within the radius: the single-precision distance below lies within a
     // few units in the last place of the exact one, so no vertex farther

@@ -32,16 +32,17 @@ public:
     // Does what Xltocc(lattice, none, 1, {sphere}, 8 | progress, radius) does
     // for the sphere atom where it stands now, as far as can be seen: the
     // progress lines when asked, the counts, element 16 on every counted
-    // vertex, and the marked vertices in *marks (occupancy and charge of the
-    // vertices are left alone). False, with nothing done, on a lattice the
-    // method does not apply to, and for a position or radius it cannot take
-    // (not finite, or a radius of 1000000 or more, which every vertex falls
-    // within).
+    // vertex (set once per vertex: nothing else changes the elements while
+    // the probe moves), and the marked vertices in *marks (occupancy and
+    // charge of the vertices are left alone). False, with nothing done, on a
+    // lattice the method does not apply to, and for a position or radius it
+    // cannot take (not finite, or a radius of 1000000 or more, which every
+    // vertex falls within).
     bool exclude(float radius, bool progress, ProbeMarks* marks);
 
     // Leaves on every vertex the occupancy and charge that the full pass for
     // the last exclude would have left. Only after an exclude that returned
-    // true.
+    // true, with the sphere atom where that exclude found it.
     void mark_lattice() const;
 
 private:
@@ -64,7 +65,6 @@ private:
     Entry* lattice_;
     Atom* const* table_;
     Entry* sphere_;
-    float radius_ = 0.0f;                         // of the last exclude
     std::int32_t start_ = -1;                     // first vertex of shell 0 in list order
     std::vector<std::int32_t> start_neighbours_;  // its neighbours in slot order
     std::vector<std::int32_t> offsets_;           // neighbours of v: neighbours_[offsets_[v] ...]
