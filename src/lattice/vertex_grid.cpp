@@ -33,13 +33,11 @@ VertexGrid::VertexGrid(const float* xyz, int n, const PointBounds& bounds) {
     for (std::int64_t c = 1; c < cells; ++c) starts_[c] += starts_[c - 1];
     starts_[cells] = gridded;
     members_.resize(static_cast<std::size_t>(gridded));
-    points_.resize(3 * static_cast<std::size_t>(gridded));
     for (int k = n - 1; k >= 0; --k) {
         const float* p = xyz + 3 * static_cast<std::size_t>(k);
         if (!finite_point(p)) continue;
         const std::int32_t s = --starts_[cell_index(p)];
-        members_[s] = k;
-        std::copy_n(p, 3, &points_[3 * static_cast<std::size_t>(s)]);
+        members_[s] = {{p[0], p[1], p[2]}, k};
     }
 }
 

@@ -53,7 +53,7 @@ public:
                 const std::int64_t row = (static_cast<std::int64_t>(i) * dims_[1] + j) * dims_[2];
                 for (std::int64_t c = row + lo[2]; c <= row + hi[2]; ++c)
                     for (std::int32_t s = starts_[c]; s < starts_[c + 1]; ++s)
-                        visit(members_[s], &points_[3 * static_cast<std::size_t>(s)]);
+                        visit(members_[s].vertex, members_[s].xyz);
             }
     }
 
@@ -69,6 +69,11 @@ private:
     double per_size_ = 1.0;              // 1 / the edge of a cell
     int dims_[3] = {0, 0, 0};            // cells per axis; 0 without vertices
     std::vector<std::int32_t> starts_;   // members of cell c: starts_[c] ... starts_[c + 1]
-    std::vector<std::int32_t> members_;  // vertex indices, cell by cell
-    std::vector<float> points_;          // x, y, z of members_[s] at 3s ...
+    // A vertex with its coordinates in one record: one stream of memory
+    // while a cell's vertices are gone through.
+    struct Member {
+        float xyz[3];
+        std::int32_t vertex;  // index
+    };
+    std::vector<Member> members_;  // cell by cell
 };
