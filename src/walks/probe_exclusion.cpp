@@ -73,14 +73,13 @@ bool ProbeExclusion::read_vertices(int n, PointBounds* bounds) {
         bounds->add(p);
 
         const auto begin = static_cast<std::size_t>(offsets_[v]);
-        std::size_t end = begin;
-        neighbours_.resize(begin + static_cast<std::size_t>(std::max(a->nslots, 0)));
         bool known = true;
         for_each_neighbour(a, [&](Atom* u) {
             const std::int32_t w = index_of(u);
             known = known && w >= 0 && w != v;
-            neighbours_[end++] = w;
+            neighbours_.push_back(w);
         });
+        const std::size_t end = neighbours_.size();
         if (!known) return false;
         const auto list = neighbours_.begin();
         for (std::size_t i = begin; i < end; ++i) {
@@ -98,7 +97,6 @@ bool ProbeExclusion::read_vertices(int n, PointBounds* bounds) {
         offsets_[v + 1] = static_cast<std::int32_t>(end);
         if (end == begin) isolated_.push_back(v);
     }
-    neighbours_.resize(static_cast<std::size_t>(offsets_[n]));
     return down == up;
 }
 
