@@ -64,11 +64,11 @@ private:
     int cell_of(int a, double coordinate) const;
     std::int64_t cell_index(const float* p) const;  // of a gridded vertex at p
 
-    double low_[3] = {0.0, 0.0, 0.0};    // smallest coordinate per axis
-    double high_[3] = {0.0, 0.0, 0.0};   // largest coordinate per axis
-    double per_size_ = 1.0;              // 1 / the edge of a cell
-    int dims_[3] = {0, 0, 0};            // cells per axis; 0 without vertices
-    std::vector<std::int32_t> starts_;   // members of cell c: starts_[c] ... starts_[c + 1]
+    double low_[3] = {0.0, 0.0, 0.0};   // smallest coordinate per axis
+    double high_[3] = {0.0, 0.0, 0.0};  // largest coordinate per axis
+    double per_size_ = 1.0;             // 1 / the edge of a cell
+    int dims_[3] = {0, 0, 0};           // cells per axis; 0 without vertices
+    std::vector<std::int32_t> starts_;  // members of cell c: starts_[c] ... starts_[c + 1]
     // A vertex with its coordinates in one record: one stream of memory
     // while a cell's vertices are gone through.
     struct Member {
