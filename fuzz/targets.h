@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/fields.h"
@@ -30,6 +31,7 @@
 #include "walks/scoring.h"
 #include "walks/walk_file.h"
 #include "walks/walk_record.h"
+#include "walks/written_walks.h"
 
 namespace fuzz {
 
@@ -43,6 +45,18 @@ inline std::FILE* null_stream() {
 inline std::FILE* open_input(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return std::fopen("/dev/null", "r");
     return fmemopen(const_cast<std::uint8_t*>(data), size, "r");
+}
+
+// A record's parameters (to the bit) and vertex numbers as text.
+inline std::string record_numbers(const float* params, const int* numbers, int count) {
+    std::string text;
+    for (int i = 0; i < 3; ++i) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &params[i], sizeof bits);
+        text += std::to_string(bits) + ' ';
+    }
+    for (int i = 0; i < count; ++i) text += ' ' + std::to_string(numbers[i]);
+    return text;
 }
 
 // Releases every entry of the process-wide list.
@@ -84,13 +98,28 @@ inline int fuzz_jkl(const std::uint8_t* data, std::size_t size) {
     return 0;
 }
 
+// The records Xrdlwk reads, written again; and when the quick scan of
+// written files takes the input, it must have found the very same records.
 inline int fuzz_lwk(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> read;
     std::FILE* fp = open_input(data, size);
     while (WalkRecord* walk = Xrdlwk(fp)) {
         Xwrlwk(null_stream(), walk, "fuzz");
+        read.push_back(std::string(walk->name) + '\t' +
+                       record_numbers(walk->params, walk->numbers, walk->nvertices));
         std::free(walk);
     }
     std::fclose(fp);
+    std::vector<std::string> scanned;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (scan_written_walks(text,
+                           [&](const ScannedWalk& walk) {
+                               scanned.push_back(
+                                   std::string(walk.name) + '\t' +
+                                   record_numbers(walk.params, walk.numbers, walk.count));
+                           }) &&
+        scanned != read)
+        std::abort();
     return 0;
 }
 
