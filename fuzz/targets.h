@@ -117,6 +117,7 @@ inline int fuzz_lwk(const std::uint8_t* data, std::size_t size) {
                                scanned.push_back(
                                    std::string(walk.name) + '\t' +
                                    record_numbers(walk.params, walk.numbers, walk.count));
+                               return true;
                            }) &&
         scanned != read)
         std::abort();

@@ -35,10 +35,11 @@ struct HugePageAllocator {
     }
 };
 
-// Lets the next `bytes` of small blocks (malloc, new) come from huge pages
-// where the system offers them on request: the heap's free top is grown by
-// that much at once and advised to use huge pages. Worth it before making
-// many records one by one. At most kHeapReserve bytes, nothing below four
+// Lets the next `bytes` of small blocks (malloc, new), and half as much again
+// for the arrays that work on them, come from huge pages where the system
+// offers them on request: the heap's free top is grown by that much at once
+// and advised to use huge pages. Worth it before making many records one by
+// one. At most kHeapReserve bytes, nothing below four
 // huge pages; pages that stay untouched cost no memory. From then on blocks
 // of up to that size come from the heap, and the heap keeps a free top of
 // that size rather than give it back.

@@ -5,10 +5,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
-// Pages are given back in steps of this many bytes, not after every record.
-constexpr std::size_t kReleaseStep = std::size_t{1} << 20;
+// Pages are read in ahead and given back behind in steps of this many bytes,
+// not page by page (a page fault each) nor after every record.
+constexpr std::size_t kStep = std::size_t{1} << 20;
+
+std::size_t page_size() {
+    static const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    return page;
+}
 
 }  // namespace
 
@@ -26,16 +34,28 @@ MappedFile::MappedFile(int fd) {
     }
     madvise(data, size_, MADV_SEQUENTIAL);
     data_ = static_cast<const char*>(data);
+    read_ahead_to(0);
 }
 
 MappedFile::~MappedFile() {
     if (data_) munmap(const_cast<char*>(data_), size_);
 }
 
-void MappedFile::release_before(std::size_t offset) {
-    static const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-    const std::size_t end = offset / page * page;
-    if (!data_ || end < released_ + kReleaseStep) return;
+void MappedFile::advance_to(std::size_t offset) {
+    if (!data_) return;
+    read_ahead_to(offset);
+    const std::size_t end = offset / page_size() * page_size();
+    if (end < released_ + kStep) return;
     madvise(const_cast<char*>(data_) + released_, end - released_, MADV_DONTNEED);
     released_ = end;
+}
+
+void MappedFile::read_ahead_to(std::size_t offset) {
+    // Whole pages from a page boundary on, up to the end of the file.
+    const std::size_t ahead = (offset + 2 * kStep + page_size() - 1) / page_size() * page_size();
+    const std::size_t want = std::min(size_, ahead);
+    if (want <= populated_ || (want < size_ && want < populated_ + kStep)) return;
+    // Where the system cannot populate in advance, pages fault in as read.
+    madvise(const_cast<char*>(data_) + populated_, want - populated_, MADV_POPULATE_READ);
+    populated_ = want;
 }

@@ -17,14 +17,19 @@ public:
     bool mapped() const { return mapped_; }
     std::string_view text() const { return {data_, size_}; }
 
-    // Gives back the pages wholly before offset: the text stays readable (a
-    // page touched again is read again from the system's file cache) but
-    // stops counting towards the process's memory.
-    void release_before(std::size_t offset);
+    // The reader has come to offset: the pages up to two steps ahead are
+    // read in now, and those wholly before offset are given back. The text
+    // stays readable (a page touched again is read again from the system's
+    // file cache) but what lies behind stops counting towards the process's
+    // memory.
+    void advance_to(std::size_t offset);
 
 private:
+    void read_ahead_to(std::size_t offset);
+
     const char* data_ = nullptr;
     std::size_t size_ = 0;
-    std::size_t released_ = 0;  // bytes from the start given back
+    std::size_t populated_ = 0;  // bytes from the start read in
+    std::size_t released_ = 0;   // bytes from the start given back
     bool mapped_ = false;
 };

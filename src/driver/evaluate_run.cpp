@@ -1,5 +1,6 @@
 // Evaluate mode: opens the walk file and sweeps the probe sphere.
 #include <cstdio>
+#include <cstring>
 
 #include "base/stream_buffer.h"
 #include "driver/evaluation_sweep.h"
@@ -21,7 +22,20 @@ void set_walk_budget(std::size_t bytes) {
     g_walk_budget = bytes;
 }
 
-bool run_evaluate(const Settings& settings, const LatticeRun& run) {
+std::unique_ptr<EarlyWalkScan> start_early_walk_scan(const Settings& settings) {
+    if (settings.extension > 0 || !settings.walk_file || settings.mab || settings.radius <= 0.0f ||
+        g_walk_budget == 0)
+        return nullptr;
+    // The name as run_evaluate builds it; one that does not fit is refused
+    // there, with its message.
+    char name[2 * kFileNameSize];
+    if (std::strlen(settings.walk_file) >= kFileNameSize ||
+        !Bfil_ext(settings.walk_file, "lwk", 0, name) || std::strlen(name) >= kFileNameSize)
+        return nullptr;
+    return std::make_unique<EarlyWalkScan>(name, g_walk_budget);
+}
+
+bool run_evaluate(const Settings& settings, const LatticeRun& run, EarlyWalkScan* early) {
     if (!settings.walk_file) return false;
     if (settings.radius <= 0.0f) {
         std::fprintf(stderr, "The evaluation needs a probe radius greater than 0 (-r), got %f!\n",
@@ -44,7 +58,7 @@ bool run_evaluate(const Settings& settings, const LatticeRun& run) {
     sweep.phi_count = settings.phi_count;
     sweep.verbose = settings.verbose != 0;
     bool completed = run_sweep(sweep, *choose_scorer(run, walks, settings.mab, settings.radius,
-                                                     settings.verbose, g_walk_budget));
+                                                     settings.verbose, g_walk_budget, early));
     if (walks) std::fclose(walks);
     return completed;
 }

@@ -82,12 +82,13 @@ std::size_t default_walk_budget() {
 }
 
 std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* walks, bool mab,
-                                              float radius, int verbose, std::size_t budget) {
+                                              float radius, int verbose, std::size_t budget,
+                                              EarlyWalkScan* early) {
     if (budget > 0) {
         if (!walks) return std::make_unique<IndexedScorer>(run, nullptr, radius, verbose);
         struct stat status {};
         if (fstat(fileno(walks), &status) == 0 && S_ISREG(status.st_mode)) {
-            if (auto ensemble = read_walk_ensemble(walks, mab, run.prepared.n, budget))
+            if (auto ensemble = read_walk_ensemble(walks, mab, run.prepared.n, budget, early))
                 return std::make_unique<IndexedScorer>(run, std::move(ensemble), radius, verbose);
         }
     }

@@ -43,5 +43,7 @@ std::size_t default_walk_budget();
 // The scorer for an evaluation: from memory when the walk file can be read
 // again (a regular file) and its ensemble fits in `budget` bytes, or when
 // there is no walk file; streaming otherwise (always for a budget of 0).
+// `early`, when given, may hold the walk file read already.
 std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* walks, bool mab,
-                                              float radius, int verbose, std::size_t budget);
+                                              float radius, int verbose, std::size_t budget,
+                                              EarlyWalkScan* early = nullptr);

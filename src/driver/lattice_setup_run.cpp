@@ -6,6 +6,7 @@
 #include "driver/file_names.h"
 #include "driver/lattice_run.h"
 #include "driver/runs.h"
+#include "driver/walk_ensemble.h"
 #include "structure/jkl_file.h"
 #include "structure/model.h"
 #include "walks/exclusion.h"
@@ -83,10 +84,11 @@ bool set_up_lattice(const char* lattice_file, float shift, bool sphere, bool ver
 }
 
 bool run_lattice_modes(const Settings& settings) {
+    const std::unique_ptr<EarlyWalkScan> early_walks = start_early_walk_scan(settings);
     LatticeRun run;
     if (!set_up_lattice(settings.lattice_file, settings.shift, settings.radius > 0.0f,
                         settings.verbose != 0, run))
         return false;
     if (settings.extension > 0) return run_generate_walks(settings, run);
-    return run_evaluate(settings, run);
+    return run_evaluate(settings, run, early_walks.get());
 }

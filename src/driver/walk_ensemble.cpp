@@ -2,9 +2,13 @@
 // what they print is recorded.
 #include "driver/walk_ensemble.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <climits>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -18,20 +22,25 @@
 #include "walks/walk_record.h"
 #include "walks/written_walks.h"
 
-namespace {
-
+// The ensemble as it is read, walk by walk. The lattice's vertex count may
+// come later: read with a larger limit, the ensemble is the same for any
+// count from the largest vertex number read on.
 class EnsembleReading {
 public:
-    EnsembleReading(int n, std::size_t budget, std::size_t file_steps)
-        : n_(n), budget_(budget), most_steps_(budget / kEnsembleBytesPerStep) {
+    EnsembleReading(int limit, std::size_t budget, std::size_t file_steps)
+        : limit_(limit), budget_(budget), most_steps_(budget / kEnsembleBytesPerStep) {
         // Room for every step the file can hold (within the budget), so that
         // the array never moves; pages that stay unused cost no memory.
         walks_.steps.reserve(std::min(file_steps, most_steps_) + 1);
     }
 
-    // Positions in walk order; a number outside 1 ... n has no vertex.
+    // True when the ensemble is that of a lattice of n vertices.
+    bool fits(int n) const { return largest_ <= n && n <= limit_; }
+
+    // Positions in walk order; a number outside 1 ... limit has no vertex.
     void position(int index, int number) {
-        if (number < 1 || number > n_) {
+        largest_ = std::max(largest_, number);
+        if (number < 1 || number > limit_) {
             ++missing_;
         } else if (index > 0 && !over_budget_) {
             over_budget_ = walks_.steps.size() >= most_steps_;
@@ -55,11 +64,12 @@ public:
                        budget_;
     }
 
-    std::unique_ptr<WalkEnsemble> finish(OutputCapture* capture) {
+    // The ensemble for a lattice of n vertices, which the reading fits.
+    std::unique_ptr<WalkEnsemble> finish(OutputCapture* capture, int n) {
         keep_printed(capture, ensemble_->count);
         if (over_budget_) return nullptr;
         find_runs();
-        ensemble_->index = WalkIndex(n_, std::move(walks_));
+        ensemble_->index = WalkIndex(n, std::move(walks_));
         return std::move(ensemble_);
     }
 
@@ -83,7 +93,8 @@ private:
                 ensemble_->run_starts.push_back(static_cast<int>(w));
     }
 
-    int n_;
+    int limit_;
+    int largest_ = 0;  // the largest vertex number read
     std::size_t budget_;
     std::size_t most_steps_;  // steps that fit in the budget
     bool over_budget_ = false;
@@ -92,6 +103,8 @@ private:
     WalkSteps walks_;
     std::unique_ptr<WalkEnsemble> ensemble_ = std::make_unique<WalkEnsemble>();
 };
+
+namespace {
 
 void read_records(std::FILE* fp, OutputCapture& capture, EnsembleReading& reading) {
     while (WalkRecord* walk = Xrdlwk(fp)) {
@@ -116,30 +129,46 @@ void read_entries(std::FILE* fp, OutputCapture& capture, EnsembleReading& readin
     }
 }
 
+// Steps the file can hold: a position takes at least four characters of a
+// .lwk file (two digits, two separators) and many more of a .mab file.
+std::size_t steps_in_file(int fd) {
+    struct stat status {};
+    return fstat(fd, &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
+}
+
 // A .lwk file of the writer's own form, read from memory without the
 // stream's copies: the records Xrdlwk would give, which print nothing. False
-// when the file has any other form; `reading` is then of no use.
-bool scan_mapped_records(std::FILE* fp, EnsembleReading& reading) {
-    MappedFile file(fileno(fp));
+// when the file has any other form, or when `stop` is set on the way;
+// `reading` is then of no use.
+bool scan_mapped_records(int fd, EnsembleReading& reading,
+                         const std::atomic<bool>* stop = nullptr) {
+    MappedFile file(fd);
     return file.mapped() && scan_written_walks(file.text(), [&](const ScannedWalk& walk) {
                for (int i = 0; i < walk.count; ++i) reading.position(i, walk.numbers[i]);
                reading.end_walk(nullptr, walk.name, walk.params[0], walk.params[1]);
-               file.release_before(walk.end);
+               file.advance_to(walk.end);
+               return !stop || !stop->load(std::memory_order_relaxed);
            });
+}
+
+bool same_file(int fd1, int fd2) {
+    struct stat a {};
+    struct stat b {};
+    return fstat(fd1, &a) == 0 && fstat(fd2, &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
 }  // namespace
 
-std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
-                                                 std::size_t budget) {
-    // A position takes at least four characters of a .lwk file (two digits,
-    // two separators) and many more of a .mab file.
-    struct stat status {};
-    const std::size_t file_steps =
-        fstat(fileno(fp), &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
+std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n, std::size_t budget,
+                                                 EarlyWalkScan* early) {
+    const std::size_t file_steps = steps_in_file(fileno(fp));
     if (!mab) {
+        std::unique_ptr<WalkEnsemble> ensemble;
+        if (early && early->take(fp, n, budget, &ensemble)) return ensemble;
         EnsembleReading reading(n, budget, file_steps);
-        if (scan_mapped_records(fp, reading)) return reading.finish(nullptr);
+        if (scan_mapped_records(fileno(fp), reading)) return reading.finish(nullptr, n);
     }
     EnsembleReading reading(n, budget, file_steps);
     OutputCapture capture;
@@ -150,5 +179,43 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
     } else {
         read_records(fp, capture, reading);
     }
-    return reading.finish(&capture);
+    return reading.finish(&capture, n);
+}
+
+struct EarlyWalkScan::Scan {
+    int fd = -1;
+    std::size_t budget = 0;
+    std::unique_ptr<EnsembleReading> reading;  // null: the file has another form
+};
+
+EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
+    : scan_(std::make_unique<Scan>()) {
+    // Opened without waiting, so that a named pipe is not waited on but
+    // found out and left alone: only a regular file can be read twice.
+    scan_->fd = open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    if (scan_->fd < 0 || fstat(scan_->fd, &status) != 0 || !S_ISREG(status.st_mode)) return;
+    scan_->budget = budget;
+    thread_ = std::thread([this] {
+        auto reading =
+            std::make_unique<EnsembleReading>(INT_MAX, scan_->budget, steps_in_file(scan_->fd));
+        if (scan_mapped_records(scan_->fd, *reading, &stop_)) scan_->reading = std::move(reading);
+    });
+}
+
+EarlyWalkScan::~EarlyWalkScan() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+    if (scan_->fd >= 0) close(scan_->fd);
+}
+
+bool EarlyWalkScan::take(std::FILE* fp, int n, std::size_t budget,
+                         std::unique_ptr<WalkEnsemble>* ensemble) {
+    if (thread_.joinable()) thread_.join();
+    if (!scan_->reading || scan_->budget != budget || !scan_->reading->fits(n) ||
+        !same_file(scan_->fd, fileno(fp)))
+        return false;
+    *ensemble = scan_->reading->finish(nullptr, n);
+    scan_->reading.reset();
+    return true;
 }

@@ -66,23 +66,27 @@ public:
 
     // A line of "number TAB element" pairs joined by tabs; its numbers go to
     // numbers[*filled ...]. False for any other line and for more numbers
-    // than the array holds.
+    // than the array holds. The text ends in a line feed, which ends every
+    // run of digits: no bounds to check on the way.
     bool pairs(std::vector<int>& numbers, std::size_t* filled) {
-        const std::size_t room = std::min(static_cast<std::size_t>(end_ - pos_), kLongestLine + 1);
-        const auto* feed = static_cast<const char*>(std::memchr(pos_, '\n', room));
-        if (!feed) return false;
-        // The line feed ends every run of digits: no further bounds to check.
         const char* p = pos_;
+        std::size_t k = *filled;
         for (;;) {
-            int element = 0;
-            if (*filled == numbers.size() || !digits_field(&p, feed, &numbers[*filled]) ||
-                *p++ != '\t' || !digits_field(&p, feed, &element))
+            unsigned number = 0;
+            const char* digits = p;
+            for (; is_digit(*p); ++p) number = number * 10 + static_cast<unsigned>(*p - '0');
+            if (p == digits || p - digits > kMostDigits || *p != '\t' || k == numbers.size())
                 return false;
-            ++*filled;
-            if (p == feed) break;
+            digits = ++p;
+            while (is_digit(*p)) ++p;
+            if (p == digits || p - digits > kMostDigits) return false;
+            numbers[k++] = static_cast<int>(number);
+            if (*p == '\n') break;
             if (*p++ != '\t') return false;
         }
-        pos_ = feed + 1;
+        if (static_cast<std::size_t>(p - pos_) > kLongestLine) return false;
+        pos_ = p + 1;
+        *filled = k;
         return true;
     }
 
@@ -121,7 +125,9 @@ bool read_parameters(std::string_view line, float* params) {
 }  // namespace
 
 bool scan_written_walks(std::string_view text,
-                        const std::function<void(const ScannedWalk&)>& take) {
+                        const std::function<bool(const ScannedWalk&)>& take) {
+    // Every line ends in a line feed, the last one too.
+    if (!text.empty() && text.back() != '\n') return false;
     Scan scan(text);
     std::vector<int> numbers;
     std::string_view line;
@@ -141,7 +147,7 @@ bool scan_written_walks(std::string_view text,
         if (filled != numbers.size()) return false;
         walk.numbers = numbers.data();
         walk.end = static_cast<std::size_t>(scan.pos() - text.data());
-        take(walk);
+        if (!take(walk)) return false;
     }
     return true;
 }

@@ -17,7 +17,8 @@ struct ScannedWalk {
     std::size_t end = 0;           // offset in the text after the record's "$$$$" line
 };
 
-// Gives every record of text to take, in file order, and returns true when
+// Gives every record of text to take, in file order (take returns false to
+// stop the scan, which then returns false), and returns true when
 // the whole text is made of comment lines ("#" ...) before headers and of
 // records of this form, every line ending in a line feed:
 //   name TAB count               (a name without tabs, not starting with "#",
@@ -28,4 +29,4 @@ struct ScannedWalk {
 // with no line longer than 120 characters (comments excepted) and no carriage
 // return or NUL anywhere. Returns false at the first line of any other form;
 // the records given before then are to be read again.
-bool scan_written_walks(std::string_view text, const std::function<void(const ScannedWalk&)>& take);
+bool scan_written_walks(std::string_view text, const std::function<bool(const ScannedWalk&)>& take);

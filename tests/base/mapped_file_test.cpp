@@ -33,8 +33,8 @@ TEST(MappedFile, HoldsTheFileAndStaysReadableAfterGivingPagesBack) {
     MappedFile mapped(file.fd());
     ASSERT_TRUE(mapped.mapped());
     EXPECT_EQ(mapped.text(), text);
-    mapped.release_before(text.size() / 2);
-    mapped.release_before(text.size());
+    mapped.advance_to(text.size() / 2);
+    mapped.advance_to(text.size());
     EXPECT_EQ(mapped.text(), text);
 }
 

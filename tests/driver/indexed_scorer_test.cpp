@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -188,14 +189,19 @@ struct Outcome {
     std::vector<std::uint32_t> marks;
 };
 
-Outcome evaluate(Scenario& s, const std::string& walk_file, std::size_t budget) {
+// early: with the walk file's reading started before the run, as the
+// program does while it reads the lattice.
+Outcome evaluate(Scenario& s, const std::string& walk_file, std::size_t budget,
+                 bool early = false) {
     for (int k = 0; k < s.run.prepared.n; ++k) s.run.prepared.table[k]->element = 6;
     set_walk_budget(budget);
     Outcome outcome;
     {
         OutputCapture capture;
         s.settings.walk_file = walk_file.c_str();
-        outcome.completed = run_evaluate(s.settings, s.run);
+        const std::unique_ptr<EarlyWalkScan> scan =
+            early ? start_early_walk_scan(s.settings) : nullptr;
+        outcome.completed = run_evaluate(s.settings, s.run, scan.get());
         for (const PrintedText& p : capture.take())
             outcome.printed += (p.error ? "[err] " : "[out] ") + p.text;
     }
@@ -229,9 +235,12 @@ TEST(IndexedScorer, PrintsAndMarksWhatStreamingDoesOnRandomLatticesWalksAndSweep
         if (s.run.prepared.table) {
             const Outcome streamed = evaluate(s, name, 0);
             const Outcome indexed = evaluate(s, name, default_walk_budget());
-            EXPECT_EQ(streamed.completed, indexed.completed);
-            EXPECT_EQ(streamed.printed, indexed.printed);
-            EXPECT_EQ(streamed.marks, indexed.marks);  // as bits: NaN charges compare too
+            const Outcome early = evaluate(s, name, default_walk_budget(), true);
+            for (const Outcome* o : {&indexed, &early}) {
+                EXPECT_EQ(streamed.completed, o->completed);
+                EXPECT_EQ(streamed.printed, o->printed);
+                EXPECT_EQ(streamed.marks, o->marks);  // as bits: NaN charges compare too
+            }
             compared += !streamed.printed.empty();
         }
         release(s);

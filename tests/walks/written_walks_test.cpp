@@ -55,6 +55,7 @@ Scanned scan(const std::string& text) {
     scanned.accepted = scan_written_walks(text, [&](const ScannedWalk& walk) {
         scanned.records += summary(walk.name, walk.params, walk.numbers, walk.count);
         scanned.last_end = walk.end;
+        return true;
     });
     return scanned;
 }

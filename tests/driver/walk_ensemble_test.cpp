@@ -1,0 +1,134 @@
+// The walk file read ahead on a thread of its own: taken only for the very
+// file the run opened, with the same budget and no vertex number beyond the
+// lattice, and then alike to the ensemble read once the lattice is known.
+#include "driver/walk_ensemble.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/files.h"
+
+namespace {
+
+constexpr std::size_t kBudget = std::size_t{1} << 24;
+
+// Walks in the walk file writer's form with vertex numbers 1 ... largest, a
+// new parameter pair every seventh walk.
+std::string written_walks(int walks, int largest) {
+    std::string text = "# generated\n";
+    int number = 0;
+    for (int w = 1; w <= walks; ++w) {
+        const int count = 1 + w % 9;
+        text += "w" + std::to_string(w) + "\t" + std::to_string(count) + "\n";
+        text += (w / 7 % 2 ? "0.500000" : "0.000000") + std::string("\t1.000000\t0.000000\n");
+        for (int i = 0; i < count; ++i) {
+            number = number % largest + 1;
+            text += std::to_string(number) + "\t6" + (i % 5 == 4 || i + 1 == count ? "\n" : "\t");
+        }
+        text += "$$$$\n";
+    }
+    return text;
+}
+
+class OpenFile {
+public:
+    explicit OpenFile(const std::filesystem::path& path) : fp_(std::fopen(path.c_str(), "r")) {}
+    ~OpenFile() {
+        if (fp_) std::fclose(fp_);
+    }
+    std::FILE* get() const { return fp_; }
+
+private:
+    std::FILE* fp_;
+};
+
+// The walks each lattice vertex leads to, as the index gives them.
+std::vector<std::vector<std::uint64_t>> walks_by_vertex(const WalkEnsemble& e, int n) {
+    std::vector<std::vector<std::uint64_t>> sets;
+    for (int v = 0; v < n; ++v) {
+        sets.emplace_back(e.index.words(), 0);
+        e.index.add_walks_at(v, sets.back().data());
+    }
+    return sets;
+}
+
+void expect_alike(const WalkEnsemble& got, const WalkEnsemble& want, int n) {
+    EXPECT_EQ(got.count, want.count);
+    EXPECT_EQ(got.strength, want.strength);
+    EXPECT_EQ(got.distance, want.distance);
+    EXPECT_EQ(got.run_starts, want.run_starts);
+    ASSERT_EQ(got.passages.size(), want.passages.size());
+    for (std::size_t i = 0; i < got.passages.size(); ++i) {
+        EXPECT_EQ(got.passages[i].walk, want.passages[i].walk);
+        EXPECT_EQ(got.passages[i].printed.text, want.passages[i].printed.text);
+    }
+    EXPECT_EQ(walks_by_vertex(got, n), walks_by_vertex(want, n));
+}
+
+}  // namespace
+
+TEST(EarlyWalkScan, GivesTheEnsembleReadOnceTheLatticeIsKnown) {
+    TempDir dir;
+    // Vertex number 0 lies outside every lattice: its reports come along.
+    write_file(dir / "w.lwk",
+               written_walks(300, 40) + "z\t2\n0.000000\t0.000000\t0.000000\n0\t6\t3\t6\n$$$$\n");
+    for (int n : {40, 57}) {
+        EarlyWalkScan early((dir / "w.lwk").c_str(), kBudget);
+        OpenFile file(dir / "w.lwk");
+        std::unique_ptr<WalkEnsemble> got;
+        ASSERT_TRUE(early.take(file.get(), n, kBudget, &got));
+        ASSERT_TRUE(got);
+        const std::unique_ptr<WalkEnsemble> want =
+            read_walk_ensemble(file.get(), false, n, kBudget);
+        ASSERT_TRUE(want);
+        EXPECT_EQ(got->count, 301);
+        EXPECT_EQ(got->passages.size(), 1u);
+        expect_alike(*got, *want, n);
+    }
+}
+
+TEST(EarlyWalkScan, IsNotTakenForAnotherFileBudgetOrFormOrASmallerLattice) {
+    TempDir dir;
+    const std::string text = written_walks(50, 30);
+    write_file(dir / "w.lwk", text);
+    write_file(dir / "copy.lwk", text);
+    write_file(dir / "other.lwk", text.substr(0, text.size() - 1));  // no final line feed
+    OpenFile file(dir / "w.lwk");
+    OpenFile copy(dir / "copy.lwk");
+    OpenFile other(dir / "other.lwk");
+    std::unique_ptr<WalkEnsemble> got;
+    EXPECT_FALSE(
+        EarlyWalkScan((dir / "w.lwk").c_str(), kBudget).take(file.get(), 29, kBudget, &got));
+    EXPECT_FALSE(
+        EarlyWalkScan((dir / "w.lwk").c_str(), kBudget).take(copy.get(), 30, kBudget, &got));
+    EXPECT_FALSE(
+        EarlyWalkScan((dir / "w.lwk").c_str(), kBudget).take(file.get(), 30, kBudget / 2, &got));
+    EXPECT_FALSE(
+        EarlyWalkScan((dir / "other.lwk").c_str(), kBudget).take(other.get(), 30, kBudget, &got));
+    EXPECT_FALSE(got);
+
+    // Over the budget the answer is the reader's: no ensemble, stream instead.
+    ASSERT_TRUE(EarlyWalkScan((dir / "w.lwk").c_str(), 100).take(file.get(), 30, 100, &got));
+    EXPECT_FALSE(got);
+    EXPECT_FALSE(read_walk_ensemble(file.get(), false, 30, 100));
+}
+
+TEST(EarlyWalkScan, LeavesNamedPipesAloneAndStopsWhenLeftUntaken) {
+    TempDir dir;
+    // Opening a pipe without a writer for reading would wait for one.
+    ASSERT_EQ(mkfifo((dir / "pipe.lwk").c_str(), 0600), 0);
+    write_file(dir / "w.lwk", written_walks(20000, 500));
+    OpenFile file(dir / "w.lwk");
+    std::unique_ptr<WalkEnsemble> got;
+    EXPECT_FALSE(
+        EarlyWalkScan((dir / "pipe.lwk").c_str(), kBudget).take(file.get(), 500, kBudget, &got));
+    EXPECT_FALSE(
+        EarlyWalkScan((dir / "missing.lwk").c_str(), kBudget).take(file.get(), 500, kBudget, &got));
+    for (int i = 0; i < 20; ++i) EarlyWalkScan((dir / "w.lwk").c_str(), kBudget);
+}
