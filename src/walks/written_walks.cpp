@@ -67,8 +67,9 @@ public:
     // A line of "number TAB element" pairs joined by tabs; its numbers go to
     // numbers[*filled ...]. False for any other line and for more numbers
     // than the array holds. The text ends in a line feed, which ends every
-    // run of digits: no bounds to check on the way.
+    // run of digits: no bounds to check on the way once a line has begun.
     bool pairs(std::vector<int>& numbers, std::size_t* filled) {
+        if (pos_ == end_) return false;
         const char* p = pos_;
         std::size_t k = *filled;
         for (;;) {

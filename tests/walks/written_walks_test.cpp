@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "support/differential.h"
 #include "walks/walk_file.h"
@@ -50,13 +51,17 @@ struct Scanned {
     std::size_t last_end = 0;
 };
 
+// The text is held without a terminating NUL, as a mapped file is, so that
+// a read past its end shows under the address sanitizer.
 Scanned scan(const std::string& text) {
+    const std::vector<char> bytes(text.begin(), text.end());
     Scanned scanned;
-    scanned.accepted = scan_written_walks(text, [&](const ScannedWalk& walk) {
-        scanned.records += summary(walk.name, walk.params, walk.numbers, walk.count);
-        scanned.last_end = walk.end;
-        return true;
-    });
+    scanned.accepted =
+        scan_written_walks({bytes.data(), bytes.size()}, [&](const ScannedWalk& walk) {
+            scanned.records += summary(walk.name, walk.params, walk.numbers, walk.count);
+            scanned.last_end = walk.end;
+            return true;
+        });
     return scanned;
 }
 
@@ -107,6 +112,7 @@ TEST(WrittenWalks, DeclinesEveryOtherForm) {
         "w\t2\r\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$\n",         // carriage return
         "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$",             // no final line feed
         "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\n",                 // no terminator
+        "w\t2\n0.5\t0\t-1.25\n",                             // nothing after the parameters
         "w\t2\n0.5\t0\t-1.25\n1\t6\n$$$$\n",                 // fewer pairs than counted
         "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\t3\t6\n$$$$\n",     // more
         "w\t2\n0.5\t0\t-1.25\n1\t6\t2\n$$$$\n",              // an odd number of fields
