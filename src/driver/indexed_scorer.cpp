@@ -30,8 +30,13 @@ int first_free(const std::vector<std::uint64_t>& touched, int from, int to) {
 
 IndexedScorer::IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks,
                              float radius, int verbose)
-    : run_(run), walks_(std::move(walks)), radius_(radius), verbose_(verbose), marking_(run) {
-    if (walks_) touched_.assign(walks_->index.words(), 0);
+    : run_(run), radius_(radius), verbose_(verbose), marking_(run) {
+    set_walks(std::move(walks));
+}
+
+void IndexedScorer::set_walks(std::unique_ptr<WalkEnsemble> walks) {
+    walks_ = std::move(walks);
+    touched_.assign(walks_ ? walks_->index.words() : 0, 0);
 }
 
 bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
@@ -88,8 +93,13 @@ std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* 
         if (!walks) return std::make_unique<IndexedScorer>(run, nullptr, radius, verbose);
         struct stat status {};
         if (fstat(fileno(walks), &status) == 0 && S_ISREG(status.st_mode)) {
-            if (auto ensemble = read_walk_ensemble(walks, mab, run.prepared.n, budget, early))
-                return std::make_unique<IndexedScorer>(run, std::move(ensemble), radius, verbose);
+            // The scorer's own set-up, which changes nothing, comes first:
+            // it runs while an early reading of the walk file ends.
+            auto scorer = std::make_unique<IndexedScorer>(run, nullptr, radius, verbose);
+            if (auto ensemble = read_walk_ensemble(walks, mab, run.prepared.n, budget, early)) {
+                scorer->set_walks(std::move(ensemble));
+                return scorer;
+            }
         }
     }
     return std::make_unique<StreamingScorer>(run, walks, mab, radius, verbose);

@@ -23,6 +23,9 @@ public:
     IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks, float radius,
                   int verbose);
 
+    // The ensemble in place of the one given at the start.
+    void set_walks(std::unique_ptr<WalkEnsemble> walks);
+
     bool score(const ProbePosition& probe, PositionCounts& counts) override;
 
 private:
