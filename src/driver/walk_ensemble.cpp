@@ -37,6 +37,26 @@ public:
     // True when the ensemble is that of a lattice of n vertices.
     bool fits(int n) const { return largest_ <= n && n <= limit_; }
 
+    // The positions of a walk, as position() takes them one by one.
+    void positions(const int* numbers, int count) {
+        // Within the budget and on vertices, the steps are the numbers after
+        // the first, less one.
+        if (!over_budget_ && walks_.steps.size() + static_cast<std::size_t>(count) <= most_steps_) {
+            int largest = largest_;
+            bool on_vertices = true;
+            for (int i = 0; i < count; ++i) {
+                largest = std::max(largest, numbers[i]);
+                on_vertices &= numbers[i] >= 1 && numbers[i] <= limit_;
+            }
+            if (on_vertices) {
+                largest_ = largest;
+                for (int i = 1; i < count; ++i) walks_.steps.push_back(numbers[i] - 1);
+                return;
+            }
+        }
+        for (int i = 0; i < count; ++i) position(i, numbers[i]);
+    }
+
     // Positions in walk order; a number outside 1 ... limit has no vertex.
     void position(int index, int number) {
         largest_ = std::max(largest_, number);
@@ -144,7 +164,7 @@ bool scan_mapped_records(int fd, EnsembleReading& reading,
                          const std::atomic<bool>* stop = nullptr) {
     MappedFile file(fd);
     return file.mapped() && scan_written_walks(file.text(), [&](const ScannedWalk& walk) {
-               for (int i = 0; i < walk.count; ++i) reading.position(i, walk.numbers[i]);
+               reading.positions(walk.numbers, walk.count);
                reading.end_walk(nullptr, walk.name, walk.params[0], walk.params[1]);
                file.advance_to(walk.end);
                return !stop || !stop->load(std::memory_order_relaxed);

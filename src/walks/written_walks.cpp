@@ -133,14 +133,20 @@ bool scan_written_walks(std::string_view text,
     std::vector<int> numbers;
     std::string_view line;
     ScannedWalk walk;
+    // Walks mostly repeat the parameter line before them: the same text
+    // reads as the same numbers.
+    std::string_view last_parameters;
     while (!scan.at_end()) {
         if (!scan.line(&line, true)) return false;
         if (!line.empty() && line.front() == '#') {
             if (!is_plain_text(line)) return false;
             continue;
         }
-        if (!read_header(line, &walk)) return false;
-        if (!scan.line(&line) || !read_parameters(line, walk.params)) return false;
+        if (!read_header(line, &walk) || !scan.line(&line)) return false;
+        if (last_parameters.empty() || line != last_parameters) {
+            if (!read_parameters(line, walk.params)) return false;
+            last_parameters = line;
+        }
         numbers.resize(static_cast<std::size_t>(walk.count));
         std::size_t filled = 0;
         while (!scan.terminator())

@@ -135,6 +135,14 @@ TEST(WrittenWalks, DeclinesEveryOtherForm) {
         "\n",                                                // an empty line for a header
     };
     for (const char* other : others) EXPECT_FALSE(scan(other).accepted) << other;
+    // An empty parameter line, first or later.
+    EXPECT_FALSE(scan("v\t1\n\n3\t6\n$$$$\n").accepted);
+    EXPECT_FALSE(scan(good + "v\t1\n\n3\t6\n$$$$\n").accepted);
+    // A parameter line repeated word for word reads as the same numbers.
+    const Scanned twice = scan(good + "v\t1\n0.5\t0\t-1.25\n3\t6\n$$$$\n");
+    EXPECT_TRUE(twice.accepted);
+    EXPECT_EQ(twice.records,
+              scan(good).records + scan("v\t1\n0.5\t0\t-1.25\n3\t6\n$$$$\n").records);
     EXPECT_FALSE(scan(std::string("#a\0b\n", 5) + good).accepted);  // NUL in a comment
     EXPECT_FALSE(
         scan("w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6" + std::string(110, '\t') + "\n$$$$\n").accepted);
