@@ -71,6 +71,13 @@ void expect_alike(const WalkEnsemble& got, const WalkEnsemble& want, int n) {
     EXPECT_EQ(walks_by_vertex(got, n), walks_by_vertex(want, n));
 }
 
+// Whether a scan of dir/name started with `budget` is taken for the file
+// open as fp, a lattice of n vertices and the run's budget `asked`.
+bool taken(const TempDir& dir, const char* name, std::size_t budget, std::FILE* fp, int n,
+           std::size_t asked, std::unique_ptr<WalkEnsemble>* got) {
+    return EarlyWalkScan((dir / name).c_str(), budget).take(fp, n, asked, got);
+}
+
 }  // namespace
 
 TEST(EarlyWalkScan, GivesTheEnsembleReadOnceTheLatticeIsKnown) {
@@ -103,18 +110,14 @@ TEST(EarlyWalkScan, IsNotTakenForAnotherFileBudgetOrFormOrASmallerLattice) {
     OpenFile copy(dir / "copy.lwk");
     OpenFile other(dir / "other.lwk");
     std::unique_ptr<WalkEnsemble> got;
-    EXPECT_FALSE(
-        EarlyWalkScan((dir / "w.lwk").c_str(), kBudget).take(file.get(), 29, kBudget, &got));
-    EXPECT_FALSE(
-        EarlyWalkScan((dir / "w.lwk").c_str(), kBudget).take(copy.get(), 30, kBudget, &got));
-    EXPECT_FALSE(
-        EarlyWalkScan((dir / "w.lwk").c_str(), kBudget).take(file.get(), 30, kBudget / 2, &got));
-    EXPECT_FALSE(
-        EarlyWalkScan((dir / "other.lwk").c_str(), kBudget).take(other.get(), 30, kBudget, &got));
+    EXPECT_FALSE(taken(dir, "w.lwk", kBudget, file.get(), 29, kBudget, &got));
+    EXPECT_FALSE(taken(dir, "w.lwk", kBudget, copy.get(), 30, kBudget, &got));
+    EXPECT_FALSE(taken(dir, "w.lwk", kBudget, file.get(), 30, kBudget / 2, &got));
+    EXPECT_FALSE(taken(dir, "other.lwk", kBudget, other.get(), 30, kBudget, &got));
     EXPECT_FALSE(got);
 
     // Over the budget the answer is the reader's: no ensemble, stream instead.
-    ASSERT_TRUE(EarlyWalkScan((dir / "w.lwk").c_str(), 100).take(file.get(), 30, 100, &got));
+    ASSERT_TRUE(taken(dir, "w.lwk", 100, file.get(), 30, 100, &got));
     EXPECT_FALSE(got);
     EXPECT_FALSE(read_walk_ensemble(file.get(), false, 30, 100));
 }
@@ -126,9 +129,8 @@ TEST(EarlyWalkScan, LeavesNamedPipesAloneAndStopsWhenLeftUntaken) {
     write_file(dir / "w.lwk", written_walks(20000, 500));
     OpenFile file(dir / "w.lwk");
     std::unique_ptr<WalkEnsemble> got;
-    EXPECT_FALSE(
-        EarlyWalkScan((dir / "pipe.lwk").c_str(), kBudget).take(file.get(), 500, kBudget, &got));
-    EXPECT_FALSE(
-        EarlyWalkScan((dir / "missing.lwk").c_str(), kBudget).take(file.get(), 500, kBudget, &got));
+    EXPECT_FALSE(taken(dir, "pipe.lwk", kBudget, file.get(), 500, kBudget, &got));
+    EXPECT_FALSE(taken(dir, "missing.lwk", kBudget, file.get(), 500, kBudget, &got));
+    // Left before the scan ends: it stops.
     for (int i = 0; i < 20; ++i) EarlyWalkScan((dir / "w.lwk").c_str(), kBudget);
 }
