@@ -55,7 +55,9 @@ void huge_page_free(void* block, std::size_t bytes) {
 }
 
 void reserve_heap_in_huge_pages(std::size_t bytes) {
-    if (bytes < 4 * kHugePage) return;
+    static bool reserved = false;
+    if (bytes < 4 * kHugePage || reserved) return;
+    reserved = true;
     // Half as much again for the working arrays made after the records;
     // whole huge pages inside the block must cover that.
     const std::size_t span = std::min(bytes + bytes / 2, kHeapReserve) + 2 * kHugePage;

@@ -3,6 +3,7 @@
 #include "driver/walk_ensemble.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/huge_pages.h"
 #include "base/mapped_file.h"
 #include "driver/evaluation_sweep.h"
 #include "structure/mab_file.h"
@@ -88,9 +90,26 @@ public:
     std::unique_ptr<WalkEnsemble> finish(OutputCapture* capture, int n) {
         keep_printed(capture, ensemble_->count);
         if (over_budget_) return nullptr;
-        find_runs();
-        ensemble_->index = WalkIndex(n, std::move(walks_));
+        if (indexed_) {
+            ensemble_->index.cover(n);
+        } else {
+            find_runs();
+            ensemble_->index = WalkIndex(n, std::move(walks_));
+        }
         return std::move(ensemble_);
+    }
+
+    // Builds the index over the vertices the walks name (up to the largest
+    // number read) before the lattice's vertex count is known, after the
+    // last walk; finish() then only widens it. Left to finish() when the
+    // largest number is out of all proportion to the walks (more vertices
+    // than steps): the file then likelier belongs to another lattice, and
+    // the index's arrays per vertex would outweigh those per step.
+    void index_ahead() {
+        if (over_budget_ || static_cast<std::size_t>(largest_) > walks_.steps.size()) return;
+        find_runs();
+        ensemble_->index = WalkIndex(largest_, std::move(walks_));
+        indexed_ = true;
     }
 
 private:
@@ -118,6 +137,7 @@ private:
     std::size_t budget_;
     std::size_t most_steps_;  // steps that fit in the budget
     bool over_budget_ = false;
+    bool indexed_ = false;  // by index_ahead
     int missing_ = 0;
     std::size_t printed_bytes_ = 0;  // text kept to be printed again
     WalkSteps walks_;
@@ -216,10 +236,23 @@ EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
     struct stat status {};
     if (scan_->fd < 0 || fstat(scan_->fd, &status) != 0 || !S_ISREG(status.st_mode)) return;
     scan_->budget = budget;
+    // The thread takes its blocks from the main heap, whose huge pages are
+    // reserved first: a heap of the thread's own would be made of small
+    // pages, a page fault each, and the reserve must not move the heap's end
+    // while another thread may be growing it.
+    reserve_heap_in_huge_pages(kHeapReserve);
+    mallopt(M_ARENA_MAX, 1);
     thread_ = std::thread([this] {
-        auto reading =
-            std::make_unique<EnsembleReading>(INT_MAX, scan_->budget, steps_in_file(scan_->fd));
-        if (scan_mapped_records(scan_->fd, *reading, &stop_)) scan_->reading = std::move(reading);
+        {
+            auto reading = std::make_unique<EnsembleReading>(INT_MAX, scan_->budget,
+                                                             steps_in_file(scan_->fd));
+            if (scan_mapped_records(scan_->fd, *reading, &stop_)) {
+                if (!stop_) reading->index_ahead();
+                scan_->reading = std::move(reading);
+            }
+        }
+        ready_.store(true, std::memory_order_release);
+        ready_.notify_one();
     });
 }
 
@@ -229,9 +262,23 @@ EarlyWalkScan::~EarlyWalkScan() {
     if (scan_->fd >= 0) close(scan_->fd);
 }
 
+// The reading usually ends within a millisecond of being asked for, and on
+// some machines a sleeping thread takes about as long to wake up: it is
+// polled for a while before the wait sleeps. (Waiting for the thread to end
+// would add the time it takes to end.)
+void EarlyWalkScan::wait_until_ready() const {
+    if (!thread_.joinable()) return;  // nothing was started
+    constexpr int kPolls = 20000;
+    for (int i = 0; i < kPolls; ++i) {
+        if (ready_.load(std::memory_order_acquire)) return;
+        std::this_thread::yield();
+    }
+    ready_.wait(false, std::memory_order_acquire);
+}
+
 bool EarlyWalkScan::take(std::FILE* fp, int n, std::size_t budget,
                          std::unique_ptr<WalkEnsemble>* ensemble) {
-    if (thread_.joinable()) thread_.join();
+    wait_until_ready();
     if (!scan_->reading || scan_->budget != budget || !scan_->reading->fits(n) ||
         !same_file(scan_->fd, fileno(fp)))
         return false;

@@ -58,7 +58,9 @@ class EnsembleReading;
 // but its vertex count, which is checked when the result is taken.
 class EarlyWalkScan {
 public:
-    // Starts reading the file `name` when it is a regular file.
+    // Starts reading the file `name` when it is a regular file. From then
+    // on every thread takes its blocks from the main heap, whose huge pages
+    // are reserved for the largest lattice first.
     EarlyWalkScan(const char* name, std::size_t budget);
     // Stops the reading where it is, and waits for it.
     ~EarlyWalkScan();
@@ -73,6 +75,9 @@ public:
 private:
     struct Scan;
     std::unique_ptr<Scan> scan_;
+    void wait_until_ready() const;
+
     std::atomic<bool> stop_{false};
+    std::atomic<bool> ready_{false};  // the reading's result is in scan_
     std::thread thread_;
 };

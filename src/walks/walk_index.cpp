@@ -83,6 +83,13 @@ WalkIndex::WalkIndex(int vertices, WalkSteps w)
     offsets_[0] = 0;
 }
 
+void WalkIndex::cover(int vertices) {
+    const auto n = static_cast<std::size_t>(vertices);
+    if (n < dense_.size()) return;
+    offsets_.resize(n + 1, offsets_.empty() ? 0 : offsets_.back());
+    dense_.resize(n, -1);
+}
+
 void WalkIndex::add_walks_at(int v, std::uint64_t* touched) const {
     assert(v >= 0 && static_cast<std::size_t>(v) < dense_.size());
     if (dense_[v] >= 0) {

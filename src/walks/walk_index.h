@@ -25,6 +25,8 @@ public:
     WalkIndex(int vertices, WalkSteps walks);
 
     int walks() const { return walks_; }
+    // Makes it the index of a lattice of more vertices, which no walk visits.
+    void cover(int vertices);
     // 64-bit words of a set of walks, one bit per walk (bit w % 64 of word w / 64).
     std::size_t words() const { return words_; }
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/files.h"
@@ -85,17 +86,19 @@ TEST(EarlyWalkScan, GivesTheEnsembleReadOnceTheLatticeIsKnown) {
     // Vertex number 0 lies outside every lattice: its reports come along.
     write_file(dir / "w.lwk",
                written_walks(300, 40) + "z\t2\n0.000000\t0.000000\t0.000000\n0\t6\t3\t6\n$$$$\n");
-    for (int n : {40, 57}) {
-        EarlyWalkScan early((dir / "w.lwk").c_str(), kBudget);
-        OpenFile file(dir / "w.lwk");
+    // A vertex number beyond the count of steps: the index waits for the lattice.
+    write_file(dir / "far.lwk", "# far\nf\t2\n0.000000\t0.000000\t0.000000\n1\t6\t50\t6\n$$$$\n");
+    for (const auto& [name, n] : {std::pair{"w.lwk", 40}, {"w.lwk", 57}, {"far.lwk", 50}}) {
+        EarlyWalkScan early((dir / name).c_str(), kBudget);
+        OpenFile file(dir / name);
         std::unique_ptr<WalkEnsemble> got;
         ASSERT_TRUE(early.take(file.get(), n, kBudget, &got));
         ASSERT_TRUE(got);
         const std::unique_ptr<WalkEnsemble> want =
             read_walk_ensemble(file.get(), false, n, kBudget);
         ASSERT_TRUE(want);
-        EXPECT_EQ(got->count, 301);
-        EXPECT_EQ(got->passages.size(), 1u);
+        EXPECT_EQ(got->count, n == 50 ? 1 : 301);
+        EXPECT_EQ(got->passages.size(), n == 50 ? 0u : 1u);
         expect_alike(*got, *want, n);
     }
 }

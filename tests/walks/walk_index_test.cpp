@@ -48,6 +48,24 @@ TEST(WalkIndex, AddsTheWalksOfAVertexOnceEachWhetherListedOrInABitSet) {
     EXPECT_EQ(index.count(touched.data()), 200);
 }
 
+TEST(WalkIndex, CoveringMoreVerticesAddsVerticesWithoutWalks) {
+    WalkIndex index(3, sample_walks());
+    index.cover(6);
+    index.cover(2);  // never narrower
+    std::vector<std::uint64_t> touched(4, 0);
+    for (int v = 3; v < 6; ++v) index.add_walks_at(v, touched.data());
+    EXPECT_EQ(index.count(touched.data()), 0);
+    index.add_walks_at(2, touched.data());
+    index.add_walks_at(1, touched.data());
+    EXPECT_EQ(walks_in(touched), (std::vector<int>{0, 5, 50, 100, 130, 150}));
+    index.add_walks_at(0, touched.data());
+    EXPECT_EQ(index.count(touched.data()), 200);
+
+    WalkIndex empty(0, WalkSteps{});
+    empty.cover(2);
+    empty.add_walks_at(1, touched.data());
+}
+
 TEST(WalkIndex, CountsEveryBitOfTheSet) {
     const WalkIndex index(4, sample_walks());
     const std::vector<std::uint64_t> set{~0ull, 0x8000000000000001ull, 0x00ff00ff00ff00ffull, 1};
