@@ -43,6 +43,6 @@ int main(int argc, char** argv) {
     if (pid < 0 || wait4(pid, &status, 0, &usage) < 0) return 1;
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%.3f %.1f\n", seconds, static_cast<double>(usage.ru_maxrss) / 1024.0);
+    std::printf("%.4f %.1f\n", seconds, static_cast<double>(usage.ru_maxrss) / 1024.0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
 }

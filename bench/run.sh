@@ -77,8 +77,8 @@ for walks in 10000 100000; do
     awk -v w="$walks" -v n="$positions" -v s="$stream" -v sm="$stream_mib" -v f="$fast" \
         -v fm="$fast_mib" -v fl="$floor" -v flm="$floor_mib" -v a="$approx" -v same="$same" 'BEGIN {
         printf "sweep    %6d walks, %d positions: streaming %s%.3f s (%s%.1f positions/s, peak %.1f MiB), ", w, n, a, s, a, n / s, sm
-        printf "fast %.3f s (%.0f positions/s, peak %.1f MiB), ratio %s%.0f; ", f, n / f, fm, a, s / f
-        printf "floor %.3f s (peak %.1f MiB), fast/floor %.2f, %.1f bytes per stored step above the floor; %s\n", fl, flm, f / fl, (fm - flm) * 1048576 / (w * 50), same
+        printf "fast %.4f s (%.0f positions/s, peak %.1f MiB), ratio %s%.0f; ", f, n / f, fm, a, s / f
+        printf "floor %.4f s (peak %.1f MiB), fast/floor %.2f, %.1f bytes per stored step above the floor; %s\n", fl, flm, f / fl, (fm - flm) * 1048576 / (w * 50), same
     }'
 done
 # The sweep from memory phase by phase, in milliseconds: the fastest of 20

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "base/alloc.h"
+#include "base/record_pool.h"
 
 namespace {
 
@@ -40,6 +41,39 @@ T* make_record(const char* tag) {
     return block ? new (block) T{} : nullptr;
 }
 
+// Atoms, bonds and an atom's first slot array (four slots, all that most
+// atoms need) come from pools: a lattice makes hundreds of thousands of them.
+constexpr int kPooledSlots = 4;
+
+RecordPool& atom_pool() {
+    static RecordPool pool(sizeof(Atom));
+    return pool;
+}
+
+RecordPool& bond_pool() {
+    static RecordPool pool(sizeof(Bond));
+    return pool;
+}
+
+RecordPool& slot_pool() {
+    static RecordPool pool(sizeof(Bond*) * kPooledSlots);
+    return pool;
+}
+
+template <typename T>
+T* make_pooled_record(RecordPool& pool, const char* tag) {
+    void* block = pool.take(tag);
+    return block ? new (block) T{} : nullptr;
+}
+
+void free_slots(Atom* atom) {
+    if (atom->nslots == kPooledSlots) {
+        slot_pool().give_back(atom->slots);
+    } else {
+        std::free(atom->slots);
+    }
+}
+
 Entry* root_head() {
     static Entry* head = [] {
         static Entry root;
@@ -60,12 +94,14 @@ bool add_to_slots(Atom* atom, Bond* bond) {
         }
     }
     int capacity = atom->nslots + 4;
-    auto** grown = static_cast<Bond**>(Balo1(sizeof(Bond*) * capacity, "Qnsbd"));
+    auto** grown = static_cast<Bond**>(capacity == kPooledSlots
+                                           ? slot_pool().take("Qnsbd")
+                                           : Balo1(sizeof(Bond*) * capacity, "Qnsbd"));
     if (!grown) return false;
     for (int i = 0; i < atom->nslots; ++i) grown[i] = atom->slots[i];
     grown[atom->nslots] = bond;
     for (int i = atom->nslots + 1; i < capacity; ++i) grown[i] = nullptr;
-    std::free(atom->slots);
+    free_slots(atom);
     atom->slots = grown;
     atom->nslots = capacity;
     return true;
@@ -93,15 +129,15 @@ void remove_bond(Bond* bond) {
     add_implicit_hydrogen(bond->atom1);
     add_implicit_hydrogen(bond->atom2);
     unlink(bond);
-    std::free(bond);
+    bond_pool().give_back(bond);
 }
 
 void free_atom(Atom* atom) {
     unlink(atom);
-    std::free(atom->slots);
+    free_slots(atom);
     std::free(atom->values);
     std::free(atom->altpos);
-    std::free(atom);
+    atom_pool().give_back(atom);
 }
 
 // After atoms were deleted: each monomer starts at its first surviving atom
@@ -187,7 +223,7 @@ Entry* Qnsntr(Entry* where) {
 
 Atom* Qnsatm(Atom* head) {
     if (!head) return nullptr;
-    Atom* atom = make_record<Atom>("Qnsatm");
+    Atom* atom = make_pooled_record<Atom>(atom_pool(), "Qnsatm");
     if (!atom) return nullptr;
     link_before(atom, head);
     return atom;
@@ -198,15 +234,15 @@ Bond* Qnsbd(Bond* head, Atom* a1, Atom* a2) {
     for (int i = 0; i < a1->nslots; ++i) {
         if (a1->slots[i] && Qbdnbr(a1->slots[i], a1) == a2) return nullptr;
     }
-    Bond* bond = make_record<Bond>("Qnsbd");
+    Bond* bond = make_pooled_record<Bond>(bond_pool(), "Qnsbd");
     if (!bond) return nullptr;
     if (!add_to_slots(a1, bond)) {
-        std::free(bond);
+        bond_pool().give_back(bond);
         return nullptr;
     }
     if (!add_to_slots(a2, bond)) {
         remove_from_slots(a1, bond);
-        std::free(bond);
+        bond_pool().give_back(bond);
         return nullptr;
     }
     bond->atom1 = a1;
