@@ -16,8 +16,9 @@ std::uint64_t bits_set(std::uint64_t x) {
 }
 
 // Drops every step of a walk to a vertex the walk visited before, keeping
-// the walks' order and their first visits in order.
-void keep_first_visits(int vertices, WalkSteps& w) {
+// the walks' order and their first visits in order, and counts the walks
+// that visit vertex v in visits[v + 1].
+void keep_first_visits(int vertices, WalkSteps& w, std::size_t* visits) {
     std::vector<std::int32_t> last(static_cast<std::size_t>(vertices), -1);
     std::int32_t* steps = w.steps.data();
     std::size_t kept = 0;
@@ -29,6 +30,7 @@ void keep_first_visits(int vertices, WalkSteps& w) {
             const std::int32_t v = steps[i];
             if (last[v] == id) continue;
             last[v] = id;
+            ++visits[v + 1];
             steps[kept++] = v;
         }
         begin = end;
@@ -41,10 +43,9 @@ void keep_first_visits(int vertices, WalkSteps& w) {
 
 WalkIndex::WalkIndex(int vertices, WalkSteps w)
     : walks_(static_cast<int>(w.ends.size())), words_((w.ends.size() + 63) / 64) {
-    keep_first_visits(vertices, w);
     const auto n = static_cast<std::size_t>(vertices);
     offsets_.assign(n + 1, 0);
-    for (const std::int32_t v : w.steps) ++offsets_[v + 1];
+    keep_first_visits(vertices, w, offsets_.data());
 
     // A vertex that most walks visit (near the graft point) keeps a bit set:
     // smaller than its list and quicker to add.
@@ -66,18 +67,25 @@ WalkIndex::WalkIndex(int vertices, WalkSteps w)
     std::int32_t* ids = walk_ids_.data();
     std::uint64_t* sets = sets_.data();
     std::size_t begin = 0;
+    // (The walk's end and the arrays are held in locals: stores through
+    // `cursor` could otherwise change them, as far as the compiler knows, and
+    // they would be read again at every step.)
+    const std::int32_t* steps = w.steps.data();
+    const std::int32_t* dense = dense_.data();
+    const std::size_t words = words_;
     for (std::size_t walk = 0; walk < w.ends.size(); ++walk) {
         const std::uint64_t bit = 1ull << (walk % 64);
         const std::size_t word = walk / 64;
-        for (std::size_t i = begin; i < w.ends[walk]; ++i) {
-            const std::int32_t v = w.steps[i];
-            if (dense_[v] >= 0) {
-                sets[static_cast<std::size_t>(dense_[v]) * words_ + word] |= bit;
+        const std::size_t end = w.ends[walk];
+        for (std::size_t i = begin; i < end; ++i) {
+            const std::int32_t v = steps[i];
+            if (dense[v] >= 0) {
+                sets[static_cast<std::size_t>(dense[v]) * words + word] |= bit;
             } else {
                 ids[cursor[v]++] = static_cast<std::int32_t>(walk);
             }
         }
-        begin = w.ends[walk];
+        begin = end;
     }
     for (std::size_t v = n; v > 0; --v) offsets_[v] = offsets_[v - 1];
     offsets_[0] = 0;
