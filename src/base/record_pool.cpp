@@ -1,21 +1,26 @@
 // Cutting records from blocks.
 #include "base/record_pool.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "base/alloc.h"
 
 namespace {
 
-// A block holds this many bytes of records: large enough that blocks are
-// rarely made, small enough for a handful of records.
-constexpr std::size_t kBlockBytes = std::size_t{64} << 10;
+// The first block holds this many bytes of records, each further one twice
+// as many as the one before, up to the largest: few blocks for many records
+// (records of a block lie at equal distances, which lookups by address make
+// use of), little memory for few.
+constexpr std::size_t kFirstBlockBytes = std::size_t{64} << 10;
+constexpr std::size_t kLargestBlockBytes = std::size_t{8} << 20;
 
 }  // namespace
 
 RecordPool::RecordPool(std::size_t size)
     : size_((size + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) *
-            alignof(std::max_align_t)) {}
+            alignof(std::max_align_t)),
+      block_bytes_(kFirstBlockBytes) {}
 
 void* RecordPool::take(const char* tag) {
     if (given_back_) {
@@ -24,11 +29,12 @@ void* RecordPool::take(const char* tag) {
         return record;
     }
     if (static_cast<std::size_t>(end_ - next_) < size_) {
-        const std::size_t records = kBlockBytes / size_ > 0 ? kBlockBytes / size_ : 1;
+        const std::size_t records = block_bytes_ / size_ > 0 ? block_bytes_ / size_ : 1;
         auto* block = static_cast<char*>(Balo1(records * size_, tag));
         if (!block) return nullptr;
         next_ = block;
         end_ = block + records * size_;
+        block_bytes_ = std::min(2 * block_bytes_, kLargestBlockBytes);
     }
     void* record = next_;
     next_ += size_;

@@ -22,6 +22,7 @@ public:
 
 private:
     std::size_t size_;
+    std::size_t block_bytes_;  // of the next block
     char* next_ = nullptr;  // the uncut rest of the newest block
     char* end_ = nullptr;
     void* given_back_ = nullptr;  // records given back, linked through their first bytes

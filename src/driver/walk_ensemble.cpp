@@ -262,23 +262,10 @@ EarlyWalkScan::~EarlyWalkScan() {
     if (scan_->fd >= 0) close(scan_->fd);
 }
 
-// The reading usually ends within a millisecond of being asked for, and on
-// some machines a sleeping thread takes about as long to wake up: it is
-// polled for a while before the wait sleeps. (Waiting for the thread to end
-// would add the time it takes to end.)
-void EarlyWalkScan::wait_until_ready() const {
-    if (!thread_.joinable()) return;  // nothing was started
-    constexpr int kPolls = 20000;
-    for (int i = 0; i < kPolls; ++i) {
-        if (ready_.load(std::memory_order_acquire)) return;
-        std::this_thread::yield();
-    }
-    ready_.wait(false, std::memory_order_acquire);
-}
-
 bool EarlyWalkScan::take(std::FILE* fp, int n, std::size_t budget,
                          std::unique_ptr<WalkEnsemble>* ensemble) {
-    wait_until_ready();
+    // The result, not the thread's end: that takes time of its own.
+    if (thread_.joinable()) ready_.wait(false, std::memory_order_acquire);
     if (!scan_->reading || scan_->budget != budget || !scan_->reading->fits(n) ||
         !same_file(scan_->fd, fileno(fp)))
         return false;

@@ -75,8 +75,6 @@ public:
 private:
     struct Scan;
     std::unique_ptr<Scan> scan_;
-    void wait_until_ready() const;
-
     std::atomic<bool> stop_{false};
     std::atomic<bool> ready_{false};  // the reading's result is in scan_
     std::thread thread_;

@@ -13,7 +13,7 @@ TEST(RecordPool, HandsOutAlignedRecordsApartAndGivenBackOnesFirst) {
     for (std::size_t size : {1u, 24u, 208u, 70000u}) {
         RecordPool pool(size);
         std::vector<char*> records;
-        const int count = size > 1000 ? 20 : 1000;  // many blocks for every size
+        const int count = size > 1000 ? 20 : 5000;  // several blocks for every size
         for (int i = 0; i < count; ++i) {
             auto* r = static_cast<char*>(pool.take("test"));
             ASSERT_NE(r, nullptr);
