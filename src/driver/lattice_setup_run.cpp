@@ -23,7 +23,11 @@ Entry* read_lattice(const char* name) {
         return nullptr;
     }
     StreamBuffer buffer(fp, kLatticeFileBuffer);
+    // Held by this thread for the whole reading, the stream is not locked
+    // again line by line, as it would be while another thread runs.
+    flockfile(fp);
     Entry* lattice = Igtjklm(fp, nullptr);
+    funlockfile(fp);
     std::fclose(fp);
     if (!lattice) std::fprintf(stderr, "Got no lattice from %s!\n", name);
     return lattice;
