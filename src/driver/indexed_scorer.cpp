@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
+#include <new>
 
 #include "driver/lattice_run.h"
 #include "driver/streaming_scorer.h"
@@ -94,11 +95,15 @@ std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* 
         struct stat status {};
         if (fstat(fileno(walks), &status) == 0 && S_ISREG(status.st_mode)) {
             // The scorer's own set-up, which changes nothing, comes first:
-            // it runs while an early reading of the walk file ends.
-            auto scorer = std::make_unique<IndexedScorer>(run, nullptr, radius, verbose);
-            if (auto ensemble = read_walk_ensemble(walks, mab, run.prepared.n, budget, early)) {
-                scorer->set_walks(std::move(ensemble));
-                return scorer;
+            // it runs while an early reading of the walk file ends. Without
+            // memory for it or for the walks, the sweep streams.
+            try {
+                auto scorer = std::make_unique<IndexedScorer>(run, nullptr, radius, verbose);
+                if (auto ensemble = read_walk_ensemble(walks, mab, run.prepared.n, budget, early)) {
+                    scorer->set_walks(std::move(ensemble));
+                    return scorer;
+                }
+            } catch (const std::bad_alloc&) {
             }
         }
     }

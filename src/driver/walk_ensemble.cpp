@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
+#include <new>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "base/huge_pages.h"
@@ -26,14 +28,20 @@
 
 // The ensemble as it is read, walk by walk. The lattice's vertex count may
 // come later: read with a larger limit, the ensemble is the same for any
-// count from the largest vertex number read on.
+// count from the largest vertex number read on. Memory the system refuses
+// counts as over the budget: the reading goes on to the end without keeping
+// anything, as over the budget, and the sweep streams.
 class EnsembleReading {
 public:
     EnsembleReading(int limit, std::size_t budget, std::size_t file_steps)
         : limit_(limit), budget_(budget), most_steps_(budget / kEnsembleBytesPerStep) {
         // Room for every step the file can hold (within the budget), so that
         // the array never moves; pages that stay unused cost no memory.
-        walks_.steps.reserve(std::min(file_steps, most_steps_) + 1);
+        try {
+            walks_.steps.reserve(std::min(file_steps, most_steps_) + 1);
+        } catch (const std::bad_alloc&) {
+            over_budget_ = true;
+        }
     }
 
     // True when the ensemble is that of a lattice of n vertices.
@@ -78,9 +86,14 @@ public:
         if (missing_) keep({walk, {true, unresolved_report(missing_, std::string(name).c_str())}});
         missing_ = 0;
         if (over_budget_) return;
-        walks_.ends.push_back(walks_.steps.size());
-        ensemble_->strength.push_back(strength);
-        ensemble_->distance.push_back(distance);
+        try {
+            walks_.ends.push_back(walks_.steps.size());
+            ensemble_->strength.push_back(strength);
+            ensemble_->distance.push_back(distance);
+        } catch (const std::bad_alloc&) {
+            over_budget_ = true;
+            return;
+        }
         over_budget_ = walks_.steps.size() * kEnsembleBytesPerStep +
                            walks_.ends.size() * kEnsembleBytesPerWalk + printed_bytes_ >
                        budget_;
@@ -90,11 +103,15 @@ public:
     std::unique_ptr<WalkEnsemble> finish(OutputCapture* capture, int n) {
         keep_printed(capture, ensemble_->count);
         if (over_budget_) return nullptr;
-        if (indexed_) {
-            ensemble_->index.cover(n);
-        } else {
-            find_runs();
-            ensemble_->index = WalkIndex(n, std::move(walks_));
+        try {
+            if (indexed_) {
+                ensemble_->index.cover(n);
+            } else {
+                find_runs();
+                ensemble_->index = WalkIndex(n, std::move(walks_));
+            }
+        } catch (const std::bad_alloc&) {
+            return nullptr;
         }
         return std::move(ensemble_);
     }
@@ -107,9 +124,13 @@ public:
     // the index's arrays per vertex would outweigh those per step.
     void index_ahead() {
         if (over_budget_ || static_cast<std::size_t>(largest_) > walks_.steps.size()) return;
-        find_runs();
-        ensemble_->index = WalkIndex(largest_, std::move(walks_));
-        indexed_ = true;
+        try {
+            find_runs();
+            ensemble_->index = WalkIndex(largest_, std::move(walks_));
+            indexed_ = true;
+        } catch (const std::bad_alloc&) {
+            over_budget_ = true;
+        }
     }
 
 private:
@@ -121,7 +142,11 @@ private:
     void keep(Passage passage) {
         if (over_budget_) return;
         printed_bytes_ += sizeof passage + passage.printed.text.size();
-        ensemble_->passages.push_back(std::move(passage));
+        try {
+            ensemble_->passages.push_back(std::move(passage));
+        } catch (const std::bad_alloc&) {
+            over_budget_ = true;
+        }
     }
 
     void find_runs() {
@@ -242,18 +267,26 @@ EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
     // while another thread may be growing it.
     reserve_heap_in_huge_pages(kHeapReserve);
     mallopt(M_ARENA_MAX, 1);
-    thread_ = std::thread([this] {
-        {
+    auto scan = [this] {
+        // Without memory for the reading, the file is read again after the lattice.
+        try {
             auto reading = std::make_unique<EnsembleReading>(INT_MAX, scan_->budget,
                                                              steps_in_file(scan_->fd));
             if (scan_mapped_records(scan_->fd, *reading, &stop_)) {
                 if (!stop_) reading->index_ahead();
                 scan_->reading = std::move(reading);
             }
+        } catch (const std::bad_alloc&) {
+            scan_->reading.reset();
         }
         ready_.store(true, std::memory_order_release);
         ready_.notify_one();
-    });
+    };
+    try {
+        thread_ = std::thread(scan);
+    } catch (const std::system_error&) {
+        // No thread to be had: the file is read after the lattice.
+    }
 }
 
 EarlyWalkScan::~EarlyWalkScan() {

@@ -4,10 +4,13 @@
 #include "driver/walk_ensemble.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -137,3 +140,32 @@ TEST(EarlyWalkScan, LeavesNamedPipesAloneAndStopsWhenLeftUntaken) {
     // Left before the scan ends: it stops.
     for (int i = 0; i < 20; ++i) EarlyWalkScan((dir / "w.lwk").c_str(), kBudget);
 }
+
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizers reserve terabytes of address space
+// Reads the walk file early and late under an address-space limit of half
+// its size more than in use, where neither its mapping nor its steps nor a
+// thread's stack fit; ends the process with status 0 when both ways
+// refused the ensemble (the sweep then streams).
+static void read_with_little_memory(const std::filesystem::path& path, std::size_t size) {
+    unsigned long pages = 0;  // address space in use
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm || std::fscanf(statm, "%lu", &pages) != 1) std::exit(2);
+    std::fclose(statm);
+    const rlim_t limit = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + size / 2;
+    const rlimit space{limit, limit};
+    setrlimit(RLIMIT_AS, &space);
+    constexpr std::size_t kLargeBudget = std::size_t{1} << 32;
+    OpenFile file(path);
+    std::unique_ptr<WalkEnsemble> early;
+    const bool taken = EarlyWalkScan(path.c_str(), kLargeBudget).take(file.get(), 500, kLargeBudget, &early);
+    const bool refused = (!taken || !early) && !read_walk_ensemble(file.get(), false, 500, kLargeBudget);
+    std::exit(refused ? 0 : 1);
+}
+
+TEST(WalkEnsemble, IsRefusedRatherThanTheRunEndedWithoutMemoryForIt) {
+    TempDir dir;
+    const std::string text = written_walks(200000, 500);
+    write_file(dir / "w.lwk", text);
+    EXPECT_EXIT(read_with_little_memory(dir / "w.lwk", text.size()), testing::ExitedWithCode(0), "");
+}
+#endif
