@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
-#include <new>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -37,11 +37,7 @@ public:
         : limit_(limit), budget_(budget), most_steps_(budget / kEnsembleBytesPerStep) {
         // Room for every step the file can hold (within the budget), so that
         // the array never moves; pages that stay unused cost no memory.
-        try {
-            walks_.steps.reserve(std::min(file_steps, most_steps_) + 1);
-        } catch (const std::bad_alloc&) {
-            over_budget_ = true;
-        }
+        stored([&] { walks_.steps.reserve(std::min(file_steps, most_steps_) + 1); });
     }
 
     // True when the ensemble is that of a lattice of n vertices.
@@ -86,14 +82,12 @@ public:
         if (missing_) keep({walk, {true, unresolved_report(missing_, std::string(name).c_str())}});
         missing_ = 0;
         if (over_budget_) return;
-        try {
+        const bool kept = stored([&] {
             walks_.ends.push_back(walks_.steps.size());
             ensemble_->strength.push_back(strength);
             ensemble_->distance.push_back(distance);
-        } catch (const std::bad_alloc&) {
-            over_budget_ = true;
-            return;
-        }
+        });
+        if (!kept) return;
         over_budget_ = walks_.steps.size() * kEnsembleBytesPerStep +
                            walks_.ends.size() * kEnsembleBytesPerWalk + printed_bytes_ >
                        budget_;
@@ -103,17 +97,15 @@ public:
     std::unique_ptr<WalkEnsemble> finish(OutputCapture* capture, int n) {
         keep_printed(capture, ensemble_->count);
         if (over_budget_) return nullptr;
-        try {
+        const bool indexed = stored([&] {
             if (indexed_) {
                 ensemble_->index.cover(n);
             } else {
                 find_runs();
                 ensemble_->index = WalkIndex(n, std::move(walks_));
             }
-        } catch (const std::bad_alloc&) {
-            return nullptr;
-        }
-        return std::move(ensemble_);
+        });
+        return indexed ? std::move(ensemble_) : nullptr;
     }
 
     // Builds the index over the vertices the walks name (up to the largest
@@ -124,16 +116,27 @@ public:
     // the index's arrays per vertex would outweigh those per step.
     void index_ahead() {
         if (over_budget_ || static_cast<std::size_t>(largest_) > walks_.steps.size()) return;
-        try {
+        stored([&] {
             find_runs();
             ensemble_->index = WalkIndex(largest_, std::move(walks_));
             indexed_ = true;
-        } catch (const std::bad_alloc&) {
-            over_budget_ = true;
-        }
+        });
     }
 
 private:
+    // Runs `store`; memory the system refuses for it puts the reading over
+    // the budget. True when it was stored.
+    template <typename Store>
+    bool stored(Store store) {
+        try {
+            store();
+            return true;
+        } catch (const std::bad_alloc&) {
+            over_budget_ = true;
+            return false;
+        }
+    }
+
     void keep_printed(OutputCapture* capture, int walk) {
         if (!capture) return;
         for (PrintedText& printed : capture->take()) keep({walk, std::move(printed)});
@@ -142,11 +145,7 @@ private:
     void keep(Passage passage) {
         if (over_budget_) return;
         printed_bytes_ += sizeof passage + passage.printed.text.size();
-        try {
-            ensemble_->passages.push_back(std::move(passage));
-        } catch (const std::bad_alloc&) {
-            over_budget_ = true;
-        }
+        stored([&] { ensemble_->passages.push_back(std::move(passage)); });
     }
 
     void find_runs() {
