@@ -20,6 +20,7 @@
 #include "base/huge_pages.h"
 #include "base/mapped_file.h"
 #include "driver/evaluation_sweep.h"
+#include "driver/same_file.h"
 #include "structure/mab_file.h"
 #include "structure/model.h"
 #include "walks/walk_file.h"
@@ -215,14 +216,6 @@ bool scan_mapped_records(int fd, EnsembleReading& reading,
            });
 }
 
-bool same_file(int fd1, int fd2) {
-    struct stat a {};
-    struct stat b {};
-    return fstat(fd1, &a) == 0 && fstat(fd2, &b) == 0 && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
-           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
-}
-
 }  // namespace
 
 std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n, std::size_t budget,
@@ -299,7 +292,7 @@ bool EarlyWalkScan::take(std::FILE* fp, int n, std::size_t budget,
     // The result, not the thread's end: that takes time of its own.
     if (thread_.joinable()) ready_.wait(false, std::memory_order_acquire);
     if (!scan_->reading || scan_->budget != budget || !scan_->reading->fits(n) ||
-        !same_file(scan_->fd, fileno(fp)))
+        !same_unchanged_file(scan_->fd, fileno(fp)))
         return false;
     *ensemble = scan_->reading->finish(nullptr, n);
     scan_->reading.reset();
