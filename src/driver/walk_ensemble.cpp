@@ -14,7 +14,6 @@
 #include <new>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <utility>
 
 #include "base/huge_pages.h"
@@ -274,23 +273,20 @@ EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
         ready_.store(true, std::memory_order_release);
         ready_.notify_one();
     };
-    try {
-        thread_ = std::thread(scan);
-    } catch (const std::system_error&) {
-        // No thread to be had: the file is read after the lattice.
-    }
+    // Without a thread, the file is read after the lattice.
+    thread_.start(scan);
 }
 
 EarlyWalkScan::~EarlyWalkScan() {
     stop_ = true;
-    if (thread_.joinable()) thread_.join();
+    thread_.join();
     if (scan_->fd >= 0) close(scan_->fd);
 }
 
 bool EarlyWalkScan::take(std::FILE* fp, int n, std::size_t budget,
                          std::unique_ptr<WalkEnsemble>* ensemble) {
     // The result, not the thread's end: that takes time of its own.
-    if (thread_.joinable()) ready_.wait(false, std::memory_order_acquire);
+    if (thread_.running()) ready_.wait(false, std::memory_order_acquire);
     if (!scan_->reading || scan_->budget != budget || !scan_->reading->fits(n) ||
         !same_unchanged_file(scan_->fd, fileno(fp)))
         return false;

@@ -8,10 +8,10 @@
 #include <cstddef>
 #include <cstdio>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "base/output_capture.h"
+#include "base/side_thread.h"
 #include "walks/walk_index.h"
 
 // Text printed before walk `walk` is scored (the reader's own messages, then
@@ -77,5 +77,5 @@ private:
     std::unique_ptr<Scan> scan_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> ready_{false};  // the reading's result is in scan_
-    std::thread thread_;
+    SideThread thread_;
 };
