@@ -17,7 +17,7 @@
 #include <utility>
 
 #include "base/huge_pages.h"
-#include "base/mapped_file.h"
+#include "base/file_pieces.h"
 #include "driver/evaluation_sweep.h"
 #include "driver/same_file.h"
 #include "structure/mab_file.h"
@@ -200,19 +200,24 @@ std::size_t steps_in_file(int fd) {
     return fstat(fd, &status) == 0 ? static_cast<std::size_t>(status.st_size) / 4 + 1 : 0;
 }
 
-// A .lwk file of the writer's own form, read from memory without the
-// stream's copies: the records Xrdlwk would give, which print nothing. False
-// when the file has any other form, or when `stop` is set on the way;
-// `reading` is then of no use.
-bool scan_mapped_records(int fd, EnsembleReading& reading,
-                         const std::atomic<bool>* stop = nullptr) {
-    MappedFile file(fd);
-    return file.mapped() && scan_written_walks(file.text(), [&](const ScannedWalk& walk) {
-               reading.positions(walk.numbers, walk.count);
-               reading.end_walk(nullptr, walk.name, walk.params[0], walk.params[1]);
-               file.advance_to(walk.end);
-               return !stop || !stop->load(std::memory_order_relaxed);
-           });
+// A .lwk file of the writer's own form, read in pieces of whole records
+// without the stream's copies: the records Xrdlwk would give, which print
+// nothing. False when the file has any other form or cannot be read, or
+// when `stop` is set on the way; `reading` is then of no use.
+bool scan_file_records(int fd, EnsembleReading& reading,
+                       const std::atomic<bool>* stop = nullptr) {
+    FilePieces file(fd);
+    std::string_view piece;
+    while (file.next(&piece, whole_records_length)) {
+        if (piece.empty()) return true;
+        if (!scan_written_walks(piece, [&](const ScannedWalk& walk) {
+                reading.positions(walk.numbers, walk.count);
+                reading.end_walk(nullptr, walk.name, walk.params[0], walk.params[1]);
+                return !stop || !stop->load(std::memory_order_relaxed);
+            }))
+            return false;
+    }
+    return false;
 }
 
 }  // namespace
@@ -224,7 +229,7 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
         std::unique_ptr<WalkEnsemble> ensemble;
         if (early && early->take(fp, n, budget, &ensemble)) return ensemble;
         EnsembleReading reading(n, budget, file_steps);
-        if (scan_mapped_records(fileno(fp), reading)) return reading.finish(nullptr, n);
+        if (scan_file_records(fileno(fp), reading)) return reading.finish(nullptr, n);
     }
     EnsembleReading reading(n, budget, file_steps);
     OutputCapture capture;
@@ -263,7 +268,7 @@ EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
         try {
             auto reading = std::make_unique<EnsembleReading>(INT_MAX, scan_->budget,
                                                              steps_in_file(scan_->fd));
-            if (scan_mapped_records(scan_->fd, *reading, &stop_)) {
+            if (scan_file_records(scan_->fd, *reading, &stop_)) {
                 if (!stop_) reading->index_ahead();
                 scan_->reading = std::move(reading);
             }

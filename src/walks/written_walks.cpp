@@ -42,7 +42,6 @@ public:
     explicit Scan(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {}
 
     bool at_end() const { return pos_ == end_; }
-    const char* pos() const { return pos_; }
 
     // The next line without its line feed; false when the text has no line
     // feed left, or the line is longer than kLongestLine and no comment.
@@ -153,8 +152,15 @@ bool scan_written_walks(std::string_view text,
             if (!scan.pairs(numbers, &filled)) return false;
         if (filled != numbers.size()) return false;
         walk.numbers = numbers.data();
-        walk.end = static_cast<std::size_t>(scan.pos() - text.data());
         if (!take(walk)) return false;
     }
     return true;
+}
+
+std::size_t whole_records_length(std::string_view text) {
+    for (std::size_t at = text.rfind(kTerminator); at != std::string_view::npos;
+         at = at == 0 ? std::string_view::npos : text.rfind(kTerminator, at - 1)) {
+        if (at == 0 || text[at - 1] == '\n') return at + kTerminator.size();
+    }
+    return 0;
 }

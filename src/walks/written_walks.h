@@ -14,7 +14,6 @@ struct ScannedWalk {
     float params[3] = {};
     const int* numbers = nullptr;  // vertex number per position
     int count = 0;                 // positions
-    std::size_t end = 0;           // offset in the text after the record's "$$$$" line
 };
 
 // Gives every record of text to take, in file order (take returns false to
@@ -30,3 +29,10 @@ struct ScannedWalk {
 // return or NUL anywhere. Returns false at the first line of any other form;
 // the records given before then are to be read again.
 bool scan_written_walks(std::string_view text, const std::function<bool(const ScannedWalk&)>& take);
+
+// The length of text up to the end of its last "$$$$" line, or 0. Text read
+// in pieces cut there scans piece by piece as it scans whole: each piece
+// ends after a record, the text of the writer's form has no other such line,
+// and the scan carries nothing from one record to the next. (text begins at
+// the start of a line.)
+std::size_t whole_records_length(std::string_view text);

@@ -44,25 +44,32 @@ Reading read_with_reader(std::string text) {
     return reading;
 }
 
-// What the scan gives: whether it took the text, its records, and where the last one ended.
+// What the scan gives: whether it took the text, and its records.
 struct Scanned {
     bool accepted = false;
     std::string records;
-    std::size_t last_end = 0;
 };
 
-// The text is held without a terminating NUL, as a mapped file is, so that
+// The text is held without a terminating NUL, as a read buffer is, so that
 // a read past its end shows under the address sanitizer.
-Scanned scan(const std::string& text) {
+Scanned scan(std::string_view text) {
     const std::vector<char> bytes(text.begin(), text.end());
     Scanned scanned;
     scanned.accepted =
         scan_written_walks({bytes.data(), bytes.size()}, [&](const ScannedWalk& walk) {
             scanned.records += summary(walk.name, walk.params, walk.numbers, walk.count);
-            scanned.last_end = walk.end;
             return true;
         });
     return scanned;
+}
+
+// The text scanned in two pieces, cut where whole_records_length puts the
+// end of the first `head` bytes' records.
+Scanned scan_in_two(std::string_view text, std::size_t head) {
+    const std::size_t cut = whole_records_length(text.substr(0, head));
+    const Scanned first = scan(text.substr(0, cut));
+    const Scanned second = scan(text.substr(cut));
+    return {first.accepted && second.accepted, first.records + second.records};
 }
 
 std::string written(int walks, unsigned seed) {
@@ -99,10 +106,19 @@ TEST(WrittenWalks, WrittenFilesScanToWhatTheReaderReads) {
         ASSERT_TRUE(scanned.accepted) << text;
         EXPECT_TRUE(read.quiet);
         EXPECT_EQ(scanned.records, read.records);
-        EXPECT_EQ(scanned.last_end, text.size());
+        for (std::size_t head = 0; head <= text.size(); head += 37) {
+            const Scanned pieces = scan_in_two(text, head);
+            EXPECT_TRUE(pieces.accepted);
+            EXPECT_EQ(pieces.records, scanned.records);
+        }
     }
     EXPECT_TRUE(scan("").accepted);
     EXPECT_TRUE(scan("# only a comment\n").accepted);
+    // Only a whole "$$$$" line ends records.
+    EXPECT_EQ(whole_records_length("$$$$\n"), 5u);
+    EXPECT_EQ(whole_records_length("x\n$$$$\n$$$$\nw\t2\n"), 12u);
+    EXPECT_EQ(whole_records_length("x$$$$\n$$$$"), 0u);
+    EXPECT_EQ(whole_records_length("x\n$$$$"), 0u);
 }
 
 TEST(WrittenWalks, DeclinesEveryOtherForm) {
@@ -150,7 +166,7 @@ TEST(WrittenWalks, DeclinesEveryOtherForm) {
 }
 
 // Random damage to written files: whatever the scan accepts, the reader reads
-// the same way, quietly.
+// the same way, quietly; and the scan in pieces agrees with the whole.
 TEST(WrittenWalks, AcceptsNothingTheReaderReadsDifferently) {
     std::mt19937 engine(17);
     const std::string alphabet = std::string("0123456789\t\n\r$#- .e") + std::string(1, '\0');
@@ -173,7 +189,11 @@ TEST(WrittenWalks, AcceptsNothingTheReaderReadsDifferently) {
             }
         }
         const Scanned scanned = scan(text);
+        // Cut into pieces, the text scans as it scans whole.
+        const Scanned pieces = scan_in_two(text, engine() % (text.size() + 1));
+        EXPECT_EQ(pieces.accepted, scanned.accepted) << text;
         if (!scanned.accepted) continue;
+        EXPECT_EQ(pieces.records, scanned.records) << text;
         ++accepted;
         const Reading read = read_with_reader(text);
         EXPECT_TRUE(read.quiet) << text;
