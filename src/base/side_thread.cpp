@@ -3,6 +3,12 @@
 
 #include <utility>
 
+int cpus_allowed() {
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) != 0) return 1;
+    return CPU_COUNT(&allowed);
+}
+
 SideThread::~SideThread() {
     join();
 }

@@ -10,6 +10,9 @@
 // the scheduler moves it, which takes milliseconds; made on another CPU
 // allowed to the process, it starts at once there. Once started it may run
 // on every CPU allowed to the process again.
+// CPUs this process may run on (1 when the system does not say).
+int cpus_allowed();
+
 class SideThread {
 public:
     SideThread() = default;

@@ -22,6 +22,10 @@ struct LatticeRun {
 bool set_up_lattice(const char* lattice_file, float shift, bool sphere, bool verbose,
                     LatticeRun& run);
 
+// Runs the sphere exclusion (a full pass) for the sphere entry in its
+// current place: the counts, or null when the entry is no lattice.
+const OccupancyCounts* exclusion_counts(const LatticeRun& run, float radius, int verbose);
+
 // Runs the sphere exclusion for the sphere entry in its current place and
 // reports as both runs do: "Found %d occupied, %d\n" when verbose, "No walks
 // possible\n" when the origin has no free first step. False when the run

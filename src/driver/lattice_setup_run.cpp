@@ -52,10 +52,12 @@ bool report_exclusion(const LatticeRun& run, const OccupancyCounts* counts, int 
     return true;
 }
 
+const OccupancyCounts* exclusion_counts(const LatticeRun& run, float radius, int verbose) {
+    return Xltocc(run.lattice, nullptr, 1, &run.sphere, kOccupancyFreeFirst | verbose, radius);
+}
+
 bool exclude_sphere(const LatticeRun& run, float radius, int verbose, int* first_steps) {
-    const OccupancyCounts* counts =
-        Xltocc(run.lattice, nullptr, 1, &run.sphere, kOccupancyFreeFirst | verbose, radius);
-    return report_exclusion(run, counts, verbose, first_steps);
+    return report_exclusion(run, exclusion_counts(run, radius, verbose), verbose, first_steps);
 }
 
 bool set_up_lattice(const char* lattice_file, float shift, bool sphere, bool verbose,

@@ -13,14 +13,19 @@ ProbeMarking::~ProbeMarking() {
 
 bool ProbeMarking::mark(float radius, int verbose) {
     int first_steps = 0;
-    if (exclusion_.exclude(radius, verbose != 0, &marks_)) {
-        marked_locally_ = true;
-        return report_exclusion(run_, &marks_.counts, verbose, &first_steps);
+    return report_exclusion(run_, find(radius, verbose, &marks_), verbose, &first_steps);
+}
+
+const OccupancyCounts* ProbeMarking::find(float radius, int verbose, ProbeMarks* marks) {
+    marked_locally_ = exclusion_.exclude(radius, verbose != 0, marks);
+    if (marked_locally_) return &marks->counts;
+    const OccupancyCounts* counts = exclusion_counts(run_, radius, verbose);
+    if (!counts) return nullptr;
+    marks->counts = *counts;
+    marks->marked.clear();
+    if (counts->first_steps >= 1) {
+        for (int v = 0; v < run_.prepared.n; ++v)
+            if (!(run_.prepared.table[v]->occupancy < 1.0f)) marks->marked.push_back(v);
     }
-    marked_locally_ = false;
-    if (!exclude_sphere(run_, radius, verbose, &first_steps)) return false;
-    marks_.marked.clear();
-    for (int v = 0; v < run_.prepared.n; ++v)
-        if (!(run_.prepared.table[v]->occupancy < 1.0f)) marks_.marked.push_back(v);
-    return true;
+    return &marks->counts;
 }
