@@ -67,8 +67,7 @@ bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
     if (!marked) return false;
     counts = PositionCounts{};
     if (!walks_) return true;
-    std::fill(touched_.begin(), touched_.end(), 0);
-    for (std::int32_t v : *marked) walks_->index.add_walks_at(v, touched_.data());
+    walks_->index.walks_at(*marked, touched_.data());
     counts.walks = walks_->count;
     counts.free = walks_->count - walks_->index.count(touched_.data());
     replay_reports();

@@ -33,8 +33,7 @@ bool IndexedTouchFinder::find(const ProbePosition& probe, std::vector<std::uint8
     run_.sphere_atom->y = probe.y;
     run_.sphere_atom->z = probe.z;
     if (!marking_.mark(radius_, verbose_)) return false;
-    std::fill(bits_.begin(), bits_.end(), 0);
-    for (std::int32_t v : marking_.marked()) index_.add_walks_at(v, bits_.data());
+    index_.walks_at(marking_.marked(), bits_.data());
     touched.resize(static_cast<std::size_t>(index_.walks()));
     for (int i = 0; i < index_.walks(); ++i) touched[i] = (bits_[i / 64] >> (i % 64)) & 1;
     return true;

@@ -1,6 +1,7 @@
 // Building the inverted index from walks to vertices, and reading it.
 #include "walks/walk_index.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace {
@@ -109,6 +110,12 @@ void WalkIndex::add_walks_at(int v, std::uint64_t* touched) const {
         const std::int32_t walk = walk_ids_[i];
         touched[walk / 64] |= 1ull << (walk % 64);
     }
+}
+
+void WalkIndex::walks_at(const std::vector<std::int32_t>& vertices,
+                         std::uint64_t* touched) const {
+    std::fill(touched, touched + words_, 0);
+    for (std::int32_t v : vertices) add_walks_at(v, touched);
 }
 
 int WalkIndex::count(const std::uint64_t* set) const {

@@ -32,6 +32,8 @@ public:
 
     // Adds to `touched` every walk that visits vertex v after its first position.
     void add_walks_at(int v, std::uint64_t* touched) const;
+    // Sets `touched` (words() words) to the walks that visit any of the vertices.
+    void walks_at(const std::vector<std::int32_t>& vertices, std::uint64_t* touched) const;
 
     // Walks in a set of words() words.
     int count(const std::uint64_t* set) const;
