@@ -3,8 +3,10 @@
 # workloads, one line per figure: lattice generation, walk generation, the
 # evaluation sweep scored from memory and by streaming the walk file, and the
 # phases of the sweep from memory in milliseconds. Times
-# are wall seconds (the best of three runs where a run takes under a minute),
-# memory is the peak resident size of the process.
+# are wall seconds (the best of three runs where a run takes under a minute,
+# of ten for the floor and the sweep from memory, which take milliseconds:
+# five before the streamed sweep and five after it), memory is the peak
+# resident size of the process.
 #
 # The sweep over 100,000 walks is not streamed to its end (that takes many
 # minutes): streaming is timed on 12 positions and extrapolated from its cost
@@ -20,28 +22,33 @@ cd "$work"
 
 measure() { "$bin/bench/measure" "$@"; }
 
-# The fastest of three runs: "seconds MiB".
-best_of_three() {
-    local best="" run
-    for _ in 1 2 3; do
-        run=$(measure "$@")
-        if [ -z "$best" ] || awk -v a="${run% *}" -v b="${best% *}" 'BEGIN { exit !(a < b) }'; then
-            best=$run
-        fi
-    done
+# The faster of two results "seconds MiB" (the first when equal).
+faster() {
+    if [ -z "$1" ] || awk -v a="${2% *}" -v b="${1% *}" 'BEGIN { exit !(a < b) }'; then
+        echo "$2"
+    else
+        echo "$1"
+    fi
+}
+
+# The fastest of `runs` runs: "seconds MiB".
+best_of() {
+    local runs=$1 best="" i
+    shift
+    for ((i = 0; i < runs; ++i)); do best=$(faster "$best" "$(measure "$@")"); done
     echo "$best"
 }
 
 # Lattice generation.
 for figure in "diamond 60 -g60 -b0" "fcc 30 -g30 -b3"; do
     set -- $figure
-    read -r t m < <(best_of_three "$bin/korvi" "$3" "$4")
+    read -r t m < <(best_of 3 "$bin/korvi" "$3" "$4")
     printf 'lattice  %-7s %2d shells: %7.3f s, peak %6.1f MiB\n' "$1" "$2" "$t" "$m"
 done
 
 # Walk generation: 20,000 walks of 50 steps around a sphere of radius 5.
 measure "$bin/korvi" -g40 -b0 >/dev/null
-read -r t m < <(best_of_three "$bin/korvi" -l ldmd_40 -s5 -r5 -d0 -e50 -n20000 -i1 walks20k)
+read -r t m < <(best_of 3 "$bin/korvi" -l ldmd_40 -s5 -r5 -d0 -e50 -n20000 -i1 walks20k)
 printf 'walks    20000 walks of 50 steps, diamond 40 shells: %7.3f s (%.0f walks/s), peak %6.1f MiB\n' \
     "$t" "$(awk -v t="$t" 'BEGIN { print 20000 / t }')" "$m"
 
@@ -61,15 +68,24 @@ for walks in 10000 100000; do
     measure -e verbose.txt "$bin/bench/korvi_paths" memory "${sweep[@]}" -v "w$walks" >/dev/null
     positions=$(grep -c '^dist ' verbose.txt)
     # The floor: start, lattice and one pass over the walk file (one
-    # streamed position, the probe far away).
-    read -r floor floor_mib < <(best_of_three "$bin/bench/korvi_paths" stream -l ldmd_30 -s5 -r3 -d1000 "w$walks")
-    read -r fast fast_mib < <(best_of_three -o fast.txt "$bin/bench/korvi_paths" memory "${sweep[@]}" "w$walks")
+    # streamed position, the probe far away). Floor and fast runs take
+    # milliseconds: five of each before the streamed run and five after it,
+    # so that no slow spell of the machine covers them all.
+    floor_run=("$bin/bench/korvi_paths" stream -l ldmd_30 -s5 -r3 -d1000 "w$walks")
+    fast_run=(-o fast.txt "$bin/bench/korvi_paths" memory "${sweep[@]}" "w$walks")
+    floor_before=$(best_of 5 "${floor_run[@]}")
+    fast_before=$(best_of 5 "${fast_run[@]}")
     if [ "$walks" -le 10000 ]; then
         read -r stream stream_mib < <(measure -o stream.txt "$bin/bench/korvi_paths" stream "${sweep[@]}" "w$walks")
+    else
+        read -r part stream_mib < <(measure "$bin/bench/korvi_paths" stream "${subset[@]}" "w$walks")
+    fi
+    read -r floor floor_mib < <(faster "$floor_before" "$(best_of 5 "${floor_run[@]}")")
+    read -r fast fast_mib < <(faster "$fast_before" "$(best_of 5 "${fast_run[@]}")")
+    if [ "$walks" -le 10000 ]; then
         same=$(cmp -s fast.txt stream.txt && echo "same output" || echo "OUTPUT DIFFERS")
         approx=""
     else
-        read -r part stream_mib < <(measure "$bin/bench/korvi_paths" stream "${subset[@]}" "w$walks")
         stream=$(awk -v p="$part" -v f="$floor" -v n="$positions" 'BEGIN { print f + (n - 1) * (p - f) / 11 }')
         same="streaming extrapolated from 12 positions"
         approx="~"
