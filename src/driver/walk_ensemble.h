@@ -53,7 +53,7 @@ std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n,
 
 class EnsembleReading;
 
-// The walk file read from memory on a thread of its own while the lattice is
+// The walk file read and indexed on a thread of its own while the lattice is
 // read: a .lwk file of the writer's own form needs nothing of the lattice
 // but its vertex count, which is checked when the result is taken.
 class EarlyWalkScan {
