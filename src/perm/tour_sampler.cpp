@@ -1,7 +1,6 @@
 // The depth-first growth of a tour, its pruning and enrichment, and the sums per length.
 #include "perm/tour_sampler.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -115,16 +114,18 @@ void TourSampler::run_tour(long long tour, Estimates& batch, Xoshiro256& random,
 int TourSampler::expand(int n, double ratio, Estimates& batch, Xoshiro256& random) {
     const int level = n + 1;
     const int reference = n >= 3 ? walk_[n - 2] : -1;  // the vertex three steps back
+    // The last step looks no further: its neighbours no longer matter.
+    const bool look_ahead = level < steps_;
     candidates_.clear();
     double total = 0.0;
     for (std::int32_t u : lattice_.neighbours(walk_[n])) {
         if (!open_[u]) continue;
         const double w = weights_.weight(u, reference);
         double importance = w;
-        if (control_.look_ahead) {
+        if (look_ahead) {
             int free = 0;
             for (std::int32_t x : lattice_.neighbours(u)) free += open_[x];
-            importance = w * (free + 0.5);
+            importance *= free + 0.5;
         }
         candidates_.push_back({u, w, importance});
         total += w;
@@ -138,27 +139,7 @@ int TourSampler::expand(int n, double ratio, Estimates& batch, Xoshiro256& rando
     }
     const double scaled = ratio / scale;
     const double expected = expected_children(level, scaled * total, batch);
-    int count = 0;
-    if (control_.distinct) {
-        count = choose_children(candidates_, expected, random.uniform(), chosen_.data());
-    } else {
-        // MEASURE: copies chosen independently, floor or ceil of expected of them.
-        double importance = 0.0;
-        for (const Candidate& c : candidates_) importance += c.importance;
-        const double e = std::min(expected, static_cast<double>(candidates_.size()));
-        const int copies = static_cast<int>(e + random.uniform());
-        for (int i = 0; i < copies && count < width_; ++i) {
-            const double r = random.uniform() * importance;
-            double reached = 0.0;
-            std::size_t j = 0;
-            for (; j + 1 < candidates_.size(); ++j) {
-                reached += candidates_[j].importance;
-                if (r < reached) break;
-            }
-            const Candidate& c = candidates_[j];
-            chosen_[count++] = {c.vertex, c.weight * importance / (c.importance * e)};
-        }
-    }
+    const int count = choose_children(candidates_, expected, random.uniform(), chosen_.data());
     Waiting* out = &waiting_[static_cast<std::size_t>(level * width_)];
     for (int i = 0; i < count; ++i) {
         out[i] = {chosen_[i].vertex, scaled * chosen_[i].factor};
