@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
-#include "lattice/enumeration.h"
-#include "support/lattices.h"
+#include "hand_lattices.h"
 
 namespace {
 
@@ -20,7 +18,8 @@ std::vector<std::int32_t> listed(std::span<const std::int32_t> s) {
 }  // namespace
 
 TEST(PermLattice, CopiesNeighboursMarksAndShellsAndBlocksWhatTheGeneratorNeverEnters) {
-    TestLattice t;
+    NumberedLattice lattice_entry;
+    TestLattice& t = lattice_entry.t;
     const float marks[] = {0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f, NAN, 1.0f, 4.0f};
     const int shells[] = {0, 1, 1, 2, 2, 2, 2, 1, 2};
     for (int i = 0; i < 9; ++i) {
@@ -32,11 +31,8 @@ TEST(PermLattice, CopiesNeighboursMarksAndShellsAndBlocksWhatTheGeneratorNeverEn
                         {1, 6}, {3, 6}, {7, 3}, {8, 2}, {8, 3}}) {
         t.join(a, b);
     }
-    int count = 1;
-    PreparedLattice prepared;
-    prepared.table = Xltwnum(t.entry, &count, &prepared.origin);
-    prepared.n = count;
-    const SamplingLattice lattice(prepared);
+    lattice_entry.number();
+    const SamplingLattice lattice(lattice_entry.prepared);
 
     EXPECT_EQ(lattice.size(), 9);
     EXPECT_EQ(lattice.origin(), 0);
@@ -54,5 +50,4 @@ TEST(PermLattice, CopiesNeighboursMarksAndShellsAndBlocksWhatTheGeneratorNeverEn
         EXPECT_EQ(lattice.charge(v), 0.5f * v);
         EXPECT_EQ(lattice.position(v)[1], 2.0f * v);
     }
-    std::free(prepared.table);
 }

@@ -5,38 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
-#include "lattice/enumeration.h"
-#include "support/lattices.h"
-
-namespace {
-
-// Vertices on the x axis at the given positions, each with the distance to
-// the sphere 1.0 + its index, joined in a path with an extra end so that all
-// can be entered.
-struct Line {
-    explicit Line(std::initializer_list<float> xs) {
-        int i = 0;
-        for (float x : xs) {
-            Atom* v = t.add(x, 0.0f, 0.0f, i);
-            v->occupancy = 0.0f;
-            v->charge = 1.0f + static_cast<float>(i++);
-        }
-        for (int k = 0; k + 1 < t.size(); ++k) t.join(k, k + 1);
-        int count = 1;
-        prepared.table = Xltwnum(t.entry, &count, &prepared.origin);
-        prepared.n = count;
-    }
-    ~Line() { std::free(prepared.table); }
-    TestLattice t;
-    PreparedLattice prepared;
-};
-
-}  // namespace
+#include "hand_lattices.h"
 
 TEST(PermStepWeights, InteractionFallsOffWithTheDistanceToTheSphere) {
-    Line line({0.0f, 1.0f, 2.0f});
+    PathLattice line({0.0f, 1.0f, 2.0f}, {1.0f, 2.0f, 3.0f});
     const SamplingLattice lattice(line.prepared);
     const StepWeights repulsive(lattice, {1.5f, 2.0f, 0.0f});
     // d = 2: exp(-1.5 e^-1); d = 3: exp(-1.5 e^-1.5).
@@ -52,7 +25,7 @@ TEST(PermStepWeights, InteractionFallsOffWithTheDistanceToTheSphere) {
 }
 
 TEST(PermStepWeights, TheGaucheFactorAppliesBelow324FromTheReferenceOnly) {
-    Line line({0.0f, 2.93f, 3.24f, 3.86f, 3.2399f});
+    PathLattice line({0.0f, 2.93f, 3.24f, 3.86f, 3.2399f}, {1.0f, 2.0f});
     const SamplingLattice lattice(line.prepared);
     const StepWeights weights(lattice, {0.0f, 0.0f, 0.8f});
     EXPECT_TRUE(weights.has_torsion());
@@ -68,7 +41,7 @@ TEST(PermStepWeights, TheGaucheFactorAppliesBelow324FromTheReferenceOnly) {
 }
 
 TEST(PermStepWeights, WeightsThatOverflowAreReportedAsNotFinite) {
-    Line line({0.0f, 1.0f, 2.0f});
+    PathLattice line({0.0f, 1.0f, 2.0f}, {1.0f, 2.0f, 3.0f});
     const SamplingLattice lattice(line.prepared);
     EXPECT_TRUE(StepWeights(lattice, {-10.0f, 12.0f, 3.0f}).finite());
     EXPECT_FALSE(StepWeights(lattice, {-10000.0f, 1.0f, 0.0f}).finite());

@@ -7,35 +7,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <set>
 #include <vector>
 
 #include "generated_lattice.h"
-#include "lattice/enumeration.h"
-#include "support/lattices.h"
+#include "hand_lattices.h"
 
 namespace {
-
-// A path of vertices at the given x, with the distance to the sphere set per
-// vertex; its last vertex has one edge and cannot be entered.
-struct Path {
-    Path(std::initializer_list<float> xs, std::initializer_list<float> charges) {
-        auto charge = charges.begin();
-        for (float x : xs) {
-            Atom* v = t.add(x, 0.0f, 0.0f, t.size());
-            v->occupancy = 0.0f;
-            v->charge = charge == charges.end() ? 0.0f : *charge++;
-        }
-        for (int k = 0; k + 1 < t.size(); ++k) t.join(k, k + 1);
-        int count = 1;
-        prepared.table = Xltwnum(t.entry, &count, &prepared.origin);
-        prepared.n = count;
-    }
-    ~Path() { std::free(prepared.table); }
-    TestLattice t;
-    PreparedLattice prepared;
-};
 
 // Every walk handed over by one batch.
 struct Delivered {
@@ -67,7 +45,7 @@ constexpr LatticeSetup kSmallDiamond{0, 4, 5.0f, 5.0f, 0.0f};
 TEST(PermTours, TorsionStartsWithTheFourthVertexAndNeverLooksBackToTheOrigin) {
     // Vertex 3 stands 1 from the origin (no reference), 4 stands 1 from
     // vertex 1 (gauche), 5 far from 2 (trans), 6 stands 1 from 3 (gauche).
-    Path path({0, 10, 20, 1, 11, 30, 2, 50}, {});
+    PathLattice path({0, 10, 20, 1, 11, 30, 2, 50}, {});
     const SamplingLattice lattice(path.prepared);
     const StepWeights weights(lattice, {0.0f, 0.0f, 0.7f});
     TourSampler sampler(lattice, weights, 6);
@@ -80,7 +58,7 @@ TEST(PermTours, TorsionStartsWithTheFourthVertexAndNeverLooksBackToTheOrigin) {
 }
 
 TEST(PermTours, InteractionWeighsEachEnteredVertexButNotTheOrigin) {
-    Path path({0, 1, 2, 3, 4}, {0.5f, 1.0f, 2.0f, 3.0f});
+    PathLattice path({0, 1, 2, 3, 4}, {0.5f, 1.0f, 2.0f, 3.0f});
     const SamplingLattice lattice(path.prepared);
     const StepWeights weights(lattice, {2.0f, 1.5f, 0.0f});
     TourSampler sampler(lattice, weights, 3);
@@ -94,7 +72,7 @@ TEST(PermTours, InteractionWeighsEachEnteredVertexButNotTheOrigin) {
 }
 
 TEST(PermTours, AWalkThatCannotGrowGivesNoWalksOfThatLength) {
-    Path path({0, 1, 2, 3}, {});
+    PathLattice path({0, 1, 2, 3}, {});
     const SamplingLattice lattice(path.prepared);
     const StepWeights weights(lattice, {});
     TourSampler sampler(lattice, weights, 3);
