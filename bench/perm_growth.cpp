@@ -4,7 +4,7 @@
 // errors by deleting one batch at a time; beside them the steps per second of
 // one core and how often walks reached the lattice's outer shell.
 //
-//   perm_growth                             all four lattices, a minute or two each
+//   perm_growth                             all four lattices, under a minute each
 //   perm_growth TYPE SHELLS STEPS TOURS     one lattice (0 diamond, 1 sc, 2 bcc, 3 fcc)
 #include <chrono>
 #include <cmath>

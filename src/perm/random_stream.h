@@ -29,8 +29,6 @@ public:
     // Uniform in [0, 1): the top 53 bits as a double.
     double uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
 
-    const std::array<std::uint64_t, 4>& state() const { return s_; }
-
 private:
     std::array<std::uint64_t, 4> s_;
 };

@@ -23,7 +23,6 @@ public:
     double interaction(int v) const { return interaction_.empty() ? 1.0 : interaction_[v]; }
 
     bool has_torsion() const { return parameters_.gauche_energy != 0.0f; }
-    double gauche_factor() const { return gauche_factor_; }  // exp(-E)
 
     // Whether u stands at gauche distance (below 3.24) from `reference`.
     bool gauche(int u, int reference) const;
@@ -40,12 +39,10 @@ public:
     // Whether every weight a step can have is finite.
     bool finite() const { return finite_; }
 
-    const WalkParameters& parameters() const { return parameters_; }
-
 private:
     const SamplingLattice& lattice_;
     WalkParameters parameters_;
     std::vector<double> interaction_;  // by vertex; empty when every factor is 1
-    double gauche_factor_ = 1.0;
+    double gauche_factor_ = 1.0;  // exp(-E)
     bool finite_ = true;
 };

@@ -34,7 +34,7 @@ TEST(PermRandom, AStreamIsFixedByItsSeedAndIndexAndDiffersFromItsNeighbours) {
         }
     }
     EXPECT_EQ(first.size(), 900u);
-    EXPECT_NE(random_stream(1, 2).state(), random_stream(2, 1).state());
+    EXPECT_NE(random_stream(1, 2).next(), random_stream(2, 1).next());
 }
 
 TEST(PermRandom, UniformDeviatesLieInTheUnitIntervalWithTheRightMeanAndVariance) {
