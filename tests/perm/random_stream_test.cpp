@@ -1,0 +1,55 @@
+// The sampler's generator: the published algorithms' outputs, reproducible
+// streams that differ from one another, and uniform deviates in [0, 1).
+#include "perm/random_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+TEST(PermRandom, SplitMix64FromZeroGivesThePublishedSequence) {
+    SplitMix64 spread(0);
+    EXPECT_EQ(spread.next(), 0xe220a8397b1dcdafULL);
+    EXPECT_EQ(spread.next(), 0x6e789e6aa1b965f4ULL);
+    EXPECT_EQ(spread.next(), 0x06c45d188009454fULL);
+}
+
+TEST(PermRandom, XoshiroSeededThroughSplitMixFollowsTheReferenceAlgorithm) {
+    // Worked out with a separate implementation of the reference code.
+    Xoshiro256 random(42);
+    EXPECT_EQ(random.next(), 0x15780b2e0c2ec716ULL);
+    EXPECT_EQ(random.next(), 0x6104d9866d113a7eULL);
+    EXPECT_EQ(random.next(), 0xae17533239e499a1ULL);
+    EXPECT_EQ(Xoshiro256(42).uniform(), static_cast<double>(0x15780b2e0c2ec716ULL >> 11) * 0x1.0p-53);
+}
+
+TEST(PermRandom, AStreamIsFixedByItsSeedAndIndexAndDiffersFromItsNeighbours) {
+    Xoshiro256 a = random_stream(7, 3), b = random_stream(7, 3);
+    for (int i = 0; i < 100; ++i) ASSERT_EQ(a.next(), b.next());
+    // Neighbouring seeds and indices, and swapped ones, start far apart.
+    std::set<std::uint64_t> first;
+    for (std::uint64_t seed = 0; seed < 30; ++seed) {
+        for (std::uint64_t index = 0; index < 30; ++index) {
+            first.insert(random_stream(seed, index).next());
+        }
+    }
+    EXPECT_EQ(first.size(), 900u);
+    EXPECT_NE(random_stream(1, 2).next(), random_stream(2, 1).next());
+}
+
+TEST(PermRandom, UniformDeviatesLieInTheUnitIntervalWithTheRightMeanAndVariance) {
+    Xoshiro256 random(5);
+    constexpr int kDraws = 1000000;
+    double sum = 0.0, square = 0.0;
+    for (int i = 0; i < kDraws; ++i) {
+        const double u = random.uniform();
+        ASSERT_GE(u, 0.0);
+        ASSERT_LT(u, 1.0);
+        sum += u;
+        square += (u - 0.5) * (u - 0.5);
+    }
+    // Mean 1/2 with standard error sqrt(1/12 / n); variance 1/12 with
+    // standard error sqrt(1/180 / n).
+    EXPECT_LT(std::abs(sum / kDraws - 0.5) / std::sqrt(1.0 / 12 / kDraws), 4.0);
+    EXPECT_LT(std::abs(square / kDraws - 1.0 / 12) / std::sqrt(1.0 / 180 / kDraws), 4.0);
+}
