@@ -98,7 +98,6 @@ bool run_sweep(const SweepSettings& settings, PositionScorer& scorer) {
     DistanceGrid grid = make_distance_grid(settings.distance, settings.shift, settings.radius);
     if (grid.swept) std::printf("%d distance values\n", grid.count);
     if (!grid_has_distances(settings, grid)) return false;
-    scorer.expect(settings);
     if (progress_enabled()) progress_begin("positions", count_positions(settings, grid));
     double total = 0.0;
     float last = grid.first;

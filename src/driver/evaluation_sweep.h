@@ -28,9 +28,6 @@ public:
     // Scores the walks with the probe centred at `probe`. False when the
     // sweep must end here; the scorer has said why.
     virtual bool score(const ProbePosition& probe, PositionCounts& counts) = 0;
-    // Called before the first position of a sweep with these settings, whose
-    // positions score() then gets in their order (SweepOrder's).
-    virtual void expect(const SweepSettings& /*settings*/) {}
 };
 
 // Number of probe positions of the whole sweep.

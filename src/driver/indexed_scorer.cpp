@@ -40,34 +40,14 @@ void IndexedScorer::set_walks(std::unique_ptr<WalkEnsemble> walks) {
     touched_.assign(walks_ ? walks_->index.words() : 0, 0);
 }
 
-void IndexedScorer::expect(const SweepSettings& settings) {
-    ahead_.reset();
-    if (!verbose_)
-        ahead_ = std::make_unique<MarkingAhead>(marking_, run_.sphere_atom, radius_,
-                                                SweepOrder(settings));
-}
-
-// The vertices the probe marks at `probe`, with the exclusion's reports;
-// null when the run must end.
-const std::vector<std::int32_t>* IndexedScorer::mark(const ProbePosition& probe) {
-    if (ahead_) {
-        const OccupancyCounts* counts = nullptr;
-        const ProbeMarks& marks = ahead_->take(probe, &counts);
-        int first_steps = 0;
-        return report_exclusion(run_, counts, verbose_, &first_steps) ? &marks.marked : nullptr;
-    }
+bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
     run_.sphere_atom->x = probe.x;
     run_.sphere_atom->y = probe.y;
     run_.sphere_atom->z = probe.z;
-    return marking_.mark(radius_, verbose_) ? &marking_.marked() : nullptr;
-}
-
-bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
-    const std::vector<std::int32_t>* marked = mark(probe);
-    if (!marked) return false;
+    if (!marking_.mark(radius_, verbose_)) return false;
     counts = PositionCounts{};
     if (!walks_) return true;
-    walks_->index.walks_at(*marked, touched_.data());
+    walks_->index.walks_at(marking_.marked(), touched_.data());
     counts.walks = walks_->count;
     counts.free = walks_->count - walks_->index.count(touched_.data());
     replay_reports();

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "driver/evaluation_sweep.h"
-#include "driver/marking_ahead.h"
 #include "driver/probe_marking.h"
 #include "driver/walk_ensemble.h"
 
@@ -28,12 +27,8 @@ public:
     void set_walks(std::unique_ptr<WalkEnsemble> walks);
 
     bool score(const ProbePosition& probe, PositionCounts& counts) override;
-    // Marks the sweep's positions ahead on a side thread, unless verbose:
-    // the exclusion's progress lines are printed in their place as it marks.
-    void expect(const SweepSettings& settings) override;
 
 private:
-    const std::vector<std::int32_t>* mark(const ProbePosition& probe);
     void replay_reports();
 
     const LatticeRun& run_;
@@ -41,7 +36,6 @@ private:
     float radius_;
     int verbose_;
     ProbeMarking marking_;
-    std::unique_ptr<MarkingAhead> ahead_;  // during a sweep, after marking_
     std::vector<std::uint64_t> touched_;   // one bit per walk
 };
 

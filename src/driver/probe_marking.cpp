@@ -11,21 +11,17 @@ ProbeMarking::~ProbeMarking() {
     if (marked_locally_) exclusion_.mark_lattice();
 }
 
+// The marked vertices of a full pass are not gathered when there is no free
+// first step: that ends the run.
 bool ProbeMarking::mark(float radius, int verbose) {
     int first_steps = 0;
-    return report_exclusion(run_, find(radius, verbose, &marks_), verbose, &first_steps);
-}
-
-const OccupancyCounts* ProbeMarking::find(float radius, int verbose, ProbeMarks* marks) {
-    marked_locally_ = exclusion_.exclude(radius, verbose != 0, marks);
-    if (marked_locally_) return &marks->counts;
+    marked_locally_ = exclusion_.exclude(radius, verbose != 0, &marks_);
+    if (marked_locally_) return report_exclusion(run_, &marks_.counts, verbose, &first_steps);
     const OccupancyCounts* counts = exclusion_counts(run_, radius, verbose);
-    if (!counts) return nullptr;
-    marks->counts = *counts;
-    marks->marked.clear();
-    if (counts->first_steps >= 1) {
+    marks_.marked.clear();
+    if (counts && counts->first_steps >= 1) {
         for (int v = 0; v < run_.prepared.n; ++v)
-            if (!(run_.prepared.table[v]->occupancy < 1.0f)) marks->marked.push_back(v);
+            if (!(run_.prepared.table[v]->occupancy < 1.0f)) marks_.marked.push_back(v);
     }
-    return &marks->counts;
+    return report_exclusion(run_, counts, verbose, &first_steps);
 }

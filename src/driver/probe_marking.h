@@ -25,13 +25,6 @@ public:
     // Vertex indices (number - 1) marked occupied or shut in by the last mark.
     const std::vector<std::int32_t>& marked() const { return marks_.marked; }
 
-    // The work of mark without its reports: the marks into *marks and the
-    // counts to report (in marks->counts), or null when the entry is no
-    // lattice. The marked vertices are left out when there is no free first
-    // step: that ends the run. Only the exclusion's progress lines are
-    // printed (verbose).
-    const OccupancyCounts* find(float radius, int verbose, ProbeMarks* marks);
-
 private:
     const LatticeRun& run_;
     ProbeExclusion exclusion_;

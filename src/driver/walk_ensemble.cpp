@@ -3,7 +3,6 @@
 #include "driver/walk_ensemble.h"
 
 #include <fcntl.h>
-#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,11 +11,12 @@
 #include <climits>
 #include <cstdlib>
 #include <new>
+#include <stop_token>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
-#include "base/huge_pages.h"
 #include "base/file_pieces.h"
 #include "driver/evaluation_sweep.h"
 #include "driver/same_file.h"
@@ -203,9 +203,8 @@ std::size_t steps_in_file(int fd) {
 // A .lwk file of the writer's own form, read in pieces of whole records
 // without the stream's copies: the records Xrdlwk would give, which print
 // nothing. False when the file has any other form or cannot be read, or
-// when `stop` is set on the way; `reading` is then of no use.
-bool scan_file_records(int fd, EnsembleReading& reading,
-                       const std::atomic<bool>* stop = nullptr) {
+// when a stop is requested on the way; `reading` is then of no use.
+bool scan_file_records(int fd, EnsembleReading& reading, std::stop_token stop = {}) {
     FilePieces file(fd);
     std::string_view piece;
     while (file.next(&piece, whole_records_length)) {
@@ -213,7 +212,7 @@ bool scan_file_records(int fd, EnsembleReading& reading,
         if (!scan_written_walks(piece, [&](const ScannedWalk& walk) {
                 reading.positions(walk.numbers, walk.count);
                 reading.end_walk(nullptr, walk.name, walk.params[0], walk.params[1]);
-                return !stop || !stop->load(std::memory_order_relaxed);
+                return !stop.stop_requested();
             }))
             return false;
     }
@@ -247,6 +246,10 @@ struct EarlyWalkScan::Scan {
     int fd = -1;
     std::size_t budget = 0;
     std::unique_ptr<EnsembleReading> reading;  // null: the file has another form
+
+    ~Scan() {
+        if (fd >= 0) close(fd);
+    }
 };
 
 EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
@@ -257,19 +260,13 @@ EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
     struct stat status {};
     if (scan_->fd < 0 || fstat(scan_->fd, &status) != 0 || !S_ISREG(status.st_mode)) return;
     scan_->budget = budget;
-    // The thread takes its blocks from the main heap, whose huge pages are
-    // reserved first: a heap of the thread's own would be made of small
-    // pages, a page fault each, and the reserve must not move the heap's end
-    // while another thread may be growing it.
-    reserve_heap_in_huge_pages(kHeapReserve);
-    mallopt(M_ARENA_MAX, 1);
-    auto scan = [this] {
+    auto scan = [this](std::stop_token stop) {
         // Without memory for the reading, the file is read again after the lattice.
         try {
             auto reading = std::make_unique<EnsembleReading>(INT_MAX, scan_->budget,
                                                              steps_in_file(scan_->fd));
-            if (scan_file_records(scan_->fd, *reading, &stop_)) {
-                if (!stop_) reading->index_ahead();
+            if (scan_file_records(scan_->fd, *reading, stop)) {
+                if (!stop.stop_requested()) reading->index_ahead();
                 scan_->reading = std::move(reading);
             }
         } catch (const std::bad_alloc&) {
@@ -279,19 +276,18 @@ EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
         ready_.notify_one();
     };
     // Without a thread, the file is read after the lattice.
-    thread_.start(scan);
+    try {
+        thread_ = std::jthread(scan);
+    } catch (const std::system_error&) {
+    }
 }
 
-EarlyWalkScan::~EarlyWalkScan() {
-    stop_ = true;
-    thread_.join();
-    if (scan_->fd >= 0) close(scan_->fd);
-}
+EarlyWalkScan::~EarlyWalkScan() = default;
 
 bool EarlyWalkScan::take(std::FILE* fp, int n, std::size_t budget,
                          std::unique_ptr<WalkEnsemble>* ensemble) {
     // The result, not the thread's end: that takes time of its own.
-    if (thread_.running()) ready_.wait(false, std::memory_order_acquire);
+    if (thread_.joinable()) ready_.wait(false, std::memory_order_acquire);
     if (!scan_->reading || scan_->budget != budget || !scan_->reading->fits(n) ||
         !same_unchanged_file(scan_->fd, fileno(fp)))
         return false;

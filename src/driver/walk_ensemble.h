@@ -8,10 +8,10 @@
 #include <cstddef>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "base/output_capture.h"
-#include "base/side_thread.h"
 #include "walks/walk_index.h"
 
 // Text printed before walk `walk` is scored (the reader's own messages, then
@@ -58,11 +58,9 @@ class EnsembleReading;
 // but its vertex count, which is checked when the result is taken.
 class EarlyWalkScan {
 public:
-    // Starts reading the file `name` when it is a regular file. From then
-    // on every thread takes its blocks from the main heap, whose huge pages
-    // are reserved for the largest lattice first.
+    // Starts reading the file `name` when it is a regular file. Destroyed,
+    // it stops the reading where it is and waits for it.
     EarlyWalkScan(const char* name, std::size_t budget);
-    // Stops the reading where it is, and waits for it.
     ~EarlyWalkScan();
     EarlyWalkScan(const EarlyWalkScan&) = delete;
     EarlyWalkScan& operator=(const EarlyWalkScan&) = delete;
@@ -75,7 +73,6 @@ public:
 private:
     struct Scan;
     std::unique_ptr<Scan> scan_;
-    std::atomic<bool> stop_{false};
     std::atomic<bool> ready_{false};  // the reading's result is in scan_
-    SideThread thread_;
+    std::jthread thread_;             // last: stopped and joined before the rest goes
 };
