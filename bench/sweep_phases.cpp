@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/line_buffers.h"
 #include "driver/evaluation_sweep.h"
 #include "driver/indexed_scorer.h"
 #include "driver/lattice_run.h"
-#include "driver/line_buffers.h"
 #include "driver/walk_ensemble.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include "base/plain_numbers.h"
 #include "base/text.h"
 #include "driver/korvi_options.h"
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 #include "lattice/enumeration.h"
 #include "structure/jkl_file.h"
 #include "structure/mab_file.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "base/stream_buffer.h"
+#include "cli/file_names.h"
 #include "driver/evaluation_sweep.h"
-#include "driver/file_names.h"
 #include "driver/indexed_scorer.h"
 #include "driver/lattice_run.h"
 #include "driver/runs.h"

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "driver/progress.h"
+#include "cli/progress.h"
 #include "walks/scoring.h"
 
 namespace {

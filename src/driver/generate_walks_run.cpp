@@ -6,10 +6,10 @@
 #include <string>
 
 #include "base/random.h"
-#include "driver/file_names.h"
+#include "cli/file_names.h"
+#include "cli/progress.h"
 #include "driver/lattice_picture.h"
 #include "driver/lattice_run.h"
-#include "driver/progress.h"
 #include "driver/runs.h"
 #include "driver/walk_output.h"
 #include "walks/generation.h"

@@ -36,7 +36,7 @@ private:
     float radius_;
     int verbose_;
     ProbeMarking marking_;
-    std::vector<std::uint64_t> touched_;   // one bit per walk
+    std::vector<std::uint64_t> touched_;  // one bit per walk
 };
 
 // Bytes of memory the walk ensemble may take by default: a quarter of the

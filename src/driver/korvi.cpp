@@ -2,10 +2,10 @@
 // chosen mode, and the elapsed time of a completed run.
 #include "driver/korvi.h"
 
+#include "cli/line_buffers.h"
+#include "cli/option_parser.h"
+#include "cli/progress.h"
 #include "driver/korvi_options.h"
-#include "driver/line_buffers.h"
-#include "driver/option_parser.h"
-#include "driver/progress.h"
 #include "driver/runs.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // it, and the defaults the help shows.
 #include "driver/korvi_options.h"
 
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 
 #include <iterator>
 

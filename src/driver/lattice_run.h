@@ -1,7 +1,7 @@
 // What the lattice set-up hands to the generate-walks and evaluate runs.
 #pragma once
 
-#include "driver/file_names.h"
+#include "cli/file_names.h"
 #include "lattice/enumeration.h"
 
 struct Atom;

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "base/stream_buffer.h"
-#include "driver/file_names.h"
+#include "cli/file_names.h"
 #include "driver/lattice_run.h"
 #include "driver/runs.h"
 #include "driver/walk_ensemble.h"

@@ -18,8 +18,8 @@
 #include <utility>
 
 #include "base/file_pieces.h"
+#include "base/same_file.h"
 #include "driver/evaluation_sweep.h"
-#include "driver/same_file.h"
 #include "structure/mab_file.h"
 #include "structure/model.h"
 #include "walks/walk_file.h"
@@ -263,8 +263,8 @@ EarlyWalkScan::EarlyWalkScan(const char* name, std::size_t budget)
     auto scan = [this](std::stop_token stop) {
         // Without memory for the reading, the file is read again after the lattice.
         try {
-            auto reading = std::make_unique<EnsembleReading>(INT_MAX, scan_->budget,
-                                                             steps_in_file(scan_->fd));
+            auto reading =
+                std::make_unique<EnsembleReading>(INT_MAX, scan_->budget, steps_in_file(scan_->fd));
             if (scan_file_records(scan_->fd, *reading, stop)) {
                 if (!stop.stop_requested()) reading->index_ahead();
                 scan_->reading = std::move(reading);

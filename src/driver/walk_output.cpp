@@ -1,8 +1,8 @@
 // The output of the generate-walks run: .lwk records or .mab entries.
 #include "driver/walk_output.h"
 
+#include "base/same_file.h"
 #include "driver/lattice_run.h"
-#include "driver/same_file.h"
 #include "driver/settings.h"
 #include "structure/mab_file.h"
 #include "structure/model.h"

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "driver/file_names.h"
+#include "cli/file_names.h"
 
 struct LatticeRun;
 struct Settings;

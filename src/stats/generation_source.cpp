@@ -6,8 +6,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "cli/option_parser.h"
 #include "driver/korvi_options.h"
-#include "driver/option_parser.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "driver/line_buffers.h"
-#include "driver/option_parser.h"
-#include "driver/progress.h"
+#include "cli/line_buffers.h"
+#include "cli/option_parser.h"
+#include "cli/progress.h"
 #include "stats/stats_options.h"
 #include "stats/stats_run.h"
 

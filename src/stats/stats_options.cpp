@@ -4,7 +4,7 @@
 
 #include <iterator>
 
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 
 namespace {
 

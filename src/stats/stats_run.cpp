@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "driver/file_names.h"
+#include "base/same_file.h"
+#include "cli/file_names.h"
 #include "driver/lattice_run.h"
-#include "driver/same_file.h"
 #include "stats/generation_source.h"
 #include "stats/profile_plot.h"
 #include "stats/rosenbluth.h"

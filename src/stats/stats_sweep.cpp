@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "driver/progress.h"
+#include "cli/progress.h"
 
 namespace {
 

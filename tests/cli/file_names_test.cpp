@@ -1,4 +1,4 @@
-#include "driver/file_names.h"
+#include "cli/file_names.h"
 
 #include <gtest/gtest.h>
 

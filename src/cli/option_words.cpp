@@ -1,8 +1,8 @@
 // One word of the option parser: positional words, flags, numbers and strings,
 // with the echo line of every option accepted.
-#include "driver/option_words.h"
+#include "cli/option_words.h"
 
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 
 #include <cstdio>
 

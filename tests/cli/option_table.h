@@ -2,7 +2,7 @@
 // captures what the parser prints.
 #pragma once
 
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 #include "support/arguments.h"
 
 #include <gtest/gtest.h>

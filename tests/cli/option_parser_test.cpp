@@ -1,6 +1,6 @@
 // The option parser's entry: no arguments, the help request, the number
 // readers and the quiet parse.
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 
 #include "option_table.h"
 

@@ -1,5 +1,5 @@
 // Bprt_wrap: words wrapped at a width after an indent, the end column returned.
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Option files: every line's words are handled like command-line arguments;
 // '#' starts a comment and a string option takes its value from the same line.
-#include "driver/option_words.h"
+#include "cli/option_words.h"
 
 #include "base/alloc.h"
 #include "base/fields.h"

@@ -1,6 +1,6 @@
 // Option files: their words handled like arguments, comments cut, the close
 // line, long lines, and a file that cannot be opened.
-#include "driver/option_words.h"
+#include "cli/option_words.h"
 
 #include "option_table.h"
 #include "support/files.h"

@@ -1,6 +1,6 @@
 // A progress line on the terminal: drawn straight to the terminal's file
 // descriptor, erased by the output streams before they write a line.
-#include "driver/progress.h"
+#include "cli/progress.h"
 
 #include <unistd.h>
 

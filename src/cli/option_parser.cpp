@@ -1,9 +1,9 @@
 // Parse mode of the option parser and the two readers of number slots.
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 
 #include "base/text.h"
-#include "driver/help.h"
-#include "driver/option_words.h"
+#include "cli/help.h"
+#include "cli/option_words.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // Command-line words of the option parser: flags, numbers, strings and
 // positional words, with what each prints.
-#include "driver/option_words.h"
+#include "cli/option_words.h"
 
 #include "option_table.h"
 

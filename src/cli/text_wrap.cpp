@@ -1,5 +1,5 @@
 // Word-wrapping printer for the help and echo texts.
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 // The buffers of the two output streams.
-#include "driver/line_buffers.h"
+#include "cli/line_buffers.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // The help: usage line with the option letters and positional names, one line
 // per option with its current value, long texts in the extended form.
-#include "driver/help.h"
+#include "cli/help.h"
 
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Whether two names refer to the same existing file, so that a run never
 // overwrites one of its inputs, and whether two open files are the same file
 // in the same state, so that what one thread read serves the other.
-#include "driver/same_file.h"
+#include "base/same_file.h"
 
 #include <sys/stat.h>
 

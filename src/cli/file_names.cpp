@@ -1,5 +1,5 @@
 // Default and replaced extensions of file names.
-#include "driver/file_names.h"
+#include "cli/file_names.h"
 
 #include <cstdio>
 #include <cstring>

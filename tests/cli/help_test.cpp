@@ -1,6 +1,6 @@
 // The help of an option table: numbers shown, the short and the extended
 // help, the usage line.
-#include "driver/help.h"
+#include "cli/help.h"
 
 #include "option_table.h"
 
