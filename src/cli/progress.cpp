@@ -138,3 +138,9 @@ void progress_end() {
     std::fflush(stderr);
     erase_line();
 }
+
+SweepProgress sweep_progress() {
+    if (!g_enabled) return {};
+    return {[](long positions) { progress_begin("positions", positions); },
+            [](long done) { progress_update(done); }};
+}

@@ -4,6 +4,8 @@
 // the normal lines. When standard error is not a terminal nothing changes.
 #pragma once
 
+#include "sweep/sweep_grid.h"
+
 // Checks whether standard error is a terminal and, if so, routes both output
 // streams through writers that erase the progress line first. Call once,
 // after the streams' buffering is set.
@@ -23,3 +25,7 @@ void progress_update(long done, long tries = -1);
 
 // The work is over: the line is erased.
 void progress_end();
+
+// The calls that show a sweep's positions on the progress line; none when
+// progress is not shown.
+SweepProgress sweep_progress();

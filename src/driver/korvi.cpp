@@ -7,6 +7,7 @@
 #include "cli/progress.h"
 #include "driver/korvi_options.h"
 #include "driver/runs.h"
+#include "sweep/indexed_scorer.h"
 
 #include <cstdio>
 #include <ctime>
@@ -27,15 +28,19 @@ void print_help(int argc, char** argv, std::int64_t* values, int start_seed) {
 }
 
 // -g wins over everything, -w over -e.
-bool run_chosen_mode(const Settings& settings) {
+bool run_chosen_mode(const Settings& settings, std::size_t walk_budget) {
     if (settings.shells != 0) return run_generate_lattice(settings);
     if (settings.convert) return run_convert(settings);
-    return run_lattice_modes(settings);
+    return run_lattice_modes(settings, walk_budget);
 }
 
 }  // namespace
 
 int korvi_main(int argc, char** argv) {
+    return korvi_main(argc, argv, default_walk_budget());
+}
+
+int korvi_main(int argc, char** argv, std::size_t walk_budget) {
     buffer_output_by_line();
     progress_setup();
     std::fprintf(stderr, "Korvi %s", "14-aug-2022");
@@ -49,7 +54,7 @@ int korvi_main(int argc, char** argv) {
     }
     Settings settings = read_settings(values, start_seed, argc, argv);
     std::time_t begin = std::time(nullptr);
-    bool completed = run_chosen_mode(settings);
+    bool completed = run_chosen_mode(settings, walk_budget);
     progress_end();
     if (completed)
         std::fprintf(stderr, "time: %d sec\n", static_cast<int>(std::time(nullptr) - begin));

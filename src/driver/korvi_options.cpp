@@ -73,7 +73,7 @@ Settings read_settings(const std::int64_t* values, int start_seed, int argc, cha
     read_slot(values[kDistanceSlot], settings.distance);
     read_slot(values[kThetaCountSlot], settings.theta_count);
     read_slot(values[kPhiCountSlot], settings.phi_count);
-    settings.verbose = values[kVerboseSlot] != 0 ? 4 : 0;
+    settings.verbose = values[kVerboseSlot] != 0;
     settings.convert = values[kConvertSlot] != 0;
     read_slot(values[kWalksSlot], settings.walks);
     read_slot(values[kExtensionSlot], settings.extension);

@@ -2,19 +2,19 @@
 #include "driver/walk_output.h"
 
 #include "base/same_file.h"
-#include "driver/lattice_run.h"
 #include "driver/settings.h"
 #include "structure/mab_file.h"
 #include "structure/model.h"
+#include "sweep/placed_lattice.h"
 #include "walks/conversion.h"
 #include "walks/walk_file.h"
 
-bool open_walk_output(const Settings& settings, const LatticeRun& run, WalkOutput& output) {
+bool open_walk_output(const Settings& settings, PlacedLattice& lattice, WalkOutput& output) {
     output.mab = settings.mab;
-    output.run = &run;
+    output.lattice = &lattice;
     if (!build_file_name(settings.walk_file, output.mab ? "mab" : "lwk", 0, output.name))
         return false;
-    if (same_file(output.name, run.lattice_name)) {
+    if (same_file(output.name, lattice.file_name.c_str())) {
         std::fprintf(stderr, "Walks not written: %s is the lattice file!\n", output.name);
         return false;
     }
@@ -31,8 +31,8 @@ void write_walk(WalkOutput& output, const WalkRecord* walk, const char* comment)
         Xwrlwk(output.fp, walk, comment);
         return;
     }
-    const LatticeRun& run = *output.run;
-    Entry* entry = Xlwkntr(walk, run.lattice, run.prepared.table, run.prepared.n);
+    PlacedLattice& lattice = *output.lattice;
+    Entry* entry = Xlwkntr(walk, lattice.lattice, lattice.prepared.table, lattice.prepared.n);
     if (!entry) return;
     Istmab(output.fp, entry, 0);
     Qdlntr(entry, nullptr);

@@ -6,7 +6,7 @@
 
 #include "cli/file_names.h"
 
-struct LatticeRun;
+struct PlacedLattice;
 struct Settings;
 struct WalkRecord;
 
@@ -14,13 +14,13 @@ struct WalkOutput {
     std::FILE* fp = nullptr;
     char name[kFileNameSize] = {};
     bool mab = false;
-    const LatticeRun* run = nullptr;
+    PlacedLattice* lattice = nullptr;  // for walk entries
 };
 
 // Opens the file named by the positional name with the extension "lwk" (or
 // "mab"); reports and returns false when it cannot be written or would be
 // the lattice file itself.
-bool open_walk_output(const Settings& settings, const LatticeRun& run, WalkOutput& output);
+bool open_walk_output(const Settings& settings, PlacedLattice& lattice, WalkOutput& output);
 
 // Writes one walk; the comment goes with the first .lwk record only.
 void write_walk(WalkOutput& output, const WalkRecord* walk, const char* comment);

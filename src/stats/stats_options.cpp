@@ -67,20 +67,18 @@ StatsSettings read_stats_settings(const std::int64_t* values) {
     settings.walk_file = Bclnp_str(values[kStatsWalkFileSlot]);
     settings.lattice_file = Bclnp_str(values[kStatsLatticeFileSlot]);
     settings.mab = values[kStatsMabSlot] != 0;
-    SweepSettings& sweep = settings.sweep;
-    read_slot(values[kStatsShiftSlot], sweep.shift);
-    read_slot(values[kStatsRadiusSlot], sweep.radius);
-    read_slot(values[kStatsDistanceSlot], sweep.distance);
-    read_slot(values[kStatsThetaCountSlot], sweep.theta_count);
-    read_slot(values[kStatsPhiCountSlot], sweep.phi_count);
-    sweep.verbose = values[kStatsVerboseSlot] != 0;
-    settings.verbose = sweep.verbose ? 4 : 0;
+    read_slot(values[kStatsShiftSlot], settings.shift);
+    read_slot(values[kStatsRadiusSlot], settings.radius);
+    read_slot(values[kStatsDistanceSlot], settings.distance);
+    read_slot(values[kStatsThetaCountSlot], settings.theta_count);
+    read_slot(values[kStatsPhiCountSlot], settings.phi_count);
+    settings.verbose = values[kStatsVerboseSlot] != 0;
     read_slot(values[kStatsBlocksSlot], settings.blocks);
     settings.output_prefix = Bclnp_str(values[kStatsOutputSlot]);
     settings.generation_given = values[kStatsGenerationShiftSlot] != 0 ||
                                 values[kStatsGenerationRadiusSlot] != 0 ||
                                 values[kStatsGenerationDistanceSlot] != 0;
-    settings.generation.shift = sweep.shift;
+    settings.generation.shift = settings.shift;
     read_slot(values[kStatsGenerationShiftSlot], settings.generation.shift);
     read_slot(values[kStatsGenerationRadiusSlot], settings.generation.radius);
     read_slot(values[kStatsGenerationDistanceSlot], settings.generation.distance);

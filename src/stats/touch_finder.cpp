@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "driver/lattice_run.h"
-#include "structure/model.h"
+#include "sweep/placed_lattice.h"
 
 namespace {
 
@@ -23,16 +22,13 @@ WalkIndex index_walks(const WalkArrays& walks, int vertices) {
 
 }  // namespace
 
-IndexedTouchFinder::IndexedTouchFinder(const LatticeRun& run, const WalkArrays& walks, float radius,
-                                       int verbose)
-    : run_(run), radius_(radius), verbose_(verbose), marking_(run),
-      index_(index_walks(walks, run.prepared.n)), bits_(index_.words()) {}
+IndexedTouchFinder::IndexedTouchFinder(PlacedLattice& lattice, const WalkArrays& walks,
+                                       float radius, bool verbose)
+    : marking_(lattice, radius, verbose), index_(index_walks(walks, lattice.prepared.n)),
+      bits_(index_.words()) {}
 
 bool IndexedTouchFinder::find(const ProbePosition& probe, std::vector<std::uint8_t>& touched) {
-    run_.sphere_atom->x = probe.x;
-    run_.sphere_atom->y = probe.y;
-    run_.sphere_atom->z = probe.z;
-    if (!marking_.mark(radius_, verbose_)) return false;
+    if (!marking_.mark(probe)) return false;
     index_.walks_at(marking_.marked(), bits_.data());
     touched.resize(static_cast<std::size_t>(index_.walks()));
     for (int i = 0; i < index_.walks(); ++i) touched[i] = (bits_[i / 64] >> (i % 64)) & 1;

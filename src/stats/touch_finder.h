@@ -6,12 +6,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "driver/probe_marking.h"
-#include "driver/sweep_grid.h"
 #include "stats/walk_arrays.h"
+#include "sweep/probe_marking.h"
 #include "walks/walk_index.h"
 
-struct LatticeRun;
+struct PlacedLattice;
 
 class TouchFinder {
 public:
@@ -26,14 +25,11 @@ public:
 // can be, to the walks through them by an inverted index of the ensemble.
 class IndexedTouchFinder final : public TouchFinder {
 public:
-    IndexedTouchFinder(const LatticeRun& run, const WalkArrays& walks, float radius, int verbose);
+    IndexedTouchFinder(PlacedLattice& lattice, const WalkArrays& walks, float radius, bool verbose);
 
     bool find(const ProbePosition& probe, std::vector<std::uint8_t>& touched) override;
 
 private:
-    const LatticeRun& run_;
-    float radius_;
-    int verbose_;
     ProbeMarking marking_;
     WalkIndex index_;
     std::vector<std::uint64_t> bits_;  // one bit per walk

@@ -1,5 +1,5 @@
-// The probe grid of the evaluation sweep.
-#include "driver/sweep_grid.h"
+// The arithmetic of the probe's grid.
+#include "sweep/grid_geometry.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
-// The rows of the statistics table: one per probe position, per polar angle,
+// The rows of a sweep's profile: one per probe position, per polar angle,
 // per distance and one for the whole sweep, each with estimates by count
-// (korvi's numbers) and by Rosenbluth weight.
+// (korvi's numbers) and by weight, with their errors.
 #pragma once
 
 #include <limits>
 
-#include "stats/jackknife.h"
+#include "sweep/jackknife.h"
 
 constexpr double kNotApplicable = std::numeric_limits<double>::quiet_NaN();
 
@@ -26,7 +26,7 @@ struct RowEstimates {
     Estimate volume{kNotApplicable, kNotApplicable};
 };
 
-struct StatsRow {
+struct ProfileRow {
     RowKind kind = RowKind::kPosition;
     double dist = kNotApplicable;   // probe distance
     double theta = kNotApplicable;  // degrees

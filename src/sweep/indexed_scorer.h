@@ -8,11 +8,12 @@
 #include <memory>
 #include <vector>
 
-#include "driver/evaluation_sweep.h"
-#include "driver/probe_marking.h"
-#include "driver/walk_ensemble.h"
+#include "sweep/evaluation_sweep.h"
+#include "sweep/probe_marking.h"
+#include "sweep/walk_ensemble.h"
 
-struct LatticeRun;
+class EarlyWalkScan;
+struct PlacedLattice;
 
 class IndexedScorer : public PositionScorer {
 public:
@@ -20,8 +21,8 @@ public:
     // walk file (no walk is scored).
     // The lattice is left marked as a full exclusion at the last position
     // would leave it.
-    IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks, float radius,
-                  int verbose);
+    IndexedScorer(PlacedLattice& lattice, std::unique_ptr<WalkEnsemble> walks, float radius,
+                  bool verbose);
 
     // The ensemble in place of the one given at the start.
     void set_walks(std::unique_ptr<WalkEnsemble> walks);
@@ -31,10 +32,8 @@ public:
 private:
     void replay_reports();
 
-    const LatticeRun& run_;
     std::unique_ptr<WalkEnsemble> walks_;
-    float radius_;
-    int verbose_;
+    bool verbose_;
     ProbeMarking marking_;
     std::vector<std::uint64_t> touched_;  // one bit per walk
 };
@@ -47,6 +46,6 @@ std::size_t default_walk_budget();
 // again (a regular file) and its ensemble fits in `budget` bytes, or when
 // there is no walk file; streaming otherwise (always for a budget of 0).
 // `early`, when given, may hold the walk file read already.
-std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* walks, bool mab,
-                                              float radius, int verbose, std::size_t budget,
+std::unique_ptr<PositionScorer> choose_scorer(PlacedLattice& lattice, std::FILE* walks, bool mab,
+                                              float radius, bool verbose, std::size_t budget,
                                               EarlyWalkScan* early = nullptr);

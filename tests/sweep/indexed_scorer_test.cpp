@@ -12,8 +12,6 @@
 #include <vector>
 
 #include "base/output_capture.h"
-#include "driver/indexed_scorer.h"
-#include "driver/lattice_run.h"
 #include "driver/runs.h"
 #include "lattice/enumeration.h"
 #include "lattice/generation.h"
@@ -22,6 +20,9 @@
 #include "structure/geometry.h"
 #include "structure/model.h"
 #include "support/files.h"
+#include "sweep/early_walk_scan.h"
+#include "sweep/indexed_scorer.h"
+#include "sweep/placed_lattice.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ struct Random {
 };
 
 struct Scenario {
-    LatticeRun run;
+    PlacedLattice run;
     Settings settings;
     std::string walks;  // file text; empty: no walk file
 };
@@ -64,7 +65,7 @@ void make_lattice(Random& rng, Scenario& s) {
         for (int k = rng.below(4 * n); k > 0; --k)
             Qnsbd(&e->bonds, v[rng.below(n)], v[rng.below(n)]);
     }
-    std::snprintf(s.run.lattice_name, sizeof s.run.lattice_name, "lattice");
+    s.run.file_name = "lattice";
     s.run.prepared = prepare_lattice(s.run.lattice, s.settings.shift, false);
     s.run.sphere = Qnsntr(nullptr);
     s.run.sphere_atom = Qnsatm(&s.run.sphere->atoms);
@@ -154,7 +155,7 @@ Scenario random_scenario(Random& rng) {
     Scenario s;
     s.settings.shift = static_cast<float>(rng.below(4));
     s.settings.mab = rng.chance(30);
-    s.settings.verbose = rng.chance(50) ? 4 : 0;
+    s.settings.verbose = rng.chance(50);
     make_lattice(rng, s);
     const int walks = rng.below(40);
     for (int w = 0; w < walks; ++w)
@@ -194,18 +195,16 @@ struct Outcome {
 Outcome evaluate(Scenario& s, const std::string& walk_file, std::size_t budget,
                  bool early = false) {
     for (int k = 0; k < s.run.prepared.n; ++k) s.run.prepared.table[k]->element = 6;
-    set_walk_budget(budget);
     Outcome outcome;
     {
         OutputCapture capture;
         s.settings.walk_file = walk_file.c_str();
         const std::unique_ptr<EarlyWalkScan> scan =
-            early ? start_early_walk_scan(s.settings) : nullptr;
-        outcome.completed = run_evaluate(s.settings, s.run, scan.get());
+            early ? start_early_walk_scan(s.settings, budget) : nullptr;
+        outcome.completed = run_evaluate(s.settings, s.run, budget, scan.get());
         for (const PrintedText& p : capture.take())
             outcome.printed += (p.error ? "[err] " : "[out] ") + p.text;
     }
-    set_walk_budget(default_walk_budget());
     for (int k = 0; k < s.run.prepared.n; ++k) {
         const Atom* v = s.run.prepared.table[k];
         for (float value : {v->occupancy, v->charge, static_cast<float>(v->element)})

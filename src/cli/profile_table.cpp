@@ -1,5 +1,5 @@
-// Writing the statistics table.
-#include "stats/stats_table.h"
+// Writing the profile table.
+#include "cli/profile_table.h"
 
 #include <cmath>
 #include <iterator>
@@ -76,8 +76,8 @@ void write_estimates(std::FILE* fp, const RowEstimates& e) {
 
 }  // namespace
 
-void write_stats_table(std::FILE* fp, const std::vector<std::string>& notes,
-                       const std::vector<StatsRow>& rows) {
+void write_profile_table(std::FILE* fp, const std::vector<std::string>& notes,
+                         const std::vector<ProfileRow>& rows) {
     for (const std::string& note : notes) std::fprintf(fp, "# %s\n", note.c_str());
     for (const char* line : kLegend) std::fprintf(fp, "# %s\n", line);
     std::fputs("#", fp);
@@ -87,7 +87,7 @@ void write_stats_table(std::FILE* fp, const std::vector<std::string>& notes,
     for (std::size_t c = 0; c < std::size(kColumns); ++c)
         std::fprintf(fp, c == 0 ? "# %s" : "\t%s", kColumns[c]);
     std::fputs("\n", fp);
-    for (const StatsRow& row : rows) {
+    for (const ProfileRow& row : rows) {
         std::fputs(kind_name(row.kind), fp);
         write_number(fp, row.dist, 7);
         write_number(fp, row.theta, 7);

@@ -4,11 +4,9 @@
 // every probe position in the same place.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <cstdio>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "base/output_capture.h"
@@ -41,38 +39,12 @@ constexpr std::size_t kEnsembleBytesPerWalk = 32;
 
 class EarlyWalkScan;
 
-// Reads the open walk file from its start to its end as every position of the sweep would:
-// .lwk records with Xrdlwk (or, when the whole file has the writer's own form,
-// found in it at once with the same result), or .mab entries with Igtmab; vertex numbers 1 ...
-// n name lattice vertices. Null when the ensemble would take more than
-// budget bytes; the file is then still read to its end so that the reader's
-// state is as after a full pass, and nothing is printed. `early`, when given,
-// is asked first.
+// Reads the open walk file from its start to its end as every position of
+// the sweep would: .lwk records with Xrdlwk (or, when the whole file has the
+// writer's own form, found in it at once with the same result), or .mab
+// entries with Igtmab; vertex numbers 1 ... n name lattice vertices. Null
+// when the ensemble would take more than budget bytes; the file is then
+// still read to its end so that the reader's state is as after a full pass,
+// and nothing is printed. `early`, when given, is asked first.
 std::unique_ptr<WalkEnsemble> read_walk_ensemble(std::FILE* fp, bool mab, int n, std::size_t budget,
                                                  EarlyWalkScan* early = nullptr);
-
-class EnsembleReading;
-
-// The walk file read and indexed on a thread of its own while the lattice is
-// read: a .lwk file of the writer's own form needs nothing of the lattice
-// but its vertex count, which is checked when the result is taken.
-class EarlyWalkScan {
-public:
-    // Starts reading the file `name` when it is a regular file. Destroyed,
-    // it stops the reading where it is and waits for it.
-    EarlyWalkScan(const char* name, std::size_t budget);
-    ~EarlyWalkScan();
-    EarlyWalkScan(const EarlyWalkScan&) = delete;
-    EarlyWalkScan& operator=(const EarlyWalkScan&) = delete;
-
-    // Waits for the reading. True when it read the file open as fp, found it
-    // of the writer's own form with no vertex number beyond n, and had the
-    // same budget: *ensemble is then what read_walk_ensemble returns. Once.
-    bool take(std::FILE* fp, int n, std::size_t budget, std::unique_ptr<WalkEnsemble>* ensemble);
-
-private:
-    struct Scan;
-    std::unique_ptr<Scan> scan_;
-    std::atomic<bool> ready_{false};  // the reading's result is in scan_
-    std::jthread thread_;             // last: stopped and joined before the rest goes
-};

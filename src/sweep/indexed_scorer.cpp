@@ -1,5 +1,5 @@
 // Scoring from memory, and the choice between it and the streaming scorer.
-#include "driver/indexed_scorer.h"
+#include "sweep/indexed_scorer.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,9 +9,8 @@
 #include <climits>
 #include <new>
 
-#include "driver/lattice_run.h"
-#include "driver/streaming_scorer.h"
-#include "structure/model.h"
+#include "sweep/placed_lattice.h"
+#include "sweep/streaming_scorer.h"
 #include "walks/scoring.h"
 
 namespace {
@@ -29,9 +28,9 @@ int first_free(const std::vector<std::uint64_t>& touched, int from, int to) {
 
 }  // namespace
 
-IndexedScorer::IndexedScorer(const LatticeRun& run, std::unique_ptr<WalkEnsemble> walks,
-                             float radius, int verbose)
-    : run_(run), radius_(radius), verbose_(verbose), marking_(run) {
+IndexedScorer::IndexedScorer(PlacedLattice& lattice, std::unique_ptr<WalkEnsemble> walks,
+                             float radius, bool verbose)
+    : verbose_(verbose), marking_(lattice, radius, verbose) {
     set_walks(std::move(walks));
 }
 
@@ -41,10 +40,7 @@ void IndexedScorer::set_walks(std::unique_ptr<WalkEnsemble> walks) {
 }
 
 bool IndexedScorer::score(const ProbePosition& probe, PositionCounts& counts) {
-    run_.sphere_atom->x = probe.x;
-    run_.sphere_atom->y = probe.y;
-    run_.sphere_atom->z = probe.z;
-    if (!marking_.mark(radius_, verbose_)) return false;
+    if (!marking_.mark(probe)) return false;
     counts = PositionCounts{};
     if (!walks_) return true;
     walks_->index.walks_at(marking_.marked(), touched_.data());
@@ -86,19 +82,20 @@ std::size_t default_walk_budget() {
     return static_cast<std::size_t>(pages) * static_cast<std::size_t>(page_size) / 4;
 }
 
-std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* walks, bool mab,
-                                              float radius, int verbose, std::size_t budget,
+std::unique_ptr<PositionScorer> choose_scorer(PlacedLattice& lattice, std::FILE* walks, bool mab,
+                                              float radius, bool verbose, std::size_t budget,
                                               EarlyWalkScan* early) {
     if (budget > 0) {
-        if (!walks) return std::make_unique<IndexedScorer>(run, nullptr, radius, verbose);
+        if (!walks) return std::make_unique<IndexedScorer>(lattice, nullptr, radius, verbose);
         struct stat status {};
         if (fstat(fileno(walks), &status) == 0 && S_ISREG(status.st_mode)) {
             // The scorer's own set-up, which changes nothing, comes first:
             // it runs while an early reading of the walk file ends. Without
             // memory for it or for the walks, the sweep streams.
             try {
-                auto scorer = std::make_unique<IndexedScorer>(run, nullptr, radius, verbose);
-                if (auto ensemble = read_walk_ensemble(walks, mab, run.prepared.n, budget, early)) {
+                auto scorer = std::make_unique<IndexedScorer>(lattice, nullptr, radius, verbose);
+                if (auto ensemble =
+                        read_walk_ensemble(walks, mab, lattice.prepared.n, budget, early)) {
                     scorer->set_walks(std::move(ensemble));
                     return scorer;
                 }
@@ -106,5 +103,5 @@ std::unique_ptr<PositionScorer> choose_scorer(const LatticeRun& run, std::FILE* 
             }
         }
     }
-    return std::make_unique<StreamingScorer>(run, walks, mab, radius, verbose);
+    return std::make_unique<StreamingScorer>(lattice, walks, mab, radius, verbose);
 }

@@ -1,6 +1,6 @@
 // Sweep grid arithmetic: distances, angle counts and steps, solid-angle
 // weights, shell volumes and probe positions.
-#include "driver/sweep_grid.h"
+#include "sweep/grid_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <string>
 
-TEST(SweepGrid, ANegativeDistanceSweepsFromContactThroughShellsOfGrowingVolume) {
+TEST(GridGeometry, ANegativeDistanceSweepsFromContactThroughShellsOfGrowingVolume) {
     DistanceGrid grid = make_distance_grid(-40.0f, 10.0f, 5.0f);
     EXPECT_TRUE(grid.swept);
     ASSERT_EQ(grid.count, 4);
@@ -20,7 +20,7 @@ TEST(SweepGrid, ANegativeDistanceSweepsFromContactThroughShellsOfGrowingVolume) 
     EXPECT_NEAR(shell_volume(grid, 3, grid_distance(grid, 3)), 13381.56, 0.01);
 }
 
-TEST(SweepGrid, AShortSweepIsOneDistanceInTheMiddleAndAFixedDistanceOnePositionOfFourPi) {
+TEST(GridGeometry, AShortSweepIsOneDistanceInTheMiddleAndAFixedDistanceOnePositionOfFourPi) {
     DistanceGrid grid = make_distance_grid(-16.0f, 10.0f, 5.0f);
     EXPECT_EQ(grid.count, 1);  // (1/5 + 3) / 2
     EXPECT_EQ(grid.first, 15.5f);
@@ -36,7 +36,7 @@ TEST(SweepGrid, AShortSweepIsOneDistanceInTheMiddleAndAFixedDistanceOnePositionO
     EXPECT_EQ(shell_volume(grid, 0, 12.5f), 156.25);
 }
 
-TEST(SweepGrid, AngleCountsFollowTheDistanceAndTheRing) {
+TEST(GridGeometry, AngleCountsFollowTheDistanceAndTheRing) {
     DistanceGrid grid = make_distance_grid(-40.0f, 10.0f, 5.0f);
     const int automatic[] = {6, 9, 11, 14}, scaled[] = {6, 5, 4, 3};
     for (int i = 0; i < 4; ++i) {
@@ -51,7 +51,7 @@ TEST(SweepGrid, AngleCountsFollowTheDistanceAndTheRing) {
     EXPECT_EQ(phi_count(4, 15.0f, 15.0f, 5.0f, right), 4);
 }
 
-TEST(SweepGrid, ThreeThetasAndFourPhisMakeAPolarCapAndAnEquatorialRingOfFour) {
+TEST(GridGeometry, ThreeThetasAndFourPhisMakeAPolarCapAndAnEquatorialRingOfFour) {
     const float dtheta = theta_step(3);
     EXPECT_EQ(dtheta, static_cast<float>(kPi / 2));
     EXPECT_EQ(phi_step(4), dtheta);
@@ -62,7 +62,7 @@ TEST(SweepGrid, ThreeThetasAndFourPhisMakeAPolarCapAndAnEquatorialRingOfFour) {
                 kTwoPi * (std::cos(kPi / 4) - std::cos(3 * kPi / 4)) / 4, 1e-6);
 }
 
-TEST(SweepGrid, TheWeightsOfOneDistanceAddUpToFourPi) {
+TEST(GridGeometry, TheWeightsOfOneDistanceAddUpToFourPi) {
     // The angles are single precision, so the sum is 4π to about six digits.
     for (int thetas = 1; thetas <= 40; ++thetas) {
         const float dtheta = theta_step(thetas);
@@ -77,7 +77,7 @@ TEST(SweepGrid, TheWeightsOfOneDistanceAddUpToFourPi) {
     }
 }
 
-TEST(SweepGrid, ProbePositionsUseTheXAxisAsPole) {
+TEST(GridGeometry, ProbePositionsUseTheXAxisAsPole) {
     ProbePosition p = probe_position(10.0f, 0.0f, 0.0f);
     EXPECT_EQ((std::array{p.x, p.y, p.z}), (std::array{10.0f, 0.0f, 0.0f}));
     p = probe_position(10.0f, static_cast<float>(kPi / 2), static_cast<float>(kPi / 2));

@@ -5,27 +5,25 @@
 
 #include <cstdio>
 
-#include "driver/evaluation_sweep.h"
+#include "sweep/evaluation_sweep.h"
 
-struct LatticeRun;
+struct PlacedLattice;
+struct ReadWalk;
 
 class StreamingScorer : public PositionScorer {
 public:
     // walks: the walk file open for reading, or null (no walk is scored).
-    StreamingScorer(const LatticeRun& run, std::FILE* walks, bool mab, float radius, int verbose)
-        : run_(run), walks_(walks), mab_(mab), radius_(radius), verbose_(verbose) {}
+    StreamingScorer(PlacedLattice& lattice, std::FILE* walks, bool mab, float radius, bool verbose)
+        : lattice_(lattice), walks_(walks), mab_(mab), radius_(radius), verbose_(verbose) {}
 
     bool score(const ProbePosition& probe, PositionCounts& counts) override;
 
 private:
-    void read_records(PositionCounts& counts);
-    void read_entries(PositionCounts& counts);
-    void count_walk(const char* name, int missing, bool hit_free, int amp, int dist,
-                    PositionCounts& counts);
+    void count_walk(ReadWalk& read, PositionCounts& counts);
 
-    const LatticeRun& run_;
+    PlacedLattice& lattice_;
     std::FILE* walks_;
     bool mab_;
     float radius_;
-    int verbose_;
+    bool verbose_;
 };

@@ -1,6 +1,6 @@
-// The probe grid of the evaluation sweep: distances, polar angles and
-// azimuths, probe positions, solid-angle weights and shell volumes. The
-// single/double precision of every step is part of the result.
+// The arithmetic of the probe's grid: distances, polar angles and azimuths,
+// probe positions, solid-angle weights and shell volumes. The single/double
+// precision of every step is part of the result.
 #pragma once
 
 constexpr double kPi = 3.141592653589793;
@@ -50,7 +50,7 @@ struct ThetaRing {
 ThetaRing theta_ring(int j, int thetas, float dtheta, int p, float dist, float first, float r);
 
 struct ProbePosition {
-    float x, y, z;
+    float x = 0.0f, y = 0.0f, z = 0.0f;
 };
 
 // The probe centre for (dist, θ, φ); the polar axis is x.

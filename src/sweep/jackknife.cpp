@@ -1,5 +1,5 @@
 // The jackknife error and the logarithm of a sum of exponentials.
-#include "stats/jackknife.h"
+#include "sweep/jackknife.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "stats/jackknife.h"
+#include "sweep/jackknife.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Drawing the profile with gnuplot through a pipe.
-#include "stats/profile_plot.h"
+#include "cli/profile_plot.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,9 +27,9 @@ std::string datum(double value) {
 
 // Columns: distance, then value and error of the free energy and of the
 // area, by count and by weight.
-std::string data_block(const std::vector<StatsRow>& rows) {
+std::string data_block(const std::vector<ProfileRow>& rows) {
     std::string block = "$profile << EOD\n";
-    for (const StatsRow& row : rows) {
+    for (const ProfileRow& row : rows) {
         if (row.kind != RowKind::kDistance) continue;
         block += datum(row.dist);
         for (const Estimate& e : {row.counted.free_energy, row.weighted.free_energy,
@@ -70,7 +70,7 @@ bool gnuplot_available() {
     return false;
 }
 
-std::string profile_script(const std::vector<StatsRow>& rows, const std::string& svg,
+std::string profile_script(const std::vector<ProfileRow>& rows, const std::string& svg,
                            const std::string& title, bool weighted) {
     return data_block(rows) +
            "set terminal svg size 720,860 dynamic noenhanced font 'sans,12' background rgb "
@@ -91,7 +91,7 @@ std::string profile_script(const std::vector<StatsRow>& rows, const std::string&
            "set output\n";
 }
 
-bool draw_profile(const std::vector<StatsRow>& rows, const std::string& svg,
+bool draw_profile(const std::vector<ProfileRow>& rows, const std::string& svg,
                   const std::string& title, bool weighted) {
     if (!gnuplot_available()) {
         std::fprintf(stderr, "gnuplot was not found: %s not drawn\n", svg.c_str());

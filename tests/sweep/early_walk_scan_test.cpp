@@ -1,7 +1,7 @@
 // The walk file read ahead on a thread of its own: taken only for the very
 // file the run opened, with the same budget and no vertex number beyond the
 // lattice, and then alike to the ensemble read once the lattice is known.
-#include "driver/walk_ensemble.h"
+#include "sweep/early_walk_scan.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "support/files.h"
+#include "sweep/walk_ensemble.h"
 
 namespace {
 
@@ -157,8 +158,10 @@ static void read_with_little_memory(const std::filesystem::path& path, std::size
     constexpr std::size_t kLargeBudget = std::size_t{1} << 32;
     OpenFile file(path);
     std::unique_ptr<WalkEnsemble> early;
-    const bool taken = EarlyWalkScan(path.c_str(), kLargeBudget).take(file.get(), 500, kLargeBudget, &early);
-    const bool refused = (!taken || !early) && !read_walk_ensemble(file.get(), false, 500, kLargeBudget);
+    const bool taken =
+        EarlyWalkScan(path.c_str(), kLargeBudget).take(file.get(), 500, kLargeBudget, &early);
+    const bool refused =
+        (!taken || !early) && !read_walk_ensemble(file.get(), false, 500, kLargeBudget);
     std::exit(refused ? 0 : 1);
 }
 
@@ -166,6 +169,7 @@ TEST(WalkEnsemble, IsRefusedRatherThanTheRunEndedWithoutMemoryForIt) {
     TempDir dir;
     const std::string text = written_walks(200000, 500);
     write_file(dir / "w.lwk", text);
-    EXPECT_EXIT(read_with_little_memory(dir / "w.lwk", text.size()), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(read_with_little_memory(dir / "w.lwk", text.size()), testing::ExitedWithCode(0),
+                "");
 }
 #endif

@@ -1,0 +1,90 @@
+// The probe's grid walked in the sweep's order: distance by distance, polar
+// angle by polar angle, azimuth by azimuth, each position with what the rows
+// and sums of a sweep need. Every sweep walks the grid through this one
+// iterator.
+#pragma once
+
+#include <functional>
+#include <iterator>
+
+#include "sweep/grid_geometry.h"
+
+struct GridSettings {
+    float shift = 0.0f;     // s: x of the lattice origin, the radius of the first sphere
+    float radius = 0.0f;    // r: probe radius, greater than 0
+    float distance = 0.0f;  // d: probe distance, or the end of a sweep from contact when negative
+    int theta_count = 1;    // t: polar angles; 0 or less: chosen from the distance
+    int phi_count = 1;      // p: azimuths; 0 or less: chosen from the distance and polar angle
+};
+
+// One step of the walk: a probe position, or, for a polar angle without
+// positions or a distance without polar angles, a step without one, so that
+// their rows still come. The last step of a polar angle and of a distance
+// says so: their rows follow it.
+struct GridPoint {
+    bool position = true;       // false: a step without a position
+    int distance_index = 0;     // i of the distance grid
+    float dist = 0.0f;          // the probe's distance
+    int theta_index = 0;        // j among the polar angles of the distance; -1: none
+    float theta = 0.0f;         // polar angle
+    float phi = 0.0f;           // azimuth
+    ProbePosition probe{};      // the probe's centre
+    double weight = 0.0;        // solid angle of each position of the polar angle
+    double volume = 0.0;        // volume weight V of the distance
+    bool ring_end = false;      // the polar angle's last step
+    bool distance_end = false;  // the distance's last step
+};
+
+// What a sweep tells of its progress; either call may be empty.
+struct SweepProgress {
+    std::function<void(long positions)> begin;  // before the first position, with their number
+    std::function<void(long done)> update;      // before each position, with those done
+};
+
+class SweepGrid {
+public:
+    explicit SweepGrid(const GridSettings& settings);
+
+    const GridSettings& settings() const { return settings_; }
+    const DistanceGrid& distances() const { return distances_; }
+    // Probe positions of the whole walk.
+    long positions() const;
+
+    class Iterator {
+    public:
+        using value_type = GridPoint;
+        using difference_type = std::ptrdiff_t;
+
+        Iterator() = default;
+        explicit Iterator(const SweepGrid* grid);
+        const GridPoint& operator*() const { return point_; }
+        const GridPoint* operator->() const { return &point_; }
+        Iterator& operator++();
+        void operator++(int) { ++*this; }
+        bool operator==(std::default_sentinel_t) const { return done_; }
+
+    private:
+        void enter_distance(int i);
+        void enter_ring(int j);
+        void fill(int k);
+
+        const SweepGrid* grid_ = nullptr;
+        bool done_ = true;
+        GridPoint point_;
+        int thetas_ = 0;  // T of the distance
+        float dtheta_ = 0.0f;
+        ThetaRing ring_;
+        int phi_index_ = 0;  // k on the ring
+    };
+
+    // The walk can be taken again from the start as often as wanted.
+    Iterator begin() const { return Iterator(this); }
+    std::default_sentinel_t end() const { return {}; }
+
+private:
+    GridSettings settings_;
+    DistanceGrid distances_;
+};
+
+// True when the grid has a distance; otherwise says why the sweep cannot run.
+bool grid_has_distances(const SweepGrid& grid);
