@@ -24,7 +24,8 @@ void print_help(int argc, char** argv, std::int64_t* values, int start_seed) {
     set_help_defaults(values, start_seed);
     std::fputs("\nKorvi ", stderr);
     Bprt_wrap(kDescription, 78, 2, 7, stderr);
-    Bclnp(-argc, argv, kOptionCount, korvi_option_entries(), korvi_option_long_texts(), values);
+    const KorviOptionTable& options = korvi_options();
+    Bclnp(-argc, argv, options.count(), options.entries(), options.long_texts(), values);
 }
 
 // -g wins over everything, -w over -e.
@@ -47,8 +48,8 @@ int korvi_main(int argc, char** argv, std::size_t walk_budget) {
     auto start_seed = static_cast<int>(std::time(nullptr) % 2147483647);
 
     std::int64_t values[kOptionCount] = {};
-    if (Bclnp(argc, argv, kOptionCount, korvi_option_entries(), korvi_option_long_texts(), values) <
-        1) {
+    const KorviOptionTable& options = korvi_options();
+    if (Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values) < 1) {
         print_help(argc, argv, values, start_seed);
         return 0;
     }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "cli/option_table.h"
 #include "sweep/sweep_grid.h"
 
 // Slot of each option in the value store, in table order.
@@ -44,11 +45,13 @@ struct StatsSettings : GridSettings {
     GenerationSettings generation;        // -S (default -s), -R, -D (default 0)
 };
 
-const char* const* stats_option_entries();
-const char* const* stats_option_long_texts();
+using StatsOptionTable = OptionTable<StatsSettings, kStatsOptionCount>;
+
+const StatsOptionTable& stats_options();
 
 // The settings from the slots that are set, the defaults for the others.
 StatsSettings read_stats_settings(const std::int64_t* values);
 
-// Writes the defaults the help shows into the store: theta and phi counts 1, 20 blocks.
+// Writes the defaults the help shows into the store: theta and phi counts and
+// blocks.
 void set_stats_help_defaults(std::int64_t* values);

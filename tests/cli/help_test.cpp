@@ -2,7 +2,7 @@
 // help, the usage line.
 #include "cli/help.h"
 
-#include "option_table.h"
+#include "sample_options.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // line, long lines, and a file that cannot be opened.
 #include "cli/option_words.h"
 
-#include "option_table.h"
+#include "sample_options.h"
 #include "support/files.h"
 
 #include <memory>

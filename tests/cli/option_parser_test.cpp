@@ -2,7 +2,7 @@
 // readers and the quiet parse.
 #include "cli/option_parser.h"
 
-#include "option_table.h"
+#include "sample_options.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // positional words, with what each prints.
 #include "cli/option_words.h"
 
-#include "option_table.h"
+#include "sample_options.h"
 
 #include <vector>
 
