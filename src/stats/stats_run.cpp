@@ -182,10 +182,11 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     WalkBlocks blocks = make_walk_blocks(walks.size(), settings.blocks,
                                          weigh_walks(settings, walk_name, lattice, walks, notes));
 
-    IndexedTouchFinder finder(lattice, walks, settings.radius, settings.verbose);
+    ProbeMarking marking(lattice, settings.radius, settings.verbose);
     std::vector<ProfileRow> rows;
     SweepSummary summary;
-    if (!sweep_statistics(SweepGrid(settings), finder, blocks, rows, summary, sweep_progress()))
+    if (!sweep_statistics(SweepGrid(settings), marking, index_walks(walks, lattice.prepared.n),
+                          blocks, rows, summary, sweep_progress()))
         return false;
     sweep_notes(summary, notes);
 

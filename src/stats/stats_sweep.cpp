@@ -5,20 +5,24 @@
 
 #include "sweep/profile_integration.h"
 
-bool sweep_statistics(const SweepGrid& grid, TouchFinder& finder, const WalkBlocks& blocks,
-                      std::vector<ProfileRow>& rows, SweepSummary& summary,
-                      const SweepProgress& progress) {
+bool sweep_statistics(const SweepGrid& grid, ProbeMarking& marking, const WalkIndex& walks,
+                      const WalkBlocks& blocks, std::vector<ProfileRow>& rows,
+                      SweepSummary& summary, const SweepProgress& progress) {
     if (!grid_has_distances(grid)) return false;
     summary.distances = grid.distances().count;
     if (progress.begin) progress.begin(grid.positions());
     ProfileIntegration integration(blocks.count, blocks.weighted);
-    std::vector<std::uint8_t> touched;
+    std::vector<std::uint64_t> bits(walks.words());  // one per walk
+    std::vector<std::uint8_t> touched(static_cast<std::size_t>(walks.walks()));
     PositionFractions fractions;
-    for (const GridPoint& step : grid) {
+    const bool completed = grid.walk([&](const GridPoint& step) {
         if (step.position) {
             if (progress.update) progress.update(summary.positions);
             ++summary.positions;
-            if (!finder.find(step.probe, touched)) return false;
+            if (!marking.mark(step.probe)) return false;
+            walks.walks_at(marking.marked(), bits.data());
+            for (std::size_t i = 0; i < touched.size(); ++i)
+                touched[i] = bits[i / 64] >> (i % 64) & 1;
             const FreeSums sums = free_sums(blocks, touched);
             fractions.walks = static_cast<int>(touched.size());
             fractions.free = 0;
@@ -28,7 +32,9 @@ bool sweep_statistics(const SweepGrid& grid, TouchFinder& finder, const WalkBloc
             if (blocks.weighted) fractions.weighted = weighted_fractions(blocks, sums);
         }
         integration.add(step, fractions, rows);
-    }
+        return true;
+    });
+    if (!completed) return false;
     rows.push_back(integration.total());
     return true;
 }

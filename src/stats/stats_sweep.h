@@ -5,10 +5,11 @@
 
 #include <vector>
 
-#include "stats/touch_finder.h"
 #include "stats/walk_blocks.h"
+#include "sweep/probe_marking.h"
 #include "sweep/profile_rows.h"
 #include "sweep/sweep_grid.h"
+#include "walks/walk_index.h"
 
 struct SweepSummary {
     int distances = 0;
@@ -17,8 +18,9 @@ struct SweepSummary {
 };
 
 // Appends the rows in korvi's order: the positions of a polar angle, then its
-// row; the polar angles of a distance, then its row; the total last. False
-// when the sweep ended early (the reason has been printed).
-bool sweep_statistics(const SweepGrid& grid, TouchFinder& finder, const WalkBlocks& blocks,
-                      std::vector<ProfileRow>& rows, SweepSummary& summary,
-                      const SweepProgress& progress = {});
+// row; the polar angles of a distance, then its row; the total last. A walk
+// of `walks` is touched where it visits a vertex `marking` marks. False when
+// the sweep ended early (the reason has been printed).
+bool sweep_statistics(const SweepGrid& grid, ProbeMarking& marking, const WalkIndex& walks,
+                      const WalkBlocks& blocks, std::vector<ProfileRow>& rows,
+                      SweepSummary& summary, const SweepProgress& progress = {});

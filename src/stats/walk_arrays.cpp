@@ -3,6 +3,7 @@
 #include "stats/walk_arrays.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "sweep/walk_reader.h"
 
@@ -25,4 +26,15 @@ bool read_walk_arrays(const char* name, bool mab, int n, WalkArrays& ensemble) {
     });
     std::fclose(fp);
     return true;
+}
+
+WalkIndex index_walks(const WalkArrays& walks, int n) {
+    WalkSteps steps;
+    for (int i = 0; i < walks.size(); ++i) {
+        const std::int32_t* walk = walks.walk(i);
+        for (int k = 1; k < walks.positions(i); ++k)
+            if (walk[k] >= 0) steps.steps.push_back(walk[k]);
+        steps.ends.push_back(steps.steps.size());
+    }
+    return WalkIndex(n, std::move(steps));
 }

@@ -50,7 +50,7 @@ bool run_sweep(const SweepGrid& grid, PositionScorer& scorer, bool verbose,
     double angle = 0.0;  // A: excluded solid angle of the distance
     double total = 0.0;
     float last = distances.first;
-    for (const GridPoint& point : grid) {
+    const bool completed = grid.walk([&](const GridPoint& point) {
         if (point.position) {
             if (progress.update) progress.update(done++);
             if (!score_position(point, scorer, verbose, sums)) return false;
@@ -70,7 +70,9 @@ bool run_sweep(const SweepGrid& grid, PositionScorer& scorer, bool verbose,
             angle = 0.0;
             last = point.dist;
         }
-    }
+        return true;
+    });
+    if (!completed) return false;
     std::printf("%f\t%f\t\t\t%f\n", static_cast<double>(distances.first), static_cast<double>(last),
                 total);
     return true;

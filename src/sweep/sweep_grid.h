@@ -1,11 +1,9 @@
 // The probe's grid walked in the sweep's order: distance by distance, polar
 // angle by polar angle, azimuth by azimuth, each position with what the rows
-// and sums of a sweep need. Every sweep walks the grid through this one
-// iterator.
+// and sums of a sweep need. Every sweep walks the grid here, and only here.
 #pragma once
 
 #include <functional>
-#include <iterator>
 
 #include "sweep/grid_geometry.h"
 
@@ -47,39 +45,13 @@ public:
 
     const GridSettings& settings() const { return settings_; }
     const DistanceGrid& distances() const { return distances_; }
+
+    // Visits every step in order, as often as it is called; stops at a
+    // visit that returns false, and then returns false.
+    bool walk(const std::function<bool(const GridPoint&)>& visit) const;
+
     // Probe positions of the whole walk.
     long positions() const;
-
-    class Iterator {
-    public:
-        using value_type = GridPoint;
-        using difference_type = std::ptrdiff_t;
-
-        Iterator() = default;
-        explicit Iterator(const SweepGrid* grid);
-        const GridPoint& operator*() const { return point_; }
-        const GridPoint* operator->() const { return &point_; }
-        Iterator& operator++();
-        void operator++(int) { ++*this; }
-        bool operator==(std::default_sentinel_t) const { return done_; }
-
-    private:
-        void enter_distance(int i);
-        void enter_ring(int j);
-        void fill(int k);
-
-        const SweepGrid* grid_ = nullptr;
-        bool done_ = true;
-        GridPoint point_;
-        int thetas_ = 0;  // T of the distance
-        float dtheta_ = 0.0f;
-        ThetaRing ring_;
-        int phi_index_ = 0;  // k on the ring
-    };
-
-    // The walk can be taken again from the start as often as wanted.
-    Iterator begin() const { return Iterator(this); }
-    std::default_sentinel_t end() const { return {}; }
 
 private:
     GridSettings settings_;

@@ -24,7 +24,10 @@ GridSettings settings(float shift, float radius, float distance, int thetas, int
 
 std::vector<GridPoint> steps(const SweepGrid& grid) {
     std::vector<GridPoint> all;
-    for (const GridPoint& point : grid) all.push_back(point);
+    grid.walk([&](const GridPoint& point) {
+        all.push_back(point);
+        return true;
+    });
     return all;
 }
 
@@ -88,9 +91,9 @@ TEST(SweepGrid, ASweepEndsEachDistanceAfterItsPolarAngles) {
 TEST(SweepGrid, APolarAngleWithoutPositionsAndADistanceWithoutPolarAnglesStillTakeAStep) {
     // Distances -18, -14.2, -10.4, -6.6, -2.8 and 1; only the last has polar
     // angles (two poles) when they follow the distance.
-    SweepGrid grid(settings(-20.0f, 2.0f, -1.0f, 0, 1));
+    const SweepGrid grid(settings(-20.0f, 2.0f, -1.0f, 0, 1));
     std::vector<std::string> seen;
-    for (const GridPoint& p : grid) seen.push_back(described(p));
+    for (const GridPoint& p : steps(grid)) seen.push_back(described(p));
     const std::vector<std::string> want = {
         "none i0 j-1 0/0 distance",      "none i1 j-1 0/0 distance", "none i2 j-1 0/0 distance",
         "none i3 j-1 0/0 distance",      "none i4 j-1 0/0 distance", "pos i5 j0 0/0 ring",
@@ -100,16 +103,16 @@ TEST(SweepGrid, APolarAngleWithoutPositionsAndADistanceWithoutPolarAnglesStillTa
     EXPECT_EQ(grid.positions(), 2);
 
     // Three polar angles: the equator at -18 has -27 azimuths.
-    grid = SweepGrid(settings(-20.0f, 2.0f, -1.0f, 3, 0));
     seen.clear();
-    for (const GridPoint& p : grid) seen.push_back(described(p));
+    for (const GridPoint& p : steps(SweepGrid(settings(-20.0f, 2.0f, -1.0f, 3, 0))))
+        seen.push_back(described(p));
     ASSERT_GE(seen.size(), 3u);
     EXPECT_EQ(seen[0], "pos i0 j0 0/0 ring");
     EXPECT_EQ(seen[1], "none i0 j1 90/0 ring");
     EXPECT_EQ(seen[2], "pos i0 j2 180/0 ring distance");
 }
 
-TEST(SweepGrid, IsWalkedAgainAlikeAndHasNoStepWithoutADistance) {
+TEST(SweepGrid, IsWalkedAgainAlikeStopsWhenAskedAndHasNoStepWithoutADistance) {
     const SweepGrid grid(settings(5.0f, 3.0f, -25.0f, 0, 0));
     const std::vector<GridPoint> first = steps(grid);
     const std::vector<GridPoint> second = steps(grid);
@@ -121,5 +124,8 @@ TEST(SweepGrid, IsWalkedAgainAlikeAndHasNoStepWithoutADistance) {
         EXPECT_EQ(first[n].weight, second[n].weight);
     }
     EXPECT_GT(first.size(), 400u);
+    int visits = 0;
+    EXPECT_FALSE(grid.walk([&](const GridPoint&) { return ++visits < 3; }));
+    EXPECT_EQ(visits, 3);
     EXPECT_TRUE(steps(SweepGrid(settings(10.0f, 5.0f, -1.0f, 1, 1))).empty());
 }
