@@ -7,8 +7,10 @@
 #include <cstddef>
 #include <cstdio>
 #include <memory>
+#include <stop_token>
 #include <thread>
 
+class EnsembleBuilder;
 struct WalkEnsemble;
 
 class EarlyWalkScan {
@@ -26,8 +28,11 @@ public:
     bool take(std::FILE* fp, int n, std::size_t budget, std::unique_ptr<WalkEnsemble>* ensemble);
 
 private:
-    struct Scan;
-    std::unique_ptr<Scan> scan_;
-    std::atomic<bool> ready_{false};  // the reading's result is in scan_
-    std::jthread thread_;             // last: stopped and joined before the rest goes
+    void scan(std::stop_token stop);
+
+    int fd_ = -1;
+    std::size_t budget_;
+    std::unique_ptr<EnsembleBuilder> builder_;  // on the thread; null: the file has another form
+    std::atomic<bool> ready_{false};            // the thread is done with builder_
+    std::jthread thread_;
 };

@@ -34,33 +34,17 @@ void EnsembleBuilder::add(const ScannedWalk& walk, OutputCapture* capture) {
                    budget_;
 }
 
-// Within the budget and on vertices, the steps are the numbers after the
-// first, less one; otherwise the positions go one by one.
+// A number outside 1 ... limit has no vertex; the steps are the numbers
+// after the first, less one.
 void EnsembleBuilder::add_positions(const int* numbers, int count) {
-    if (!over_budget_ && walks_.steps.size() + static_cast<std::size_t>(count) <= most_steps_) {
-        int largest = largest_;
-        bool on_vertices = true;
-        for (int i = 0; i < count; ++i) {
-            largest = std::max(largest, numbers[i]);
-            on_vertices &= numbers[i] >= 1 && numbers[i] <= limit_;
+    for (int i = 0; i < count; ++i) {
+        largest_ = std::max(largest_, numbers[i]);
+        if (numbers[i] < 1 || numbers[i] > limit_) {
+            ++missing_;
+        } else if (i > 0 && !over_budget_) {
+            over_budget_ = walks_.steps.size() >= most_steps_;
+            walks_.steps.push_back(numbers[i] - 1);
         }
-        if (on_vertices) {
-            largest_ = largest;
-            for (int i = 1; i < count; ++i) walks_.steps.push_back(numbers[i] - 1);
-            return;
-        }
-    }
-    for (int i = 0; i < count; ++i) add_position(i, numbers[i]);
-}
-
-// A number outside 1 ... limit has no vertex.
-void EnsembleBuilder::add_position(int index, int number) {
-    largest_ = std::max(largest_, number);
-    if (number < 1 || number > limit_) {
-        ++missing_;
-    } else if (index > 0 && !over_budget_) {
-        over_budget_ = walks_.steps.size() >= most_steps_;
-        walks_.steps.push_back(number - 1);
     }
 }
 

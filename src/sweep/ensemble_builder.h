@@ -40,7 +40,6 @@ public:
 
 private:
     void add_positions(const int* numbers, int count);
-    void add_position(int index, int number);
     template <typename Store>
     bool stored(Store store);
     void keep_printed(OutputCapture* capture, int walk);
