@@ -141,6 +141,8 @@ void progress_end() {
 
 SweepProgress sweep_progress() {
     if (!g_enabled) return {};
-    return {[](long positions) { progress_begin("positions", positions); },
-            [](long done) { progress_update(done); }};
+    return [](long done, long positions) {
+        if (done == 0) progress_begin("positions", positions);
+        progress_update(done);
+    };
 }

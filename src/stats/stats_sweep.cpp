@@ -8,16 +8,16 @@
 bool sweep_statistics(const SweepGrid& grid, ProbeMarking& marking, const WalkIndex& walks,
                       const WalkBlocks& blocks, std::vector<ProfileRow>& rows,
                       SweepSummary& summary, const SweepProgress& progress) {
-    if (!grid_has_distances(grid)) return false;
+    if (!grid.has_distances()) return false;
     summary.distances = grid.distances().count;
-    if (progress.begin) progress.begin(grid.positions());
+    const long positions = progress ? grid.positions() : 0;
     ProfileIntegration integration(blocks.count, blocks.weighted);
     std::vector<std::uint64_t> bits(walks.words());  // one per walk
     std::vector<std::uint8_t> touched(static_cast<std::size_t>(walks.walks()));
     PositionFractions fractions;
     const bool completed = grid.walk([&](const GridPoint& step) {
         if (step.position) {
-            if (progress.update) progress.update(summary.positions);
+            if (progress) progress(summary.positions, positions);
             ++summary.positions;
             if (!marking.mark(step.probe)) return false;
             walks.walks_at(marking.marked(), bits.data());

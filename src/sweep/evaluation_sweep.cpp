@@ -43,8 +43,8 @@ bool run_sweep(const SweepGrid& grid, PositionScorer& scorer, bool verbose,
                const SweepProgress& progress) {
     const DistanceGrid& distances = grid.distances();
     if (distances.swept) std::printf("%d distance values\n", distances.count);
-    if (!grid_has_distances(grid)) return false;
-    if (progress.begin) progress.begin(grid.positions());
+    if (!grid.has_distances()) return false;
+    const long positions = progress ? grid.positions() : 0;
     long done = 0;
     ThetaSums sums;
     double angle = 0.0;  // A: excluded solid angle of the distance
@@ -52,7 +52,7 @@ bool run_sweep(const SweepGrid& grid, PositionScorer& scorer, bool verbose,
     float last = distances.first;
     const bool completed = grid.walk([&](const GridPoint& point) {
         if (point.position) {
-            if (progress.update) progress.update(done++);
+            if (progress) progress(done++, positions);
             if (!score_position(point, scorer, verbose, sums)) return false;
         }
         if (point.ring_end) {

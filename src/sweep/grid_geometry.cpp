@@ -50,17 +50,6 @@ float phi_step(int count) {
     return static_cast<float>(kTwoPi / count);
 }
 
-ThetaRing theta_ring(int j, int thetas, float dtheta, int p, float dist, float first, float r) {
-    ThetaRing ring;
-    ring.theta = static_cast<float>(j) * dtheta;
-    ring.pole = j == 0 || j == thetas - 1;
-    ring.phis = phi_count(p, dist, first, r, ring.theta);
-    ring.dphi = phi_step(ring.phis);
-    ring.positions = ring.pole ? 1 : ring.phis;
-    ring.weight = solid_angle_weight(ring.pole, ring.theta, dtheta, ring.phis);
-    return ring;
-}
-
 ProbePosition probe_position(float dist, float theta, float phi) {
     double along = static_cast<double>(dist) * std::cos(static_cast<double>(theta));
     double across = static_cast<double>(dist) * std::sin(static_cast<double>(theta));

@@ -32,23 +32,6 @@ int phi_count(int p, float dist, float first, float r, float theta);
 // 2π/P held in single precision.
 float phi_step(int count);
 
-// Polar angle j of the T angles at a distance, with its azimuths.
-struct ThetaRing {
-    float theta = 0.0f;   // j·Δθ
-    bool pole = false;    // first or last angle: one position, φ = 0
-    int phis = 0;         // P, which the weight divides by even at a pole
-    float dphi = 0.0f;    // Δφ
-    int positions = 0;    // 1 at a pole, else P
-    double weight = 0.0;  // solid angle of each of its positions
-
-    // Azimuth k; 0 at a pole, never 0·Δφ (Δφ may be infinite there).
-    float phi(int k) const { return pole ? 0.0f : static_cast<float>(k) * dphi; }
-};
-
-// The ring of polar angle j for the theta count T (thetas) and step Δθ
-// (dtheta) at distance dist, with the phi count p.
-ThetaRing theta_ring(int j, int thetas, float dtheta, int p, float dist, float first, float r);
-
 struct ProbePosition {
     float x = 0.0f, y = 0.0f, z = 0.0f;
 };

@@ -29,14 +29,8 @@ void ProfileIntegration::add(const GridPoint& step, const PositionFractions& fra
         row.phi = degrees(step.phi);
         row.walks = fractions.walks;
         row.free = fractions.free;
-        counted_.add_position(fractions.counted, step.weight);
-        row.counted.touched = jackknife(fractions.counted.touched);
-        row.counted.free_energy = jackknife(fractions.counted.free_energy);
-        if (weighted_) {
-            weighted_sums_.add_position(fractions.weighted, step.weight);
-            row.weighted.touched = jackknife(fractions.weighted.touched);
-            row.weighted.free_energy = jackknife(fractions.weighted.free_energy);
-        }
+        row.counted = counted_.add_position(fractions.counted, step.weight);
+        if (weighted_) row.weighted = weighted_sums_.add_position(fractions.weighted, step.weight);
         rows.push_back(row);
     }
     if (step.ring_end) {
@@ -68,7 +62,7 @@ ProfileIntegration::Sums::Sums(int blocks)
 // A position of solid angle `weight`: with a free walk its touched fraction
 // and free energy enter the sums of its polar angle; its untouched fraction
 // enters the average over directions either way.
-void ProfileIntegration::Sums::add_position(const FractionReplicates& f, double weight) {
+RowEstimates ProfileIntegration::Sums::add_position(const FractionReplicates& f, double weight) {
     for (std::size_t r = 0; r < size_; ++r) {
         if (std::isfinite(f.free_energy[r])) {
             ring_touched_[r] += f.touched[r];
@@ -78,6 +72,10 @@ void ProfileIntegration::Sums::add_position(const FractionReplicates& f, double 
         free_[r] += weight * f.free[r];
     }
     solid_angle_ += weight;
+    RowEstimates row;
+    row.touched = jackknife(f.touched);
+    row.free_energy = jackknife(f.free_energy);
+    return row;
 }
 
 RowEstimates ProfileIntegration::Sums::close_ring(double weight) {

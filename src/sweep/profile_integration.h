@@ -50,7 +50,7 @@ private:
     class Sums {
     public:
         explicit Sums(int blocks);
-        void add_position(const FractionReplicates& f, double weight);
+        RowEstimates add_position(const FractionReplicates& f, double weight);
         RowEstimates close_ring(double weight);
         RowEstimates close_distance(float dist, double volume);
         RowEstimates total() const;

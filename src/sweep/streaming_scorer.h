@@ -8,7 +8,6 @@
 #include "sweep/evaluation_sweep.h"
 
 struct PlacedLattice;
-struct ReadWalk;
 
 class StreamingScorer : public PositionScorer {
 public:
@@ -19,8 +18,6 @@ public:
     bool score(const ProbePosition& probe, PositionCounts& counts) override;
 
 private:
-    void count_walk(ReadWalk& read, PositionCounts& counts);
-
     PlacedLattice& lattice_;
     std::FILE* walks_;
     bool mab_;

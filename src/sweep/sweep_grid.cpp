@@ -23,18 +23,22 @@ bool SweepGrid::walk(const std::function<bool(const GridPoint&)>& visit) const {
             if (!visit(point)) return false;
         }
         for (int j = 0; j < thetas; ++j) {
-            const ThetaRing ring = theta_ring(j, thetas, dtheta, settings_.phi_count, point.dist,
-                                              first, settings_.radius);
             point.theta_index = j;
-            point.theta = ring.theta;
-            point.weight = ring.weight;
-            // A ring without positions is one step without one.
-            for (int k = 0; k < ring.positions || k == 0; ++k) {
-                point.position = k < ring.positions;
-                point.phi = point.position ? ring.phi(k) : 0.0f;
-                point.probe = point.position ? probe_position(point.dist, ring.theta, point.phi)
+            point.theta = static_cast<float>(j) * dtheta;
+            const bool pole = j == 0 || j == thetas - 1;  // one position there, φ = 0
+            const int phis =
+                phi_count(settings_.phi_count, point.dist, first, settings_.radius, point.theta);
+            const float dphi = phi_step(phis);
+            const int positions = pole ? 1 : phis;
+            point.weight = solid_angle_weight(pole, point.theta, dtheta, phis);
+            // A polar angle without positions is one step without one.
+            for (int k = 0; k < positions || k == 0; ++k) {
+                point.position = k < positions;
+                // Never 0·Δφ at a pole: Δφ may be infinite there.
+                point.phi = point.position && !pole ? static_cast<float>(k) * dphi : 0.0f;
+                point.probe = point.position ? probe_position(point.dist, point.theta, point.phi)
                                              : ProbePosition{};
-                point.ring_end = k + 1 >= ring.positions;
+                point.ring_end = k + 1 >= positions;
                 point.distance_end = point.ring_end && j + 1 == thetas;
                 if (!visit(point)) return false;
             }
@@ -52,12 +56,11 @@ long SweepGrid::positions() const {
     return count;
 }
 
-bool grid_has_distances(const SweepGrid& grid) {
-    if (grid.distances().count >= 1) return true;
+bool SweepGrid::has_distances() const {
+    if (distances_.count >= 1) return true;
     std::fprintf(stderr,
                  "No distance to evaluate: the sweep end %f lies inside the first sphere (radius "
                  "%f)!\n",
-                 static_cast<double>(-grid.settings().distance),
-                 static_cast<double>(grid.settings().shift));
+                 static_cast<double>(-settings_.distance), static_cast<double>(settings_.shift));
     return false;
 }

@@ -33,18 +33,17 @@ struct GridPoint {
     bool distance_end = false;  // the distance's last step
 };
 
-// What a sweep tells of its progress; either call may be empty.
-struct SweepProgress {
-    std::function<void(long positions)> begin;  // before the first position, with their number
-    std::function<void(long done)> update;      // before each position, with those done
-};
+// What a sweep tells of its progress, before each position: the positions
+// done and those of the whole sweep. Empty: nothing.
+using SweepProgress = std::function<void(long done, long positions)>;
 
 class SweepGrid {
 public:
     explicit SweepGrid(const GridSettings& settings);
 
-    const GridSettings& settings() const { return settings_; }
     const DistanceGrid& distances() const { return distances_; }
+    // True when the grid has a distance; otherwise says why the sweep cannot run.
+    bool has_distances() const;
 
     // Visits every step in order, as often as it is called; stops at a
     // visit that returns false, and then returns false.
@@ -57,6 +56,3 @@ private:
     GridSettings settings_;
     DistanceGrid distances_;
 };
-
-// True when the grid has a distance; otherwise says why the sweep cannot run.
-bool grid_has_distances(const SweepGrid& grid);

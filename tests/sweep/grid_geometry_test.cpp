@@ -62,21 +62,6 @@ TEST(GridGeometry, ThreeThetasAndFourPhisMakeAPolarCapAndAnEquatorialRingOfFour)
                 kTwoPi * (std::cos(kPi / 4) - std::cos(3 * kPi / 4)) / 4, 1e-6);
 }
 
-TEST(GridGeometry, TheWeightsOfOneDistanceAddUpToFourPi) {
-    // The angles are single precision, so the sum is 4π to about six digits.
-    for (int thetas = 1; thetas <= 40; ++thetas) {
-        const float dtheta = theta_step(thetas);
-        for (int phis : {0, 1, 2, 3, 7, 16, -3}) {
-            double total = 0.0;
-            for (int j = 0; j < thetas; ++j) {
-                const ThetaRing ring = theta_ring(j, thetas, dtheta, phis, 10.0f, 10.0f, 1.0f);
-                total += ring.weight * ring.positions;
-            }
-            EXPECT_NEAR(total, kFourPi, 1e-4) << thetas << " " << phis;
-        }
-    }
-}
-
 TEST(GridGeometry, ProbePositionsUseTheXAxisAsPole) {
     ProbePosition p = probe_position(10.0f, 0.0f, 0.0f);
     EXPECT_EQ((std::array{p.x, p.y, p.z}), (std::array{10.0f, 0.0f, 0.0f}));

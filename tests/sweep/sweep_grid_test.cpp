@@ -65,6 +65,18 @@ TEST(SweepGrid, ThreePolarAnglesAndFourAzimuthsAreTwoPolesAndAnEquatorOfFour) {
     EXPECT_NEAR(all[0].weight, kTwoPi * (1.0 - std::cos(kPi / 4)), 1e-6);
 }
 
+TEST(SweepGrid, TheWeightsOfOneDistanceAddUpToFourPi) {
+    // The angles are single precision, so the sum is 4π to about six digits.
+    for (int thetas = 1; thetas <= 40; ++thetas) {
+        for (int phis : {0, 1, 2, 3, 7, 16, -3}) {
+            double total = 0.0;
+            for (const GridPoint& p : steps(SweepGrid(settings(9.0f, 1.0f, 10.0f, thetas, phis))))
+                total += p.weight;
+            EXPECT_NEAR(total, kFourPi, 1e-4) << thetas << " " << phis;
+        }
+    }
+}
+
 TEST(SweepGrid, ASweepEndsEachDistanceAfterItsPolarAngles) {
     // Distances 15, 23.3, 31.7 and 40 with 6, 5, 4 and 3 polar angles of one
     // azimuth each.
