@@ -53,8 +53,7 @@ std::string panel(int first, bool weighted, const std::string& ylabel) {
     return plot + "\n";
 }
 
-}  // namespace
-
+// True when a program named gnuplot is on the PATH.
 bool gnuplot_available() {
     const char* path = std::getenv("PATH");
     if (!path) return false;
@@ -70,6 +69,7 @@ bool gnuplot_available() {
     return false;
 }
 
+// The script draw_profile runs; the numbers travel inside it.
 std::string profile_script(const std::vector<ProfileRow>& rows, const std::string& svg,
                            const std::string& title, bool weighted) {
     return data_block(rows) +
@@ -90,6 +90,8 @@ std::string profile_script(const std::vector<ProfileRow>& rows, const std::strin
            "unset multiplot\n"
            "set output\n";
 }
+
+}  // namespace
 
 bool draw_profile(const std::vector<ProfileRow>& rows, const std::string& svg,
                   const std::string& title, bool weighted) {

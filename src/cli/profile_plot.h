@@ -7,16 +7,9 @@
 
 #include "sweep/profile_rows.h"
 
-// True when a program named gnuplot is on the PATH.
-bool gnuplot_available();
-
-// The gnuplot script that draws the distance rows into the SVG file svg: the
-// free energy and the excluded area by count and, when `weighted`, by
-// weight, with error bars. The numbers travel inside the script.
-std::string profile_script(const std::vector<ProfileRow>& rows, const std::string& svg,
-                           const std::string& title, bool weighted);
-
-// Runs gnuplot on the script. False after a message when gnuplot is missing,
+// Runs gnuplot on a script that draws the distance rows into the SVG file
+// svg: the free energy and the excluded area by count and, when `weighted`,
+// by weight, with error bars. False after a message when gnuplot is missing,
 // cannot be started or fails.
 bool draw_profile(const std::vector<ProfileRow>& rows, const std::string& svg,
                   const std::string& title, bool weighted);

@@ -11,11 +11,7 @@
 #include "sweep/placed_lattice.h"
 #include "walks/scoring.h"
 
-namespace {
-
 constexpr std::size_t kWalkFileBuffer = std::size_t{1} << 18;
-
-}  // namespace
 
 std::unique_ptr<EarlyWalkScan> start_early_walk_scan(const Settings& settings,
                                                      std::size_t walk_budget) {

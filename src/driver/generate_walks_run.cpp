@@ -6,14 +6,18 @@
 #include <string>
 
 #include "base/random.h"
+#include "base/same_file.h"
 #include "cli/file_names.h"
 #include "cli/progress.h"
 #include "driver/lattice_picture.h"
 #include "driver/runs.h"
-#include "driver/walk_output.h"
+#include "structure/mab_file.h"
+#include "structure/model.h"
 #include "sweep/placed_lattice.h"
+#include "walks/conversion.h"
 #include "walks/generation.h"
 #include "walks/scoring.h"
+#include "walks/walk_file.h"
 #include "walks/walk_record.h"
 
 namespace {
@@ -41,6 +45,53 @@ void picture_lattice(const Settings& settings, const PlacedLattice& lattice) {
     char cif_name[kFileNameSize];
     if (build_file_name(settings.lattice_file, "cif", 1, cif_name))
         write_lattice_picture(lattice.lattice, cif_name, settings.lattice_file);
+}
+
+// The output: walk records in a .lwk file, or walk entries in a .mab file (-m).
+struct WalkOutput {
+    std::FILE* fp = nullptr;
+    char name[kFileNameSize] = {};
+    bool mab = false;
+    PlacedLattice* lattice = nullptr;  // for walk entries
+};
+
+// Opens the file named by the positional name with the extension "lwk" (or
+// "mab"); reports and returns false when it cannot be written or would be
+// the lattice file itself.
+bool open_walk_output(const Settings& settings, PlacedLattice& lattice, WalkOutput& output) {
+    output.mab = settings.mab;
+    output.lattice = &lattice;
+    if (!build_file_name(settings.walk_file, output.mab ? "mab" : "lwk", 0, output.name))
+        return false;
+    if (same_file(output.name, lattice.file_name.c_str())) {
+        std::fprintf(stderr, "Walks not written: %s is the lattice file!\n", output.name);
+        return false;
+    }
+    output.fp = std::fopen(output.name, "w");
+    if (!output.fp) {
+        std::perror(output.name);
+        return false;
+    }
+    return true;
+}
+
+// The comment goes with the first .lwk record only.
+void write_walk(WalkOutput& output, const WalkRecord* walk, const char* comment) {
+    if (!output.mab) {
+        Xwrlwk(output.fp, walk, comment);
+        return;
+    }
+    PlacedLattice& lattice = *output.lattice;
+    Entry* entry = Xlwkntr(walk, lattice.lattice, lattice.prepared.table, lattice.prepared.n);
+    if (!entry) return;
+    Istmab(output.fp, entry, 0);
+    Qdlntr(entry, nullptr);
+}
+
+void close_walk_output(WalkOutput& output) {
+    std::fclose(output.fp);
+    output.fp = nullptr;
+    std::fprintf(stderr, "Written: %s\n", output.name);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "cli/progress.h"
 #include "driver/korvi_options.h"
 #include "driver/runs.h"
-#include "sweep/indexed_scorer.h"
 
 #include <cstdio>
 #include <ctime>
@@ -36,10 +35,6 @@ bool run_chosen_mode(const Settings& settings, std::size_t walk_budget) {
 }
 
 }  // namespace
-
-int korvi_main(int argc, char** argv) {
-    return korvi_main(argc, argv, default_walk_budget());
-}
 
 int korvi_main(int argc, char** argv, std::size_t walk_budget) {
     buffer_output_by_line();
