@@ -13,8 +13,8 @@
 # per position. Every figure with "~" is extrapolated that way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKORVI_TESTS=OFF >/dev/null
-cmake --build build-bench -j2 --target korvi measure korvi_paths sweep_phases >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j2 --target korvi measure korvi_paths sweep_phases >/dev/null
 bin=$PWD/build-bench
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

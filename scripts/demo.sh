@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKORVI_TESTS=OFF >/dev/null
-cmake --build build-release -j"$(nproc)" --target korvi
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$(nproc)" --target korvi
 mkdir -p demo
 cd demo
 korvi=../build-release/korvi

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Builds korvi and runs every test. With "asan" as argument the build uses
-# AddressSanitizer and UndefinedBehaviorSanitizer in a directory of its own.
+# Builds every program and runs every test, in the developers' build (warnings
+# are errors). With "asan" or "tsan" as argument the build uses the
+# AddressSanitizer and UndefinedBehaviorSanitizer, or the ThreadSanitizer, in
+# a directory of its own (the presets of CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-if [ "${1:-}" = "asan" ]; then
-    dir=build-asan
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DKORVI_SANITIZE=ON >/dev/null
-else
-    dir=build
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-cmake --build "$dir" -j"$(nproc)"
-ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+preset=${1:-dev}
+case $preset in
+    dev | asan | tsan) ;;
+    *) echo "usage: scripts/test.sh [asan|tsan]" >&2; exit 2 ;;
+esac
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j"$(nproc)"
+ctest --preset "$preset" -j"$(nproc)"

@@ -27,6 +27,12 @@ char* Bln_get(char* buf, int n, std::FILE* fp, bool* cut) {
     return buf;
 }
 
+void copy_into_field(char* dst, std::size_t size, const char* src) {
+    const std::size_t length = strnlen(src, size - 1);
+    std::memcpy(dst, src, length);
+    std::memset(dst + length, 0, size - length);
+}
+
 void Bln_skip_rest(std::FILE* fp) {
     int c;
     do c = std::getc(fp);

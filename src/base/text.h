@@ -2,6 +2,7 @@
 // parser and the file table. All texts are NUL-terminated byte strings.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 
 // Reads one line of at most n - 1 characters into buf and cuts it at its first
@@ -18,6 +19,11 @@ void Bln_skip_rest(std::FILE* fp);
 // "Bst_alc"). A negative extra puts -extra blanks in front of the copy.
 // Returns nullptr for no text, or after the memory message.
 char* Bst_alc(const char* text, int extra);
+
+// Copies at most size - 1 characters of src into the field dst of `size`
+// bytes and fills the rest of the field with NUL bytes, so the field always
+// ends in one.
+void copy_into_field(char* dst, std::size_t size, const char* src);
 
 // Removes the leading characters of text that belong to set.
 void Bst_ltrim(char* text, const char* set);

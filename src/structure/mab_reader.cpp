@@ -139,8 +139,7 @@ bool read_entry(MabRead& r, const char* line) {
     } else {
         std::sscanf(text, "%d%511s", &natoms, name);
     }
-    std::strncpy(e->name, name, sizeof e->name - 1);
-    e->name[sizeof e->name - 1] = '\0';
+    copy_into_field(e->name, sizeof e->name, name);
 
     r.colour = next_colour(r.colour);
     e->colour = -r.colour;
@@ -169,8 +168,7 @@ void read_spgp(MabRead& r, char* line) {
     if (!c) return;
     std::memset(std::strstr(line, "Spgp"), ' ', 4);
     Bst_ltrim(line, " ");
-    std::strncpy(c->spgp, line, sizeof c->spgp - 1);
-    c->spgp[sizeof c->spgp - 1] = '\0';
+    copy_into_field(c->spgp, sizeof c->spgp, line);
 }
 
 void read_cell(MabRead& r, const char* line) {
@@ -223,8 +221,7 @@ void read_monomer(MabRead& r, const char* line) {
     m->restype = static_cast<std::int16_t>(numbers[1]);
     m->num3 = static_cast<std::int16_t>(numbers[2]);
     rest += std::strspn(rest, " ");
-    std::strncpy(m->resname, rest, sizeof m->resname - 1);
-    m->resname[sizeof m->resname - 1] = '\0';
+    copy_into_field(m->resname, sizeof m->resname, rest);
 }
 
 // The entry of the group whose number is `number` (searched in file order),

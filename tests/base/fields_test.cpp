@@ -26,8 +26,10 @@ std::vector<int> ints(const char* line) {
 std::string strings(const char* line, int mode) {
     std::string read;
     char field[64];
-    for (const char* pos = line; (pos = Bfld_str(pos, mode, field));)
-        read += (read.empty() ? "" : "|") + std::string(field);
+    for (const char* pos = line; (pos = Bfld_str(pos, mode, field));) {
+        if (!read.empty()) read += '|';
+        read += field;
+    }
     return read;
 }
 

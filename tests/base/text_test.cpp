@@ -58,6 +58,15 @@ TEST(StringCopy, ExtraMakesRoomBehindOrBlanksInFront) {
     std::free(room);
 }
 
+TEST(StringCopy, AFieldCopyIsCutToTheFieldAndPaddedWithNulBytes) {
+    char field[6];
+    std::memset(field, 'x', sizeof field);
+    copy_into_field(field, sizeof field, "ab");
+    EXPECT_EQ(std::string(field, sizeof field), std::string("ab\0\0\0\0", 6));
+    copy_into_field(field, sizeof field, "abcdefgh");
+    EXPECT_EQ(std::string(field, sizeof field), std::string("abcde\0", 6));
+}
+
 TEST(TextEdits, TrimsAndRemovalsTakeOnlyTheirCharacters) {
     char left[] = " \t x y ";
     Bst_ltrim(left, " \t");

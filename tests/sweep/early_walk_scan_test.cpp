@@ -142,7 +142,7 @@ TEST(EarlyWalkScan, LeavesNamedPipesAloneAndStopsWhenLeftUntaken) {
     for (int i = 0; i < 20; ++i) EarlyWalkScan((dir / "w.lwk").c_str(), kBudget);
 }
 
-#if !defined(__SANITIZE_ADDRESS__)  // the sanitizers reserve terabytes of address space
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)  // they reserve terabytes of address space
 // Reads the walk file early and late under an address-space limit of half
 // its size more than in use, where neither its mapping nor its steps nor a
 // thread's stack fit; ends the process with status 0 when both ways
