@@ -5,6 +5,7 @@
 // carries its error.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "sweep/jackknife.h"
@@ -33,6 +34,7 @@ public:
     // Replicates of `blocks` blocks left out one by one; estimates by weight
     // too when `weighted`.
     ProfileIntegration(int blocks, bool weighted);
+    ~ProfileIntegration();
 
     // Appends the rows of the grid's next step: its position's, with
     // `fractions` (not read at a step without a position), then that of its
@@ -44,29 +46,8 @@ public:
     ProfileRow total() const;
 
 private:
-    // The sums of one kind of estimate (by count or by weight), one value
-    // per replicate, accumulated in korvi's order so that the values on all
-    // blocks are korvi's to the last bit.
-    class Sums {
-    public:
-        explicit Sums(int blocks);
-        RowEstimates add_position(const FractionReplicates& f, double weight);
-        RowEstimates close_ring(double weight);
-        RowEstimates close_distance(float dist, double volume);
-        RowEstimates total() const;
+    class Sums;  // of one kind of estimate
 
-    private:
-        std::size_t size_;
-        Replicates ring_touched_;   // S1
-        Replicates ring_energy_;    // S2
-        Replicates ring_results_;   // m
-        Replicates angle_;          // A
-        Replicates free_;           // Σ weight · x over the directions of a distance
-        double solid_angle_ = 0.0;  // Σ weight over them
-        Replicates total_;
-    };
-
-    bool weighted_;
-    Sums counted_;
-    Sums weighted_sums_;
+    std::unique_ptr<Sums> counted_;
+    std::unique_ptr<Sums> weighted_;  // null without weights
 };

@@ -107,6 +107,27 @@ TEST(EarlyWalkScan, GivesTheEnsembleReadOnceTheLatticeIsKnown) {
     }
 }
 
+// The scan's thread works while the main thread reads the lattice: here the
+// main thread builds ensembles of its own from the same file meanwhile, and
+// several scans run at once; each scan's result is the one read afterwards.
+TEST(EarlyWalkScan, RunsBesideTheMainThreadsWorkAndOtherScans) {
+    TempDir dir;
+    write_file(dir / "w.lwk", written_walks(5000, 300));
+    OpenFile file(dir / "w.lwk");
+    std::vector<std::unique_ptr<EarlyWalkScan>> scans;
+    for (int i = 0; i < 3; ++i)
+        scans.push_back(std::make_unique<EarlyWalkScan>((dir / "w.lwk").c_str(), kBudget));
+    const std::unique_ptr<WalkEnsemble> want = read_walk_ensemble(file.get(), false, 300, kBudget);
+    ASSERT_TRUE(want);
+    for (auto& scan : scans) {
+        std::unique_ptr<WalkEnsemble> got;
+        ASSERT_TRUE(scan->take(file.get(), 300, kBudget, &got));
+        ASSERT_TRUE(got);
+        expect_alike(*got, *want, 300);
+        EXPECT_FALSE(scan->take(file.get(), 300, kBudget, &got));  // once
+    }
+}
+
 TEST(EarlyWalkScan, IsNotTakenForAnotherFileBudgetOrFormOrASmallerLattice) {
     TempDir dir;
     const std::string text = written_walks(50, 30);
