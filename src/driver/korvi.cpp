@@ -1,12 +1,16 @@
 // Start-up of korvi: output streams, banner, options, help or the run of the
-// chosen mode, and the elapsed time of a completed run.
+// chosen mode (after the lattice for the modes on one), and the elapsed time
+// of a completed run.
 #include "driver/korvi.h"
 
+#include "cli/file_names.h"
 #include "cli/line_buffers.h"
 #include "cli/option_parser.h"
 #include "cli/progress.h"
 #include "driver/korvi_options.h"
 #include "driver/runs.h"
+#include "sweep/early_walk_scan.h"
+#include "sweep/placed_lattice.h"
 
 #include <cstdio>
 #include <ctime>
@@ -25,6 +29,23 @@ void print_help(int argc, char** argv, std::int64_t* values, int start_seed) {
     Bprt_wrap(kDescription, 78, 2, 7, stderr);
     const KorviOptionTable& options = korvi_options();
     Bclnp(-argc, argv, options.count(), options.entries(), options.long_texts(), values);
+}
+
+// Reads and places the lattice (while an evaluation's walk file is read
+// beside it), then generates walks or evaluates them.
+bool run_lattice_modes(const Settings& settings, std::size_t walk_budget) {
+    const std::unique_ptr<EarlyWalkScan> early_walks = start_early_walk_scan(settings, walk_budget);
+    if (!settings.lattice_file) {
+        std::fputs("No lattice file given (option -l)!\n", stderr);
+        return false;
+    }
+    char name[kFileNameSize];
+    if (!build_file_name(settings.lattice_file, "jkl", 0, name)) return false;
+    PlacedLattice lattice;
+    if (!place_lattice(name, settings.shift, settings.radius > 0.0f, settings.verbose, lattice))
+        return false;
+    if (settings.extension > 0) return run_generate_walks(settings, lattice);
+    return run_evaluate(settings, lattice, walk_budget, early_walks.get());
 }
 
 // -g wins over everything, -w over -e.

@@ -17,11 +17,6 @@ bool run_generate_lattice(const Settings& settings);
 // Turns walks stored as .mab structures into a .lwk file.
 bool run_convert(const Settings& settings);
 
-// Reads and places the lattice, then generates walks (extension > 0) or
-// evaluates a walk file against the probe sphere, its walks held in memory
-// when they fit in `walk_budget` bytes.
-bool run_lattice_modes(const Settings& settings, std::size_t walk_budget);
-
 // Generates settings.walks walks on the placed lattice around the first sphere.
 bool run_generate_walks(const Settings& settings, PlacedLattice& lattice);
 
