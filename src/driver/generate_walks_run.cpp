@@ -41,7 +41,7 @@ std::string comment_line(const Settings& settings) {
 
 // In verbose runs the lattice is pictured as a CIF file beside the lattice
 // file (its extension replaced, so the lattice file itself is never touched).
-void picture_lattice(const Settings& settings, const PlacedLattice& lattice) {
+void picture_lattice(const Settings& settings, PlacedLattice& lattice) {
     char cif_name[kFileNameSize];
     if (build_file_name(settings.lattice_file, "cif", 1, cif_name))
         write_lattice_picture(lattice.lattice, cif_name, settings.lattice_file);
