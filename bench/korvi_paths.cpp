@@ -3,13 +3,12 @@
 // walk file read again at every position). The rest are korvi's arguments.
 #include <cstring>
 
-#include "driver/indexed_scorer.h"
 #include "driver/korvi.h"
-#include "driver/runs.h"
+#include "sweep/indexed_scorer.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
-    set_walk_budget(std::strcmp(argv[1], "stream") == 0 ? 0 : default_walk_budget());
+    const std::size_t budget = std::strcmp(argv[1], "stream") == 0 ? 0 : default_walk_budget();
     argv[1] = argv[0];
-    return korvi_main(argc - 1, argv + 1);
+    return korvi_main(argc - 1, argv + 1, budget);
 }

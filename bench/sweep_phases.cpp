@@ -11,12 +11,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
-#include "driver/evaluation_sweep.h"
-#include "driver/indexed_scorer.h"
-#include "driver/lattice_run.h"
-#include "driver/line_buffers.h"
-#include "driver/walk_ensemble.h"
+#include "cli/line_buffers.h"
+#include "sweep/evaluation_sweep.h"
+#include "sweep/indexed_scorer.h"
+#include "sweep/placed_lattice.h"
+#include "sweep/walk_ensemble.h"
 
 namespace {
 
@@ -37,8 +38,9 @@ bool run_once(char** argv, double* times) {
     buffer_output_by_line();
     Clock::time_point t[kPhases + 1];
     t[0] = Clock::now();
-    LatticeRun run;
-    if (!set_up_lattice(argv[2], std::strtof(argv[3], nullptr), true, false, run)) {
+    PlacedLattice lattice;
+    const std::string lattice_file = std::string(argv[2]) + ".jkl";
+    if (!place_lattice(lattice_file.c_str(), std::strtof(argv[3], nullptr), true, false, lattice)) {
         std::fputs("sweep_phases: no lattice\n", stderr);
         return false;
     }
@@ -49,22 +51,23 @@ bool run_once(char** argv, double* times) {
         return false;
     }
     std::unique_ptr<WalkEnsemble> ensemble =
-        read_walk_ensemble(walks, false, run.prepared.n, default_walk_budget());
+        read_walk_ensemble(walks, false, lattice.prepared.n, default_walk_budget());
     if (!ensemble) {
         std::fputs("sweep_phases: no ensemble\n", stderr);
         return false;
     }
     t[2] = Clock::now();
-    SweepSettings sweep;
-    sweep.shift = std::strtof(argv[3], nullptr);
-    sweep.radius = std::strtof(argv[4], nullptr);
-    sweep.distance = std::strtof(argv[5], nullptr);
-    sweep.theta_count = 0;
-    sweep.phi_count = 0;
+    GridSettings grid;
+    grid.shift = std::strtof(argv[3], nullptr);
+    grid.radius = std::strtof(argv[4], nullptr);
+    grid.distance = std::strtof(argv[5], nullptr);
+    grid.theta_count = 0;
+    grid.phi_count = 0;
     {
-        auto scorer = std::make_unique<IndexedScorer>(run, std::move(ensemble), sweep.radius, 0);
+        auto scorer =
+            std::make_unique<IndexedScorer>(lattice, std::move(ensemble), grid.radius, false);
         t[3] = Clock::now();
-        if (!run_sweep(sweep, *scorer)) return false;
+        if (!run_sweep(SweepGrid(grid), *scorer, false)) return false;
         std::fflush(stdout);
         t[4] = Clock::now();
     }

@@ -20,7 +20,7 @@
 #include "base/plain_numbers.h"
 #include "base/text.h"
 #include "driver/korvi_options.h"
-#include "driver/option_parser.h"
+#include "cli/option_parser.h"
 #include "lattice/enumeration.h"
 #include "structure/jkl_file.h"
 #include "structure/mab_file.h"
@@ -220,12 +220,12 @@ inline int fuzz_command_line(const std::uint8_t* data, std::size_t size) {
     argv.push_back(nullptr);
     const int argc = static_cast<int>(argv.size()) - 1;
     std::int64_t values[kOptionCount] = {};
-    const int got = Bclnp(argc, argv.data(), kOptionCount, korvi_option_entries(),
-                          korvi_option_long_texts(), values);
+    const KorviOptionTable& options = korvi_options();
+    const int got =
+        Bclnp(argc, argv.data(), options.count(), options.entries(), options.long_texts(), values);
     if (got < 1) {
         set_help_defaults(values, 12345);
-        Bclnp(-argc, argv.data(), kOptionCount, korvi_option_entries(), korvi_option_long_texts(),
-              values);
+        Bclnp(-argc, argv.data(), options.count(), options.entries(), options.long_texts(), values);
     } else {
         read_settings(values, 12345, argc, argv.data());
     }

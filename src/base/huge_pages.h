@@ -34,16 +34,3 @@ struct HugePageAllocator {
         return true;
     }
 };
-
-// Lets the next `bytes` of small blocks (malloc, new), and half as much again
-// for the arrays that work on them, come from huge pages where the system
-// offers them on request: the heap's free top is grown by that much at once
-// and advised to use huge pages. Worth it before making many records one by
-// one. At most kHeapReserve bytes, nothing below four
-// huge pages; pages that stay untouched cost no memory. From then on blocks
-// of up to that size come from the heap, and the heap keeps a free top of
-// that size rather than give it back. Only the first call that reserves
-// anything does so: a later one, which may come while other threads take
-// blocks from the heap, must not move the heap's end under them.
-constexpr std::size_t kHeapReserve = std::size_t{30} << 20;
-void reserve_heap_in_huge_pages(std::size_t bytes);

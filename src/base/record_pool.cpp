@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "base/alloc.h"
+#include "base/huge_pages.h"
 
 namespace {
 
@@ -14,6 +15,17 @@ namespace {
 // use of), little memory for few.
 constexpr std::size_t kFirstBlockBytes = std::size_t{64} << 10;
 constexpr std::size_t kLargestBlockBytes = std::size_t{8} << 20;
+
+// Large blocks are mapped in huge pages: records filled one by one then cost
+// a page fault per huge page rather than per small one.
+char* new_block(std::size_t bytes, const char* tag) {
+    if (bytes < kHugeBlock) return static_cast<char*>(Balo1(bytes, tag));
+    try {
+        return static_cast<char*>(huge_page_allocate(bytes));
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
 
 }  // namespace
 
@@ -30,7 +42,7 @@ void* RecordPool::take(const char* tag) {
     }
     if (static_cast<std::size_t>(end_ - next_) < size_) {
         const std::size_t records = block_bytes_ / size_ > 0 ? block_bytes_ / size_ : 1;
-        auto* block = static_cast<char*>(Balo1(records * size_, tag));
+        char* block = new_block(records * size_, tag);
         if (!block) return nullptr;
         next_ = block;
         end_ = block + records * size_;

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "driver/file_names.h"
+#include "base/same_file.h"
+#include "cli/file_names.h"
 #include "driver/runs.h"
-#include "driver/same_file.h"
 #include "structure/mab_file.h"
 #include "structure/model.h"
 #include "walks/conversion.h"

@@ -3,28 +3,20 @@
 #include <cstring>
 
 #include "base/stream_buffer.h"
-#include "driver/evaluation_sweep.h"
-#include "driver/file_names.h"
-#include "driver/indexed_scorer.h"
-#include "driver/lattice_run.h"
+#include "cli/file_names.h"
+#include "cli/progress.h"
 #include "driver/runs.h"
+#include "sweep/early_walk_scan.h"
+#include "sweep/indexed_scorer.h"
+#include "sweep/placed_lattice.h"
 #include "walks/scoring.h"
-
-namespace {
 
 constexpr std::size_t kWalkFileBuffer = std::size_t{1} << 18;
 
-std::size_t g_walk_budget = default_walk_budget();
-
-}  // namespace
-
-void set_walk_budget(std::size_t bytes) {
-    g_walk_budget = bytes;
-}
-
-std::unique_ptr<EarlyWalkScan> start_early_walk_scan(const Settings& settings) {
+std::unique_ptr<EarlyWalkScan> start_early_walk_scan(const Settings& settings,
+                                                     std::size_t walk_budget) {
     if (settings.extension > 0 || !settings.walk_file || settings.mab || settings.radius <= 0.0f ||
-        g_walk_budget == 0)
+        walk_budget == 0)
         return nullptr;
     // The name as run_evaluate builds it; one that does not fit is refused
     // there, with its message.
@@ -32,10 +24,11 @@ std::unique_ptr<EarlyWalkScan> start_early_walk_scan(const Settings& settings) {
     if (std::strlen(settings.walk_file) >= kFileNameSize ||
         !Bfil_ext(settings.walk_file, "lwk", 0, name) || std::strlen(name) >= kFileNameSize)
         return nullptr;
-    return std::make_unique<EarlyWalkScan>(name, g_walk_budget);
+    return std::make_unique<EarlyWalkScan>(name, walk_budget);
 }
 
-bool run_evaluate(const Settings& settings, const LatticeRun& run, EarlyWalkScan* early) {
+bool run_evaluate(const Settings& settings, PlacedLattice& lattice, std::size_t walk_budget,
+                  EarlyWalkScan* early) {
     if (!settings.walk_file) return false;
     if (settings.radius <= 0.0f) {
         std::fprintf(stderr, "The evaluation needs a probe radius greater than 0 (-r), got %f!\n",
@@ -50,15 +43,10 @@ bool run_evaluate(const Settings& settings, const LatticeRun& run, EarlyWalkScan
     StreamBuffer buffer(walks, kWalkFileBuffer);
     Xlwkhit(static_cast<const WalkRecord*>(nullptr), 0);
 
-    SweepSettings sweep;
-    sweep.shift = settings.shift;
-    sweep.radius = settings.radius;
-    sweep.distance = settings.distance;
-    sweep.theta_count = settings.theta_count;
-    sweep.phi_count = settings.phi_count;
-    sweep.verbose = settings.verbose != 0;
-    bool completed = run_sweep(sweep, *choose_scorer(run, walks, settings.mab, settings.radius,
-                                                     settings.verbose, g_walk_budget, early));
+    const SweepGrid grid(settings);
+    const std::unique_ptr<PositionScorer> scorer = choose_scorer(
+        lattice, walks, settings.mab, settings.radius, settings.verbose, walk_budget, early);
+    bool completed = run_sweep(grid, *scorer, settings.verbose, sweep_progress());
     if (walks) std::fclose(walks);
     return completed;
 }

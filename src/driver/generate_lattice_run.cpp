@@ -2,7 +2,7 @@
 // after the lattice entry.
 #include <cstdio>
 
-#include "driver/progress.h"
+#include "cli/progress.h"
 #include "driver/runs.h"
 #include "lattice/generation.h"
 #include "structure/elements.h"

@@ -1,16 +1,15 @@
 // The run settings the driver derives from the options, with their defaults.
 #pragma once
 
-struct Settings {
+#include "sweep/sweep_grid.h"
+
+// The grid's settings are -s, -r, -d, -t and -p; in a generate-walks run -r
+// and -d place the first sphere instead of the probe.
+struct Settings : GridSettings {
     const char* walk_file = nullptr;     // positional name; nullptr: not given
     const char* lattice_file = nullptr;  // -l; nullptr: not given
     bool mab = false;                    // -m: walks are .mab entries, not .lwk records
-    float shift = 0.0f;                  // -s: x of the lattice origin
-    float radius = 0.0f;                 // -r: probe sphere radius
-    float distance = 0.0f;               // -d: sphere (probe) distance
-    int theta_count = 1;                 // -t: polar angles, poles included
-    int phi_count = 1;                   // -p: azimuths
-    int verbose = 0;                     // -v: 4 (the sphere exclusion's verbose bit), else 0
+    bool verbose = false;                // -v
     bool convert = false;                // -w: convert .mab walks to .lwk
     int walks = 1000;                    // -n: walks to generate
     int extension = 0;                   // -e: steps per walk; <= 0 evaluates

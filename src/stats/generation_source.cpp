@@ -6,8 +6,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "cli/option_parser.h"
 #include "driver/korvi_options.h"
-#include "driver/option_parser.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ bool parse_command_line(const std::string& line, GenerationSettings& settings,
     argv.push_back(nullptr);
     std::int64_t values[kOptionCount] = {};
     int result = Bclnp_quiet(static_cast<int>(words.size()), argv.data(), kOptionCount,
-                             korvi_option_entries(), values);
+                             korvi_options().entries(), values);
     if (result == -1) {
         problem = "its run read options from a file";
         return false;

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "driver/line_buffers.h"
-#include "driver/option_parser.h"
-#include "driver/progress.h"
+#include "cli/line_buffers.h"
+#include "cli/option_parser.h"
+#include "cli/progress.h"
 #include "stats/stats_options.h"
 #include "stats/stats_run.h"
 
@@ -43,13 +43,12 @@ int korvi_stats_main(int argc, char** argv) {
     std::fputs("Korvi-stats 14-aug-2022\n", stderr);
 
     std::int64_t values[kStatsOptionCount] = {};
-    if (Bclnp(argc, argv, kStatsOptionCount, stats_option_entries(), stats_option_long_texts(),
-              values) < 1) {
+    const StatsOptionTable& options = stats_options();
+    if (Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values) < 1) {
         set_stats_help_defaults(values);
         std::fputs("\nKorvi-stats ", stderr);
         Bprt_wrap(kDescription, 78, 2, 13, stderr);
-        Bclnp(-argc, argv, kStatsOptionCount, stats_option_entries(), stats_option_long_texts(),
-              values);
+        Bclnp(-argc, argv, options.count(), options.entries(), options.long_texts(), values);
         return 0;
     }
     StatsSettings settings = read_stats_settings(values);

@@ -2,93 +2,69 @@
 // blocks, the output prefix and the settings of the generating run.
 #include "stats/stats_options.h"
 
-#include <iterator>
-
-#include "driver/option_parser.h"
-
 namespace {
-
-constexpr const char* kEntries[] = {
-    " iinput file of lattice walks [.lwk]",
-    "ls(COMPULSORY!) file of lattice [.jkl]",
-    "mlassume walks file is a .mab file",
-    "snshift (in x) of lattice",
-    "rnradius of probe sphere",
-    "dndistance of probe sphere",
-    "tnnumber of theta values",
-    "pnnumber of phi values",
-    "vlverbose",
-    "knnumber of jackknife blocks",
-    "osprefix of output files",
-    "Snshift (in x) of lattice when the walks were generated",
-    "Rnradius of first sphere when the walks were generated",
-    "Dndistance of first sphere when the walks were generated",
-};
-static_assert(std::size(kEntries) == kStatsOptionCount);
 
 constexpr const char* kGenerationText =
     "Rosenbluth weights replay the growth of every walk around the first sphere. Its place and "
     "size are read from the 'Korvi ...' comment line of the walk file; when any of -S, -R and -D "
     "is given, these replace that line (-S defaults to -s, -R and -D to 0).";
 
-constexpr const char* kLongTexts[] = {
-    nullptr,
-    "The lattice the walks were generated on.",
-    "Walk entries of a .mab file instead of a .lwk file.",
-    "x position of the lattice origin, as in the evaluation with korvi.",
-    "The probe sphere is placed at positions given by 'd', 't' and 'p', as in the evaluation "
-    "with korvi.",
-    "Distance of the probe from the origin; a negative value sweeps from contact to its size.",
-    "Number of equally spaced values for the polar angle of the probe, including the two poles.",
-    "Number of equally spaced values for the azimuth of the probe.",
-    nullptr,
-    "The walks are split in file order into this many blocks; every quantity is computed again "
-    "with each block left out, and the spread of these values gives its standard error.",
-    "Without it the table goes to standard output. With it the table is written to PREFIX.tsv "
-    "and gnuplot draws the free-energy profile and the excluded area against the distance to "
-    "PREFIX.svg.",
-    kGenerationText,
-    kGenerationText,
-    kGenerationText,
-};
-static_assert(std::size(kLongTexts) == kStatsOptionCount);
+using Row = OptionRow<StatsSettings>;
+
+constexpr StatsOptionTable kTable(std::array{
+    Row::of<&StatsSettings::walk_file>(" iinput file of lattice walks [.lwk]"),
+    Row::of<&StatsSettings::lattice_file>("ls(COMPULSORY!) file of lattice [.jkl]",
+                                          "The lattice the walks were generated on."),
+    Row::of<&StatsSettings::mab>("mlassume walks file is a .mab file",
+                                 "Walk entries of a .mab file instead of a .lwk file."),
+    Row::of<&StatsSettings::shift>(
+        "snshift (in x) of lattice",
+        "x position of the lattice origin, as in the evaluation with korvi."),
+    Row::of<&StatsSettings::radius>(
+        "rnradius of probe sphere",
+        "The probe sphere is placed at positions given by 'd', 't' and 'p', as in the evaluation "
+        "with korvi."),
+    Row::of<&StatsSettings::distance>(
+        "dndistance of probe sphere",
+        "Distance of the probe from the origin; a negative value sweeps from contact to its size."),
+    Row::with_default<&StatsSettings::theta_count>("tnnumber of theta values",
+                                                   "Number of equally spaced values for the polar "
+                                                   "angle of the probe, including the two poles."),
+    Row::with_default<&StatsSettings::phi_count>(
+        "pnnumber of phi values", "Number of equally spaced values for the azimuth of the probe."),
+    Row::of<&StatsSettings::verbose>("vlverbose"),
+    Row::with_default<&StatsSettings::blocks>(
+        "knnumber of jackknife blocks",
+        "The walks are split in file order into this many blocks; every quantity is computed again "
+        "with each block left out, and the spread of these values gives its standard error."),
+    Row::of<&StatsSettings::output_prefix>(
+        "osprefix of output files",
+        "Without it the table goes to standard output. With it the table is written to PREFIX.tsv "
+        "and gnuplot draws the free-energy profile and the excluded area against the distance to "
+        "PREFIX.svg."),
+    Row::of<&StatsSettings::generation, &GenerationSettings::shift>(
+        "Snshift (in x) of lattice when the walks were generated", kGenerationText),
+    Row::of<&StatsSettings::generation, &GenerationSettings::radius>(
+        "Rnradius of first sphere when the walks were generated", kGenerationText),
+    Row::of<&StatsSettings::generation, &GenerationSettings::distance>(
+        "Dndistance of first sphere when the walks were generated", kGenerationText),
+});
 
 }  // namespace
 
-const char* const* stats_option_entries() {
-    return kEntries;
-}
-const char* const* stats_option_long_texts() {
-    return kLongTexts;
+const StatsOptionTable& stats_options() {
+    return kTable;
 }
 
 StatsSettings read_stats_settings(const std::int64_t* values) {
-    StatsSettings settings;
-    settings.walk_file = Bclnp_str(values[kStatsWalkFileSlot]);
-    settings.lattice_file = Bclnp_str(values[kStatsLatticeFileSlot]);
-    settings.mab = values[kStatsMabSlot] != 0;
-    SweepSettings& sweep = settings.sweep;
-    read_slot(values[kStatsShiftSlot], sweep.shift);
-    read_slot(values[kStatsRadiusSlot], sweep.radius);
-    read_slot(values[kStatsDistanceSlot], sweep.distance);
-    read_slot(values[kStatsThetaCountSlot], sweep.theta_count);
-    read_slot(values[kStatsPhiCountSlot], sweep.phi_count);
-    sweep.verbose = values[kStatsVerboseSlot] != 0;
-    settings.verbose = sweep.verbose ? 4 : 0;
-    read_slot(values[kStatsBlocksSlot], settings.blocks);
-    settings.output_prefix = Bclnp_str(values[kStatsOutputSlot]);
+    StatsSettings settings = kTable.read(values, StatsSettings{});
     settings.generation_given = values[kStatsGenerationShiftSlot] != 0 ||
                                 values[kStatsGenerationRadiusSlot] != 0 ||
                                 values[kStatsGenerationDistanceSlot] != 0;
-    settings.generation.shift = sweep.shift;
-    read_slot(values[kStatsGenerationShiftSlot], settings.generation.shift);
-    read_slot(values[kStatsGenerationRadiusSlot], settings.generation.radius);
-    read_slot(values[kStatsGenerationDistanceSlot], settings.generation.distance);
+    if (values[kStatsGenerationShiftSlot] == 0) settings.generation.shift = settings.shift;
     return settings;
 }
 
 void set_stats_help_defaults(std::int64_t* values) {
-    values[kStatsThetaCountSlot] = kFixedPointOne;
-    values[kStatsPhiCountSlot] = kFixedPointOne;
-    values[kStatsBlocksSlot] = 20 * kFixedPointOne;
+    kTable.show_defaults(values, StatsSettings{});
 }

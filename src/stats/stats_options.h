@@ -3,7 +3,8 @@
 
 #include <cstdint>
 
-#include "driver/evaluation_sweep.h"
+#include "cli/option_table.h"
+#include "sweep/sweep_grid.h"
 
 // Slot of each option in the value store, in table order.
 enum StatsOptionSlot {
@@ -32,23 +33,25 @@ struct GenerationSettings {
     float distance = 0.0f;  // x of the first sphere's centre
 };
 
-struct StatsSettings {
+// The grid's settings are -s, -r, -d, -t and -p.
+struct StatsSettings : GridSettings {
     const char* walk_file = nullptr;      // positional name; nullptr: not given
     const char* lattice_file = nullptr;   // -l
     bool mab = false;                     // -m: walks are .mab entries
-    SweepSettings sweep;                  // -s, -r, -d, -t, -p, -v
-    int verbose = 0;                      // -v: 4 (the sphere exclusion's verbose bit), else 0
+    bool verbose = false;                 // -v
     int blocks = 20;                      // -k: jackknife blocks
     const char* output_prefix = nullptr;  // -o: PREFIX.tsv and PREFIX.svg; nullptr: stdout
     bool generation_given = false;        // any of -S, -R, -D
     GenerationSettings generation;        // -S (default -s), -R, -D (default 0)
 };
 
-const char* const* stats_option_entries();
-const char* const* stats_option_long_texts();
+using StatsOptionTable = OptionTable<StatsSettings, kStatsOptionCount>;
+
+const StatsOptionTable& stats_options();
 
 // The settings from the slots that are set, the defaults for the others.
 StatsSettings read_stats_settings(const std::int64_t* values);
 
-// Writes the defaults the help shows into the store: theta and phi counts 1, 20 blocks.
+// Writes the defaults the help shows into the store: theta and phi counts and
+// blocks.
 void set_stats_help_defaults(std::int64_t* values);

@@ -2,20 +2,19 @@
 #include "stats/stats_run.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "driver/file_names.h"
-#include "driver/lattice_run.h"
-#include "driver/same_file.h"
+#include "base/same_file.h"
+#include "cli/file_names.h"
+#include "cli/profile_plot.h"
+#include "cli/profile_table.h"
+#include "cli/progress.h"
 #include "stats/generation_source.h"
-#include "stats/profile_plot.h"
 #include "stats/rosenbluth.h"
 #include "stats/stats_sweep.h"
-#include "stats/stats_table.h"
 #include "stats/walk_arrays.h"
-#include "structure/model.h"
+#include "sweep/placed_lattice.h"
 #include "walks/exclusion.h"
 
 namespace {
@@ -25,12 +24,6 @@ std::string format(const char* pattern, Values... values) {
     char text[512];
     std::snprintf(text, sizeof text, pattern, values...);
     return text;
-}
-
-void release(LatticeRun& run) {
-    if (run.sphere) Qdlntr(run.sphere, nullptr);
-    if (run.lattice) Qdlntr(run.lattice, nullptr);
-    std::free(run.prepared.table);
 }
 
 // The generating run's settings: from -S, -R, -D, or else from the walk
@@ -59,41 +52,38 @@ bool generation_settings(const StatsSettings& settings, const char* walk_name,
 // the lattice is read again and placed as the generating run placed it, so
 // that the marks come out the same to the last bit.
 bool replay_walks(const StatsSettings& settings, const GenerationSettings& generation,
-                  const LatticeRun& sweep_lattice, const WalkArrays& walks,
+                  PlacedLattice& sweep_lattice, const WalkArrays& walks,
                   std::vector<double>& log_weights, std::string& problem) {
-    LatticeRun own;
-    const LatticeRun* run = &sweep_lattice;
+    PlacedLattice own;
+    PlacedLattice* lattice = &sweep_lattice;
     bool ok = true;
-    if (generation.shift != settings.sweep.shift) {
-        ok = set_up_lattice(settings.lattice_file, generation.shift, generation.radius > 0.0f,
-                            false, own);
-        run = &own;
+    if (generation.shift != settings.shift) {
+        ok = place_lattice(sweep_lattice.file_name.c_str(), generation.shift,
+                           generation.radius > 0.0f, false, own);
+        lattice = &own;
         if (!ok) problem = "the lattice could not be placed as the generating run placed it";
     }
     if (ok && generation.radius > 0.0f) {
-        run->sphere_atom->x = generation.distance;
-        run->sphere_atom->y = 0.0f;
-        run->sphere_atom->z = 0.0f;
-        const OccupancyCounts* counts =
-            Xltocc(run->lattice, nullptr, 1, &run->sphere, kOccupancyFreeFirst, generation.radius);
+        lattice->put_sphere(generation.distance, 0.0f, 0.0f);
+        const OccupancyCounts* counts = exclusion_counts(*lattice, generation.radius, false);
         ok = counts && counts->first_steps >= 1;
         if (!ok) problem = "the first sphere leaves the lattice origin no free step";
     }
-    if (ok) ok = rosenbluth_log_weights(run->prepared, walks, log_weights, problem);
-    if (run == &own) release(own);
+    if (ok) ok = rosenbluth_log_weights(lattice->prepared, walks, log_weights, problem);
+    if (lattice == &own) release_lattice(own);
     return ok;
 }
 
 // ln w of every walk, or nothing with a note that says why.
 std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_name,
-                                const LatticeRun& run, const WalkArrays& walks,
+                                PlacedLattice& lattice, const WalkArrays& walks,
                                 std::vector<std::string>& notes) {
     GenerationSettings generation;
     std::string source;
     std::string problem;
     std::vector<double> log_weights;
     if (generation_settings(settings, walk_name, generation, source, problem) &&
-        replay_walks(settings, generation, run, walks, log_weights, problem)) {
+        replay_walks(settings, generation, lattice, walks, log_weights, problem)) {
         double n_eff = effective_sample_size(log_weights);
         notes.push_back(
             format("Rosenbluth weights for walks grown with -s%g -r%g -d%g (%s); "
@@ -110,7 +100,7 @@ std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_
 
 std::vector<std::string> run_notes(const StatsSettings& settings, const char* walk_name,
                                    const char* lattice_name, const WalkArrays& walks, int blocks) {
-    const SweepSettings& s = settings.sweep;
+    const StatsSettings& s = settings;
     int fewest = walks.positions(0), most = fewest;
     for (int i = 1; i < walks.size(); ++i) {
         fewest = std::min(fewest, walks.positions(i));
@@ -152,9 +142,9 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
         std::fputs("No walk file given!\n", stderr);
         return false;
     }
-    if (settings.sweep.radius <= 0.0f) {
+    if (settings.radius <= 0.0f) {
         std::fprintf(stderr, "The evaluation needs a probe radius greater than 0 (-r), got %f!\n",
-                     static_cast<double>(settings.sweep.radius));
+                     static_cast<double>(settings.radius));
         return false;
     }
     if (settings.blocks < 2) {
@@ -165,37 +155,43 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     char walk_name[kFileNameSize];
     if (!build_file_name(settings.walk_file, settings.mab ? "mab" : "lwk", 0, walk_name))
         return false;
-    LatticeRun run;
-    if (!set_up_lattice(settings.lattice_file, settings.sweep.shift, true, settings.sweep.verbose,
-                        run))
+    if (!settings.lattice_file) {
+        std::fputs("No lattice file given (option -l)!\n", stderr);
         return false;
+    }
+    char lattice_name[kFileNameSize];
+    if (!build_file_name(settings.lattice_file, "jkl", 0, lattice_name)) return false;
+    PlacedLattice lattice;
+    if (!place_lattice(lattice_name, settings.shift, true, settings.verbose, lattice)) return false;
     std::string prefix = settings.output_prefix ? settings.output_prefix : "";
     std::string table_name = prefix + ".tsv";
     std::string picture_name = prefix + ".svg";
     if (!prefix.empty()) {
         for (const std::string& output : {table_name, picture_name})
-            if (refuse_overwrite(output, walk_name) || refuse_overwrite(output, run.lattice_name))
+            if (refuse_overwrite(output, walk_name) || refuse_overwrite(output, lattice_name))
                 return false;
     }
     WalkArrays walks;
-    if (!read_walk_arrays(walk_name, settings.mab, run.prepared.n, walks)) return false;
+    if (!read_walk_arrays(walk_name, settings.mab, lattice.prepared.n, walks)) return false;
     if (walks.size() == 0) {
         std::fprintf(stderr, "No walks in %s!\n", walk_name);
         return false;
     }
-    std::vector<std::string> notes = run_notes(settings, walk_name, run.lattice_name, walks,
+    std::vector<std::string> notes = run_notes(settings, walk_name, lattice_name, walks,
                                                std::min(settings.blocks, walks.size()));
     WalkBlocks blocks = make_walk_blocks(walks.size(), settings.blocks,
-                                         weigh_walks(settings, walk_name, run, walks, notes));
+                                         weigh_walks(settings, walk_name, lattice, walks, notes));
 
-    IndexedTouchFinder finder(run, walks, settings.sweep.radius, settings.verbose);
-    std::vector<StatsRow> rows;
+    ProbeMarking marking(lattice, settings.radius, settings.verbose);
+    std::vector<ProfileRow> rows;
     SweepSummary summary;
-    if (!sweep_statistics(settings.sweep, finder, blocks, rows, summary)) return false;
+    if (!sweep_statistics(SweepGrid(settings), marking, index_walks(walks, lattice.prepared.n),
+                          blocks, rows, summary, sweep_progress()))
+        return false;
     sweep_notes(summary, notes);
 
     if (prefix.empty()) {
-        write_stats_table(table, notes, rows);
+        write_profile_table(table, notes, rows);
         std::fflush(table);
         return true;
     }
@@ -204,11 +200,11 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
         std::perror(table_name.c_str());
         return false;
     }
-    write_stats_table(fp, notes, rows);
+    write_profile_table(fp, notes, rows);
     std::fclose(fp);
     std::fprintf(stderr, "Written: %s\n", table_name.c_str());
-    std::string title = format("korvi-stats: %s, probe radius %g", walk_name,
-                               static_cast<double>(settings.sweep.radius));
+    std::string title =
+        format("korvi-stats: %s, probe radius %g", walk_name, static_cast<double>(settings.radius));
     if (draw_profile(rows, picture_name, title, blocks.weighted))
         std::fprintf(stderr, "Written: %s\n", picture_name.c_str());
     return true;

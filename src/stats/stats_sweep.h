@@ -1,15 +1,15 @@
 // The sweep of korvi-stats: the probe visits korvi's grid, the touched walks
 // are found at every position, and the block sums become the rows of the
-// table, every sum over directions and distances recomputed for each
-// left-out block.
+// profile with their jackknife errors.
 #pragma once
 
 #include <vector>
 
-#include "driver/evaluation_sweep.h"
-#include "stats/stats_rows.h"
-#include "stats/touch_finder.h"
 #include "stats/walk_blocks.h"
+#include "sweep/probe_marking.h"
+#include "sweep/profile_rows.h"
+#include "sweep/sweep_grid.h"
+#include "walks/walk_index.h"
 
 struct SweepSummary {
     int distances = 0;
@@ -18,7 +18,9 @@ struct SweepSummary {
 };
 
 // Appends the rows in korvi's order: the positions of a polar angle, then its
-// row; the polar angles of a distance, then its row; the total last. False
-// when the sweep ended early (the reason has been printed).
-bool sweep_statistics(const SweepSettings& settings, TouchFinder& finder, const WalkBlocks& blocks,
-                      std::vector<StatsRow>& rows, SweepSummary& summary);
+// row; the polar angles of a distance, then its row; the total last. A walk
+// of `walks` is touched where it visits a vertex `marking` marks. False when
+// the sweep ended early (the reason has been printed).
+bool sweep_statistics(const SweepGrid& grid, ProbeMarking& marking, const WalkIndex& walks,
+                      const WalkBlocks& blocks, std::vector<ProfileRow>& rows,
+                      SweepSummary& summary, const SweepProgress& progress = {});

@@ -1,53 +1,11 @@
-// Reading a walk file into the compact arrays of an ensemble.
+// Reading a walk file into the compact arrays of an ensemble, through the
+// evaluation's walk reader.
 #include "stats/walk_arrays.h"
 
 #include <cstdio>
-#include <cstdlib>
+#include <utility>
 
-#include "structure/mab_file.h"
-#include "structure/model.h"
-#include "walks/conversion.h"
-#include "walks/walk_file.h"
-#include "walks/walk_record.h"
-
-namespace {
-
-void add_walk(WalkArrays& ensemble, const WalkRecord& walk, int n) {
-    ensemble.names.emplace_back(walk.name);
-    ensemble.params.push_back({walk.params[0], walk.params[1], walk.params[2]});
-    int missing = 0;
-    for (int i = 0; i < walk.nvertices; ++i) {
-        int number = walk.numbers[i];
-        bool inside = number >= 1 && number <= n;
-        if (!inside) ++missing;
-        ensemble.vertices.push_back(inside ? number - 1 : -1);
-    }
-    ensemble.starts.push_back(static_cast<std::int64_t>(ensemble.vertices.size()));
-    if (missing) std::fprintf(stderr, "%6d %s\n", missing, walk.name);
-}
-
-void read_records(std::FILE* fp, int n, WalkArrays& ensemble) {
-    while (WalkRecord* walk = Xrdlwk(fp)) {
-        add_walk(ensemble, *walk, n);
-        std::free(walk);
-    }
-}
-
-void read_entries(std::FILE* fp, int n, WalkArrays& ensemble) {
-    while (Entry* entry = Igtmab(fp, nullptr, nullptr, nullptr, nullptr, 1)) {
-        if (WalkRecord* walk = Xmablwk(entry)) {
-            add_walk(ensemble, *walk, n);
-            std::free(walk);
-        } else {
-            WalkRecord empty;
-            std::snprintf(empty.name, sizeof empty.name, "%s", entry->name);
-            add_walk(ensemble, empty, n);
-        }
-        Qdlntr(entry, nullptr);
-    }
-}
-
-}  // namespace
+#include "sweep/walk_reader.h"
 
 bool read_walk_arrays(const char* name, bool mab, int n, WalkArrays& ensemble) {
     std::FILE* fp = std::fopen(name, "r");
@@ -55,11 +13,28 @@ bool read_walk_arrays(const char* name, bool mab, int n, WalkArrays& ensemble) {
         std::perror(name);
         return false;
     }
-    if (mab) {
-        read_entries(fp, n, ensemble);
-    } else {
-        read_records(fp, n, ensemble);
-    }
+    read_walks(fp, mab, n, [&](ReadWalk& read) {
+        const ScannedWalk& walk = read.walk;
+        ensemble.names.emplace_back(walk.name);
+        ensemble.params.push_back({walk.params[0], walk.params[1], walk.params[2]});
+        for (int i = 0; i < walk.count; ++i) {
+            const int number = walk.numbers[i];
+            ensemble.vertices.push_back(number >= 1 && number <= n ? number - 1 : -1);
+        }
+        ensemble.starts.push_back(static_cast<std::int64_t>(ensemble.vertices.size()));
+        if (read.missing) std::fputs(unresolved_report(read.missing, walk.name).c_str(), stderr);
+    });
     std::fclose(fp);
     return true;
+}
+
+WalkIndex index_walks(const WalkArrays& walks, int n) {
+    WalkSteps steps;
+    for (int i = 0; i < walks.size(); ++i) {
+        const std::int32_t* walk = walks.walk(i);
+        for (int k = 1; k < walks.positions(i); ++k)
+            if (walk[k] >= 0) steps.steps.push_back(walk[k]);
+        steps.ends.push_back(steps.steps.size());
+    }
+    return WalkIndex(n, std::move(steps));
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "walks/walk_index.h"
+
 struct WalkArrays {
     std::vector<std::string> names;
     std::vector<std::array<float, 3>>
@@ -26,3 +28,7 @@ struct WalkArrays {
 // Reading ends at the end of the file or at a walk the reader refuses (after
 // its message). False when the file cannot be opened (system error for name).
 bool read_walk_arrays(const char* name, bool mab, int n, WalkArrays& ensemble);
+
+// The index of the walks' positions after the first that lie on one of the n
+// lattice vertices.
+WalkIndex index_walks(const WalkArrays& walks, int n);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "stats/jackknife.h"
+#include "sweep/profile_integration.h"
 
 struct WalkBlocks {
     int count = 0;              // K
@@ -37,16 +37,8 @@ struct FreeSums {
 // touched[i] is 1 for each walk that touches the probe.
 FreeSums free_sums(const WalkBlocks& blocks, const std::vector<std::uint8_t>& touched);
 
-// The free fraction x, touched fraction 1 - x and free energy -ln x of a
-// position, each on all blocks and with each block left out. Without a free
-// walk x is 0 and the free energy inf.
-struct FractionReplicates {
-    Replicates free;
-    Replicates touched;
-    Replicates free_energy;
-};
-
-// By count: x = F / W with the walks read W and free F.
+// The fractions of a position, each on all blocks and with each block left
+// out, by count: x = F / W with the walks read W and free F.
 FractionReplicates counted_fractions(const WalkBlocks& blocks, const FreeSums& sums);
 
 // By Rosenbluth weight: x = Σ w over free walks / Σ w over all walks.

@@ -13,7 +13,6 @@
 
 #include "base/alloc.h"
 #include "base/fields.h"
-#include "base/huge_pages.h"
 #include "base/plain_numbers.h"
 #include "base/text.h"
 #include "structure/charge_rounding.h"
@@ -27,10 +26,6 @@ constexpr int kLargestFixed = 99999;  // counts above this need the free layout
 constexpr int kPairsPerLine = 8;
 constexpr int kLineSize = 256;  // lines of at most 255 characters
 constexpr std::size_t kNameLength = 83;
-// Memory taken per atom (with room for four bonds) and per bond, blocks'
-// overhead included.
-constexpr std::size_t kBytesPerAtom = sizeof(Atom) + 16 + 4 * sizeof(Bond*) + 16;
-constexpr std::size_t kBytesPerBond = sizeof(Bond) + 16;
 
 bool is_point_type(int type) {
     return type == 512 || type == 128;
@@ -363,8 +358,6 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
     const int nbonds = counts[1];
 
     std::printf("%s: %d atoms, %d bonds\n", entry->name, natoms, nbonds);
-    reserve_heap_in_huge_pages(static_cast<std::size_t>(natoms) * kBytesPerAtom +
-                               static_cast<std::size_t>(std::max(nbonds, 0)) * kBytesPerBond);
     entry->colour = -1;
 
     // The bond pairs are checked as they are read and the bonds made once all

@@ -54,7 +54,6 @@ ProbeExclusion::ProbeExclusion(Entry* lattice, Atom* const* table, int n, Entry*
 // pointing down one by one with entries pointing up, and when there are as
 // many of each, the entries pointing up are all matched too.
 bool ProbeExclusion::read_vertices(int n, PointBounds* bounds) {
-    const VertexIndex index_of(table_, n);
     offsets_.assign(static_cast<std::size_t>(n) + 1, 0);
     xyz_.resize(3 * static_cast<std::size_t>(n));
     std::size_t down = 0;
@@ -75,7 +74,7 @@ bool ProbeExclusion::read_vertices(int n, PointBounds* bounds) {
         const auto begin = static_cast<std::size_t>(offsets_[v]);
         bool known = true;
         for_each_neighbour(a, [&](Atom* u) {
-            const std::int32_t w = index_of(u);
+            const std::int32_t w = vertex_index(u, table_, n);
             known = known && w >= 0 && w != v;
             neighbours_.push_back(w);
         });

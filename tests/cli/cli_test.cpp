@@ -5,7 +5,6 @@
 #include "support/run_korvi.h"
 
 #include "driver/korvi.h"
-#include "driver/runs.h"
 
 #include <gtest/gtest.h>
 
@@ -74,8 +73,7 @@ int run_korvi_streaming(const fs::path& dir, const std::vector<std::string>& arg
         std::vector<char*> argv{const_cast<char*>("korvi")};
         for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
-        set_walk_budget(0);
-        korvi_main(static_cast<int>(argv.size()) - 1, argv.data());
+        korvi_main(static_cast<int>(argv.size()) - 1, argv.data(), 0);
         std::fflush(nullptr);
         _exit(0);
     });

@@ -9,11 +9,11 @@
 #include <sstream>
 #include <string>
 
-#include "driver/lattice_run.h"
 #include "lattice/neighbours.h"
 #include "structure/model.h"
 #include "support/files.h"
 #include "support/run_korvi.h"
+#include "sweep/placed_lattice.h"
 #include "walks/walk_file.h"
 #include "walks/walk_record.h"
 
@@ -46,10 +46,9 @@ protected:
 TEST_F(GeneratedWalks, AreSelfAvoidingWalksAlongEdgesOutsideTheSphere) {
     korvi({"-d0", "-e30", "-n200", "-i11", "walks"});
     // The lattice as the run placed it, marked by its first sphere (radius 3).
-    LatticeRun run;
-    ASSERT_TRUE(set_up_lattice((dir / "ldmd_6").c_str(), 4.0f, true, false, run));
-    int first_steps = 0;
-    ASSERT_TRUE(exclude_sphere(run, 3.0f, 0, &first_steps));
+    PlacedLattice run;
+    ASSERT_TRUE(place_lattice((dir / "ldmd_6.jkl").c_str(), 4.0f, true, false, run));
+    ASSERT_TRUE(exclude_sphere(run, 3.0f, false));
     std::FILE* fp = std::fopen((dir / "walks.lwk").c_str(), "r");
     int walks = 0;
     while (WalkRecord* walk = Xrdlwk(fp)) {

@@ -26,7 +26,7 @@ TEST(KorviOptions, UnsetSlotsGiveTheDefaultsAndSetOnesAreReadThroughTheNumberRea
     EXPECT_EQ(s.distance, 0.0f);
     EXPECT_EQ(s.theta_count, 0);
     EXPECT_EQ(s.phi_count, 3);
-    EXPECT_EQ(s.verbose, 4);
+    EXPECT_TRUE(s.verbose);
     EXPECT_EQ(s.seed, 7);
 }
 

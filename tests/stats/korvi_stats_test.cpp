@@ -9,11 +9,11 @@
 #include <memory>
 #include <sstream>
 
-#include "driver/lattice_run.h"
 #include "lattice/neighbours.h"
 #include "structure/model.h"
 #include "support/files.h"
 #include "support/run_korvi.h"
+#include "sweep/placed_lattice.h"
 #include "walks/exclusion.h"
 #include "walks/walk_file.h"
 #include "walks/walk_record.h"
@@ -69,8 +69,8 @@ Table read_table(const std::string& text) {
 // sphere does not mark and the walk has not taken. Returns the count.
 int enumerate_walks(const fs::path& lattice_file, float shift, float radius, int steps,
                     const fs::path& out) {
-    LatticeRun run;
-    EXPECT_TRUE(set_up_lattice(lattice_file.c_str(), shift, true, false, run));
+    PlacedLattice run;
+    EXPECT_TRUE(place_lattice(lattice_file.c_str(), shift, true, false, run));
     EXPECT_TRUE(Xltocc(run.lattice, nullptr, 1, &run.sphere, kOccupancyFreeFirst, radius));
     WalkRecord* walk = Xnslwk(steps + 1);
     walk->nvertices = steps + 1;

@@ -1,0 +1,35 @@
+// Default and replaced extensions of file names.
+#include "cli/file_names.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+char* Bfil_ext(const char* name, const char* extension, int replace, char* out) {
+    if (!name || !out) return nullptr;
+    if (out != name) std::strcpy(out, name);
+    if (!extension) return out;
+    char* slash = std::strrchr(out, '/');
+    char* file = slash ? slash + 1 : out;
+    char* dot = std::strchr(file, '.');
+    if (!dot) {
+        if (extension[0] != '.') std::strcat(out, ".");
+        std::strcat(out, extension);
+    } else if (replace != 0) {
+        std::strcpy(extension[0] == '.' ? dot : dot + 1, extension);
+    }
+    return out;
+}
+
+bool build_file_name(const char* name, const char* extension, int replace, char* out) {
+    std::string full(std::strlen(name) + (extension ? std::strlen(extension) : 0) + 2, '\0');
+    Bfil_ext(name, extension, replace, full.data());
+    std::size_t length = std::strlen(full.c_str());
+    if (length >= static_cast<std::size_t>(kFileNameSize)) {
+        std::fprintf(stderr, "File name too long (at most %d characters): %s\n", kFileNameSize - 1,
+                     full.c_str());
+        return false;
+    }
+    std::memcpy(out, full.c_str(), length + 1);
+    return true;
+}

@@ -1,0 +1,73 @@
+// Command-line words of the option parser: flags, numbers, strings and
+// positional words, with what each prints.
+#include "cli/option_words.h"
+
+#include "sample_options.h"
+
+#include <vector>
+
+using namespace test_table;
+
+namespace {
+
+// One command line: what Bclnp returns and prints, and what it leaves in one
+// slot: the value, or the text stored for a string or positional entry.
+struct WordCase {
+    std::vector<std::string> args;
+    int result;
+    std::string errors;
+    Slot slot;
+    std::int64_t value;
+    const char* stored = nullptr;
+};
+
+class OptionWords : public testing::TestWithParam<WordCase> {};
+
+// clang-format off
+const WordCase kCases[] = {
+    {{"-vm"}, 2, "- verbose\n- mab walks\n", kMab, 1},
+    {{"-vn500"}, 2, "- verbose\n- number of walks 500.000000\n", kWalks, 50000000},
+    {{"-n5v"}, 1, "- number of walks 5.000000\n", kVerbose, 0}, // a number ends the word
+    {{"-n", "500"}, 1, "Failed: number of walks\n", kWalks, 0},
+    {{"-d0"}, 1, "- distance of sphere 0.000010\n", kDistance, 1},
+    {{"-t-0"}, 1, "- theta values 0.000010\n", kTheta, 1},
+    {{"-d0.7"}, 1, "- distance of sphere 0.699990\n", kDistance, 69999},
+    {{"-t-2.95"}, 1, "- theta values -2.950000\n", kTheta, -295000},
+    {{"-n10", "-n20"}, 1,
+     "- number of walks 10.000000\n- number of walks 20.000000, additional\n", kWalks, 1000000},
+    {{"-nx", "-v"}, 1, "Failed: number of walks\n- verbose\n", kWalks, 0},
+    {{"-n21474.9", "-nnan", "-n-30000", "-n21474.8"}, 1,
+     "Number out of range for number of walks: 21474.9 (the limit is +-21474.83647)\n"
+     "Number out of range for number of walks: nan (the limit is +-21474.83647)\n"
+     "Number out of range for number of walks: -30000 (the limit is +-21474.83647)\n"
+     "- number of walks 21474.800781\n", kWalks, 2147480078},
+    {{"-v", "-l"}, 1, "- verbose\nFailed: lattice file\n", kLattice, 0},
+    {{"-v", "-vv"}, 1, "- verbose\n", kVerbose, 1},
+    {{"-vx", "-m"}, -2, "- verbose\nUnknown option: x\n", kMab, 0},
+    {{"- "}, -2, "Unknown option:  \n", kFirst, 0}, // positional entries have no letter
+    {{"-cv"}, 1, "- verbose\n", kNote, 0},
+    {{"-", "-v"}, 1, "- verbose\n", kVerbose, 1},
+    // A string is the next argument unchanged; a repeated option keeps the first.
+    {{"-lignored", "  ldmd_10", "-l", "b"}, 1,
+     "- lattice file:   ldmd_10\n- lattice file: b, additional\n", kLattice, 0, "  ldmd_10"},
+    // Positional words beyond the positional entries are not counted.
+    {{"-n", "a", "b", "c", "d"}, 2, "Failed: number of walks\n", kSecond, 0, "b"},
+};
+// clang-format on
+
+}  // namespace
+
+TEST_P(OptionWords, ResultEchoAndSlot) {
+    const WordCase& c = GetParam();
+    Arguments args(c.args);
+    Parse p = parse(args);
+    EXPECT_EQ(p.result, c.result);
+    EXPECT_EQ(p.errors, c.errors);
+    if (c.stored) {
+        EXPECT_EQ(text(p.values[c.slot]), c.stored);
+    } else {
+        EXPECT_EQ(p.values[c.slot], c.value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OptionWords, testing::ValuesIn(kCases));

@@ -1,0 +1,108 @@
+// A profile integrated from the positions' fractions: the rows in the grid's
+// order, the sums over a polar angle and over the directions of a distance,
+// and their jackknife errors, worked out by hand for a grid of two poles and
+// an equator of four.
+#include "sweep/profile_integration.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Fractions with x on all walks and x with each of two blocks left out.
+FractionReplicates with_free(const Replicates& x) {
+    FractionReplicates f{x, {}, {}};
+    for (double v : x) {
+        f.touched.push_back(1.0 - v);
+        f.free_energy.push_back(-std::log(v));
+    }
+    return f;
+}
+
+// One distance of 12, polar angles 0°, 90° and 180°, four azimuths.
+std::vector<ProfileRow> integrate(const std::vector<Replicates>& free_by_position, bool weighted,
+                                  ProfileRow* total) {
+    GridSettings s;
+    s.shift = 5.0f;
+    s.radius = 3.0f;
+    s.distance = 12.0f;
+    s.theta_count = 3;
+    s.phi_count = 4;
+    ProfileIntegration integration(2, weighted);
+    std::vector<ProfileRow> rows;
+    std::size_t next = 0;
+    SweepGrid(s).walk([&](const GridPoint& step) {
+        PositionFractions f;
+        f.walks = 10;
+        f.counted = with_free(free_by_position[next++]);
+        f.free = static_cast<int>(std::lround(10 * f.counted.free[0]));
+        f.weighted = f.counted;
+        integration.add(step, f, rows);
+        return true;
+    });
+    *total = integration.total();
+    return rows;
+}
+
+std::string kinds(const std::vector<ProfileRow>& rows) {
+    const char* names[] = {"p", "t", "d", "T"};
+    std::string text;
+    for (const ProfileRow& row : rows) text += names[static_cast<int>(row.kind)];
+    return text;
+}
+
+}  // namespace
+
+TEST(ProfileIntegration, SumsEachPolarAngleAndDistanceWithJackknifeErrors) {
+    // Every position: x = 0.5 on all walks, 0.4 and 0.6 with a block left out.
+    const std::vector<Replicates> x(6, {0.5, 0.4, 0.6});
+    ProfileRow total;
+    const std::vector<ProfileRow> rows = integrate(x, false, &total);
+    ASSERT_EQ(kinds(rows), "ptpppptptd");
+
+    const ProfileRow& position = rows[0];
+    EXPECT_EQ(position.theta, 0.0);
+    EXPECT_EQ(position.phi, 0.0);
+    EXPECT_EQ(position.free, 5);
+    EXPECT_DOUBLE_EQ(position.counted.touched.value, 0.5);
+    // sqrt((K - 1)/K · Σ (x_j - mean)²) = sqrt(1/2 · 0.02) = 0.1
+    EXPECT_NEAR(position.counted.touched.error, 0.1, 1e-12);
+    EXPECT_TRUE(std::isnan(position.counted.area.value));
+    EXPECT_TRUE(std::isnan(position.weighted.touched.value));  // no weights
+
+    // A pole's cap is 2π(1 - cos 45°); the equator's four positions share
+    // 2π(cos 45° - cos 135°); together they cover 4π.
+    const double cap = 2 * kPi * (1 - std::cos(kPi / 4));
+    EXPECT_NEAR(rows[1].counted.solid_angle.value, cap * 0.5, 1e-6);
+    EXPECT_NEAR(rows[6].counted.solid_angle.value, (4 * kPi - 2 * cap) * 0.5, 1e-5);
+    EXPECT_NEAR(rows[6].counted.free_energy.value, std::log(2.0), 1e-12);  // the mean of -ln x
+
+    const ProfileRow& distance = rows[9];
+    EXPECT_EQ(distance.dist, 12.0);
+    EXPECT_TRUE(std::isnan(distance.theta));
+    EXPECT_NEAR(distance.counted.solid_angle.value, 2 * kPi, 1e-5);  // A = 4π · 0.5
+    EXPECT_NEAR(distance.counted.area.value, 2 * kPi * 144, 1e-3);
+    EXPECT_NEAR(distance.counted.volume.value, 2 * kPi * 144, 1e-3);  // V = dist²
+    EXPECT_NEAR(distance.counted.free_energy.value, std::log(2.0), 1e-6);
+    EXPECT_NEAR(distance.counted.solid_angle.error, 4 * kPi * 0.1, 1e-5);
+    EXPECT_EQ(total.kind, RowKind::kTotal);
+    EXPECT_NEAR(total.counted.volume.value, 2 * kPi * 144, 1e-3);
+}
+
+TEST(ProfileIntegration, LeavesPositionsWithoutAFreeWalkOutOfTheirPolarAnglesSums) {
+    // The first pole blocked on all walks, the equator blocked at one azimuth.
+    std::vector<Replicates> x(6, {0.5, 0.5, 0.5});
+    x[0] = {0.0, 0.0, 0.0};
+    x[1] = {0.0, 0.0, 0.0};
+    ProfileRow total;
+    const std::vector<ProfileRow> rows = integrate(x, true, &total);
+    EXPECT_TRUE(std::isinf(rows[0].counted.free_energy.value));
+    EXPECT_TRUE(std::isinf(rows[1].counted.free_energy.value));  // no position with a result
+    EXPECT_EQ(rows[1].counted.solid_angle.value, 0.0);           // counted as 0, not 1
+    EXPECT_NEAR(rows[6].counted.free_energy.value, std::log(2.0), 1e-12);  // three of four
+    EXPECT_NEAR(rows[6].weighted.free_energy.value, std::log(2.0), 1e-12);
+    EXPECT_EQ(rows[6].counted.solid_angle.error, 0.0);
+}
