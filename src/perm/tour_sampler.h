@@ -31,8 +31,8 @@
 
 #include "perm/children.h"
 #include "perm/random_stream.h"
-#include "perm/sampling_lattice.h"
-#include "perm/step_weights.h"
+#include "walks/sampling_lattice.h"
+#include "walks/step_weights.h"
 
 // A walk that reached the full length.
 struct FinishedWalk {

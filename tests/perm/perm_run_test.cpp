@@ -11,10 +11,10 @@
 #include <map>
 #include <vector>
 
-#include "exact_sums.h"
-#include "generated_lattice.h"
-#include "perm/sampling_lattice.h"
-#include "perm/step_weights.h"
+#include "support/exact_sums.h"
+#include "support/generated_lattice.h"
+#include "walks/sampling_lattice.h"
+#include "walks/step_weights.h"
 
 namespace {
 

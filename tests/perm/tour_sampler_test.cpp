@@ -10,8 +10,8 @@
 #include <set>
 #include <vector>
 
-#include "generated_lattice.h"
-#include "hand_lattices.h"
+#include "support/generated_lattice.h"
+#include "support/hand_lattices.h"
 
 namespace {
 

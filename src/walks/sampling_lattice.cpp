@@ -1,5 +1,5 @@
 // Copying a lattice entry's vertices, edges and marks into the sampler's arrays.
-#include "perm/sampling_lattice.h"
+#include "walks/sampling_lattice.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,5 +1,5 @@
 // Step weights from the walk parameters, the distances to the sphere and the positions.
-#include "perm/step_weights.h"
+#include "walks/step_weights.h"
 
 #include <cmath>
 

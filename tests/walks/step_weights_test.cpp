@@ -1,12 +1,12 @@
 // Step weights: the interaction through the distance to the sphere, the
 // gauche test at 3.24, and the check for weights that are not finite.
-#include "perm/step_weights.h"
+#include "walks/step_weights.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "hand_lattices.h"
+#include "support/hand_lattices.h"
 
 TEST(PermStepWeights, InteractionFallsOffWithTheDistanceToTheSphere) {
     PathLattice line({0.0f, 1.0f, 2.0f}, {1.0f, 2.0f, 3.0f});

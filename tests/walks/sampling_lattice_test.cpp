@@ -1,13 +1,13 @@
 // The sampler's arrays of a hand-made lattice: neighbours in slot order, which
 // vertices can be entered, the outer shell, and the values copied per vertex.
-#include "perm/sampling_lattice.h"
+#include "walks/sampling_lattice.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "hand_lattices.h"
+#include "support/hand_lattices.h"
 
 namespace {
 

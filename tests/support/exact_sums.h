@@ -12,7 +12,7 @@
 
 #include "lattice/enumeration.h"
 #include "lattice/neighbours.h"
-#include "perm/step_weights.h"
+#include "walks/step_weights.h"
 #include "structure/geometry.h"
 #include "structure/model.h"
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "perm/sampling_lattice.h"
+#include "walks/sampling_lattice.h"
 
 // The three walk parameters, as a walk file's parameter line carries them.
 struct WalkParameters {
