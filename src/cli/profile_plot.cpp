@@ -42,14 +42,16 @@ std::string data_block(const std::vector<ProfileRow>& rows) {
 
 // One panel: the quantity in columns `first` (value) and first + 1 (error)
 // by count, and in first + 2, first + 3 by weight.
-std::string panel(int first, bool weighted, const std::string& ylabel) {
-    auto curve = [](int column, const char* colour, const char* title) {
+std::string panel(int first, const ProfileCurves& curves, const std::string& ylabel) {
+    auto curve = [](int column, const char* colour, const std::string& title) {
         return "$profile using 1:" + std::to_string(column) + ":" + std::to_string(column + 1) +
-               " with yerrorlines lw 1.5 pt 7 ps 0.6 lc rgb '" + colour + "' title '" + title + "'";
+               " with yerrorlines lw 1.5 pt 7 ps 0.6 lc rgb '" + colour + "' title " +
+               quoted(title);
     };
-    std::string plot =
-        "set ylabel " + quoted(ylabel) + "\nplot " + curve(first, "#1f4e9a", "by count");
-    if (weighted) plot += ", \\\n     " + curve(first + 2, "#c0392b", "Rosenbluth-weighted");
+    std::string plot = "set ylabel " + quoted(ylabel) + "\nplot ";
+    if (!curves.counted.empty()) plot += curve(first, "#1f4e9a", curves.counted);
+    if (!curves.counted.empty() && !curves.weighted.empty()) plot += ", \\\n     ";
+    if (!curves.weighted.empty()) plot += curve(first + 2, "#c0392b", curves.weighted);
     return plot + "\n";
 }
 
@@ -71,7 +73,7 @@ bool gnuplot_available() {
 
 // The script draw_profile runs; the numbers travel inside it.
 std::string profile_script(const std::vector<ProfileRow>& rows, const std::string& svg,
-                           const std::string& title, bool weighted) {
+                           const std::string& title, const ProfileCurves& curves) {
     return data_block(rows) +
            "set terminal svg size 720,860 dynamic noenhanced font 'sans,12' background rgb "
            "'white'\n"
@@ -85,8 +87,8 @@ std::string profile_script(const std::vector<ProfileRow>& rows, const std::strin
            quoted(title) +
            "\n"
            "set xlabel 'probe distance'\n" +
-           panel(2, weighted, "free energy -ln(untouched fraction), directions averaged") +
-           panel(6, weighted, "excluded area A*dist^2") +
+           panel(2, curves, "free energy -ln(untouched fraction), directions averaged") +
+           panel(6, curves, "excluded area A*dist^2") +
            "unset multiplot\n"
            "set output\n";
 }
@@ -94,7 +96,7 @@ std::string profile_script(const std::vector<ProfileRow>& rows, const std::strin
 }  // namespace
 
 bool draw_profile(const std::vector<ProfileRow>& rows, const std::string& svg,
-                  const std::string& title, bool weighted) {
+                  const std::string& title, const ProfileCurves& curves) {
     if (!gnuplot_available()) {
         std::fprintf(stderr, "gnuplot was not found: %s not drawn\n", svg.c_str());
         return false;
@@ -106,7 +108,7 @@ bool draw_profile(const std::vector<ProfileRow>& rows, const std::string& svg,
         std::perror("gnuplot");
         return false;
     }
-    std::fputs(profile_script(rows, svg, title, weighted).c_str(), pipe);
+    std::fputs(profile_script(rows, svg, title, curves).c_str(), pipe);
     int status = pclose(pipe);
     if (status != 0) {
         std::fprintf(stderr, "gnuplot failed (status %d): %s not drawn\n",

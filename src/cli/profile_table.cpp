@@ -76,10 +76,16 @@ void write_estimates(std::FILE* fp, const RowEstimates& e) {
 
 }  // namespace
 
+const std::vector<std::string>& walk_count_legend() {
+    static const std::vector<std::string> legend(std::begin(kLegend), std::end(kLegend));
+    return legend;
+}
+
 void write_profile_table(std::FILE* fp, const std::vector<std::string>& notes,
-                         const std::vector<ProfileRow>& rows) {
+                         const std::vector<ProfileRow>& rows,
+                         const std::vector<std::string>& legend) {
     for (const std::string& note : notes) std::fprintf(fp, "# %s\n", note.c_str());
-    for (const char* line : kLegend) std::fprintf(fp, "# %s\n", line);
+    for (const std::string& line : legend) std::fprintf(fp, "# %s\n", line.c_str());
     std::fputs("#", fp);
     for (std::size_t c = 0; c < std::size(kColumns); ++c)
         std::fprintf(fp, " %zu %s", c + 1, kColumns[c]);

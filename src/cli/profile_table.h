@@ -9,7 +9,13 @@
 
 #include "sweep/profile_rows.h"
 
-// Writes "# " + note for each note, the column legend, the line of column
-// names and the rows. Numbers not finite are written inf, -inf or nan.
+// The legend of the columns for a profile of counted walks, with errors by
+// blocks of walks and Rosenbluth weights.
+const std::vector<std::string>& walk_count_legend();
+
+// Writes "# " + note for each note, "# " + line for each line of the column
+// legend, the numbered columns, the line of column names and the rows.
+// Numbers not finite are written inf, -inf or nan.
 void write_profile_table(std::FILE* fp, const std::vector<std::string>& notes,
-                         const std::vector<ProfileRow>& rows);
+                         const std::vector<ProfileRow>& rows,
+                         const std::vector<std::string>& legend = walk_count_legend());
