@@ -58,6 +58,7 @@ public:
         return false;
     }
     const std::string& field(std::size_t i) const { return fields_[i]; }
+    const std::string& text() const { return text_; }  // without its line end
 
     // Field i as a number of the type of *out, every character used.
     bool number(std::size_t i, double* out) const { return whole(i, std::strtod, out); }
@@ -89,6 +90,33 @@ private:
     int number_;
     std::string text_;
     std::vector<std::string> fields_;
+};
+
+// The lines of a file one after the other, each read by a function that says
+// whether it is what was expected; a message names the file and line when not.
+class LineReader {
+public:
+    LineReader(std::FILE* fp, const std::string& name) : fp_(fp), name_(name) {}
+    ~LineReader() { std::free(buffer_); }
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool next(const char* what, const std::function<bool(const Line&)>& read) {
+        if (getline(&buffer_, &size_, fp_) < 0) {
+            std::fprintf(stderr, "%s: ends after line %d, expected %s\n", name_.c_str(), number_,
+                         what);
+            return false;
+        }
+        const Line line(name_, ++number_, buffer_);
+        return read(line) || line.fail(what);
+    }
+
+private:
+    std::FILE* fp_;
+    std::string name_;
+    char* buffer_ = nullptr;
+    std::size_t size_ = 0;
+    int number_ = 0;
 };
 
 // The word of a piece's state in the file.
@@ -153,87 +181,73 @@ void write_share(std::FILE* fp, const ProbeSweepSettings& settings, const Share&
 
 bool read_share(std::FILE* fp, const std::string& name, ShareFile& file) {
     file = ShareFile{};
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    int number = 0;
-    bool ok = true;
-    // Each step reads one line and says what it expected when it fails.
-    auto step = [&](const std::function<bool(const Line&)>& read, const char* what) {
-        if (!ok) return;
-        if (getline(&buffer, &size, fp) < 0) {
-            std::fprintf(stderr, "%s: ends after line %d, expected %s\n", name.c_str(), number,
-                         what);
-            ok = false;
-            return;
-        }
-        const Line line(name, ++number, buffer);
-        ok = read(line) || line.fail(what);
-    };
+    LineReader in(fp, name);
     ProbeSweepSettings& s = file.settings;
-    auto settings_line = [&](const char* key, std::size_t count, const char* what,
-                             const std::function<bool(const Line&)>& read) {
-        step(
-            [&](const Line& line) {
-                if (!line.is(key, count) || !read(line)) return false;
-                file.settings_lines += std::string(buffer, std::strcspn(buffer, "\r\n")) + "\n";
-                return true;
-            },
-            what);
+    // A settings line is kept as it stands, for the comparison of shares.
+    auto setting = [&](const char* key, std::size_t count, const char* what,
+                       const std::function<bool(const Line&)>& read) {
+        return in.next(what, [&](const Line& l) {
+            if (!l.is(key, count) || !read(l)) return false;
+            file.settings_lines += l.text() + "\n";
+            return true;
+        });
     };
-    step(
-        [&](const Line& l) {
-            return l.field(0) == kMagic && l.number(1, &file.share.index) &&
-                   l.number(2, &file.share.count) && file.share.index >= 1 &&
-                   file.share.index <= file.share.count;
-        },
-        "'korvi-perm sweep share', the share's number and the number of shares");
-    settings_line("lattice", 1, "'lattice' and the lattice file", [&](const Line& l) {
-        s.lattice_file = l.field(1);
-        return true;
-    });
-    settings_line("grid", 5, "'grid' and -s -r -d -t -p", [&](const Line& l) {
-        GridSettings& g = s.grid;
-        return l.number(1, &g.shift) && l.number(2, &g.radius) && l.number(3, &g.distance) &&
-               l.number(4, &g.theta_count) && l.number(5, &g.phi_count);
-    });
-    settings_line("first", 3, "'first' and -S -R -D", [&](const Line& l) {
-        return l.number(1, &s.first.shift) && l.number(2, &s.first.radius) &&
-               l.number(3, &s.first.distance);
-    });
-    settings_line("steps", 1, "'steps' and a number",
-                  [&](const Line& l) { return l.number(1, &s.steps); });
-    settings_line("parameters", 3, "'parameters' and -A -L -E", [&](const Line& l) {
-        WalkParameters& p = s.parameters;
-        return l.number(1, &p.strength) && l.number(2, &p.range) && l.number(3, &p.gauche_energy);
-    });
-    settings_line("tours", 1, "'tours' and a number", [&](const Line& l) {
-        return l.number(1, &s.tours_per_batch) && s.tours_per_batch >= 1;
-    });
-    settings_line("batches", 1, "'batches' and a number of at least 2",
-                  [&](const Line& l) { return l.number(1, &s.batches) && s.batches >= 2; });
-    settings_line("seed", 1, "'seed' and a number",
-                  [&](const Line& l) { return l.number(1, &s.seed); });
-    settings_line("pieces", 1, "'pieces' and a whole number of batches", [&](const Line& l) {
-        long long pieces = 0;
-        if (!l.number(1, &pieces) || pieces < s.batches || pieces % s.batches != 0) return false;
-        file.pieces = static_cast<long>(pieces);
-        return true;
-    });
+    bool ok = in.next("'korvi-perm sweep share', the share's number and the number of shares",
+                      [&](const Line& l) {
+                          return l.field(0) == kMagic && l.number(1, &file.share.index) &&
+                                 l.number(2, &file.share.count) && file.share.index >= 1 &&
+                                 file.share.index <= file.share.count;
+                      }) &&
+              setting("lattice", 1, "'lattice' and the lattice file",
+                      [&](const Line& l) {
+                          s.lattice_file = l.field(1);
+                          return true;
+                      }) &&
+              setting("grid", 5, "'grid' and -s -r -d -t -p",
+                      [&](const Line& l) {
+                          GridSettings& g = s.grid;
+                          return l.number(1, &g.shift) && l.number(2, &g.radius) &&
+                                 l.number(3, &g.distance) && l.number(4, &g.theta_count) &&
+                                 l.number(5, &g.phi_count);
+                      }) &&
+              setting("first", 3, "'first' and -S -R -D",
+                      [&](const Line& l) {
+                          return l.number(1, &s.first.shift) && l.number(2, &s.first.radius) &&
+                                 l.number(3, &s.first.distance);
+                      }) &&
+              setting("steps", 1, "'steps' and a number",
+                      [&](const Line& l) { return l.number(1, &s.steps); }) &&
+              setting("parameters", 3, "'parameters' and -A -L -E",
+                      [&](const Line& l) {
+                          WalkParameters& p = s.parameters;
+                          return l.number(1, &p.strength) && l.number(2, &p.range) &&
+                                 l.number(3, &p.gauche_energy);
+                      }) &&
+              setting("tours", 1, "'tours' and a number of at least 1",
+                      [&](const Line& l) {
+                          return l.number(1, &s.tours_per_batch) && s.tours_per_batch >= 1;
+                      }) &&
+              setting("batches", 1, "'batches' and a number of at least 2",
+                      [&](const Line& l) { return l.number(1, &s.batches) && s.batches >= 2; }) &&
+              setting("seed", 1, "'seed' and a number",
+                      [&](const Line& l) { return l.number(1, &s.seed); }) &&
+              setting("pieces", 1, "'pieces' and a whole number of batches", [&](const Line& l) {
+                  long long pieces = 0;
+                  if (!l.number(1, &pieces) || pieces < s.batches || pieces % s.batches != 0)
+                      return false;
+                  file.pieces = static_cast<long>(pieces);
+                  return true;
+              });
     for (bool end = false; ok && !end;) {
-        step(
-            [&](const Line& l) {
-                if (l.field(0) == "end") {
-                    long long count = 0;
-                    end = true;
-                    return l.is("end", 1) && l.number(1, &count) &&
-                           count == static_cast<long long>(file.held.size());
-                }
-                return read_piece(l, file);
-            },
-            "a piece of this share (target, batch, 'sampled' and four numbers, 'beyond-reach' or "
-            "'closed-off'), "
-            "or 'end' and the number of pieces");
+        ok = in.next("a piece of this share (target, batch, 'sampled' and four numbers, "
+                     "'beyond-reach' or 'closed-off'), or 'end' and the number of pieces",
+                     [&](const Line& l) {
+                         if (l.field(0) != "end") return read_piece(l, file);
+                         long long count = 0;
+                         end = true;
+                         return l.is("end", 1) && l.number(1, &count) &&
+                                count == static_cast<long long>(file.held.size());
+                     });
     }
-    std::free(buffer);
     return ok;
 }
