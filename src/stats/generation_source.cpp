@@ -51,6 +51,10 @@ bool parse_command_line(const std::string& line, GenerationSettings& settings,
         problem = "its run read options from a file";
         return false;
     }
+    if (result == kNumberRefused) {
+        problem = "it holds a number korvi refuses";
+        return false;
+    }
     if (result < 1) {
         problem = "it holds no options korvi reads";
         return false;

@@ -44,7 +44,10 @@ int korvi_stats_main(int argc, char** argv) {
 
     std::int64_t values[kStatsOptionCount] = {};
     const StatsOptionTable& options = stats_options();
-    if (Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values) < 1) {
+    const int parsed =
+        Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values);
+    if (parsed == kNumberRefused) return 0;  // its message says why; nothing is run
+    if (parsed < 1) {
         set_stats_help_defaults(values);
         std::fputs("\nKorvi-stats ", stderr);
         Bprt_wrap(kDescription, 78, 2, 13, stderr);

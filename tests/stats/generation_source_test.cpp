@@ -53,6 +53,9 @@ TEST(GenerationSource, LinesThatAreNoGeneratingRunOrDisagreeGiveAReason) {
     EXPECT_FALSE(parse_command_line("Korvi -e20 +run.opt walks", settings, problem));
     EXPECT_EQ(problem, "its run read options from a file");
     EXPECT_FALSE(parse_command_line("Korvi -x -e20", settings, problem));
+    EXPECT_FALSE(parse_command_line("Korvi -l ldmd_10 -e20 -i30001 -s5 -r5 walks", settings,
+                                    problem));
+    EXPECT_EQ(problem, "it holds a number korvi refuses");
     EXPECT_FALSE(generation_from_lines({}, settings, problem));
     EXPECT_NE(problem.find("no '# Korvi ...' comment line"), std::string::npos);
     EXPECT_FALSE(
