@@ -50,13 +50,12 @@ bool rosenbluth_log_weights(const PreparedLattice& lattice, const WalkArrays& wa
             char values[128];
             std::snprintf(values, sizeof values, "strength %g, distance %g, gauche-trans energy %g",
                           p[0], p[1], p[2]);
-            problem = "walk " + walks.names[i] + " grew with interaction or torsion weights (" +
-                      values + ")";
+            problem = walks.label(i) + " grew with interaction or torsion weights (" + values + ")";
             return false;
         }
         if (walks.positions(i) != walks.positions(0)) {
-            problem = "the walks differ in length (" + walks.names[0] + ": " +
-                      std::to_string(walks.positions(0) - 1) + " steps, " + walks.names[i] + ": " +
+            problem = "the walks differ in length (" + walks.label(0) + ": " +
+                      std::to_string(walks.positions(0) - 1) + " steps, " + walks.label(i) + ": " +
                       std::to_string(walks.positions(i) - 1) + ")";
             return false;
         }
@@ -86,7 +85,7 @@ bool rosenbluth_log_weights(const PreparedLattice& lattice, const WalkArrays& wa
             if (!allowed) {
                 std::string step = "its step " + std::to_string(k);
                 problem =
-                    "walk " + walks.names[i] + " cannot have grown with these settings: " + step +
+                    walks.label(i) + " cannot have grown with these settings: " + step +
                     (walk[k] < 0 ? " names no lattice vertex"
                                  : " to vertex " + std::to_string(walk[k] + 1) + " was not free");
                 return false;

@@ -294,6 +294,23 @@ TEST_F(KorviStats, WithoutTheGeneratingRunOnlyCountsAreReportedAndOneLineSaysWhy
     EXPECT_EQ(table.rows.size(), stats({"-d5", "few"}).rows.size());
 }
 
+TEST_F(KorviStats, MessagesNameAWalkByItsPositionInTheFileAsJoinedFilesRepeatNames) {
+    // few.lwk twice, in the copy the first walk's first step to vertex 99999.
+    const std::string walks = read_file(*dir / "few.lwk");
+    std::string copy = walks;
+    const std::size_t first_step = copy.find("\n1\t6\t", copy.find("wlk1\t")) + 5;
+    copy.replace(first_step, copy.find('\t', first_step) - first_step, "99999");
+    write_file(*dir / "joined.lwk", walks + copy);
+    stats({"-d5", "joined"});
+    EXPECT_NE(errors().find("walk 201 (wlk1) names no lattice vertex at 1 of its 7 positions\n"),
+              std::string::npos)
+        << errors();
+    EXPECT_NE(errors().find("No Rosenbluth weights: walk 201 (wlk1) cannot have grown with these "
+                            "settings: its step 1 names no lattice vertex"),
+              std::string::npos)
+        << errors();
+}
+
 TEST_F(KorviStats, MabWalksGiveTheStatisticsOfTheSameWalksInALwkFile) {
     korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "records"});
     korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "-m", "structures"});

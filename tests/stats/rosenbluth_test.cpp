@@ -65,7 +65,7 @@ TEST(Rosenbluth, SphereMarksAndDeadEndsOfTheBorderAreNoCandidates) {
 
     cube.walk({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 1, 1}});
     EXPECT_FALSE(cube.weigh());
-    EXPECT_EQ(cube.problem, "walk w2 cannot have grown with these settings: its step 3 to vertex " +
+    EXPECT_EQ(cube.problem, "walk 2 (w2) cannot have grown with these settings: its step 3 to vertex " +
                                 std::to_string(cube.at(1, 1, 1)->serial) + " was not free");
 }
 
@@ -76,7 +76,7 @@ TEST(Rosenbluth, WeightsOnlyApplyToUniformGrowthOfOneLength) {
     Cube interacting;
     interacting.walk({{0, 0, 0}, {1, 0, 0}}, {0.5f, 2.0f, 0.0f});
     EXPECT_FALSE(interacting.weigh());
-    EXPECT_EQ(interacting.problem, "walk w1 grew with interaction or torsion weights (strength "
+    EXPECT_EQ(interacting.problem, "walk 1 (w1) grew with interaction or torsion weights (strength "
                                    "0.5, distance 2, gauche-trans energy 0)");
     Cube torsion;
     torsion.walk({{0, 0, 0}, {1, 0, 0}}, {0.0f, 0.0f, 1.0f});
@@ -85,5 +85,5 @@ TEST(Rosenbluth, WeightsOnlyApplyToUniformGrowthOfOneLength) {
     mixed.walk({{0, 0, 0}, {1, 0, 0}});
     mixed.walk({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}});
     EXPECT_FALSE(mixed.weigh());
-    EXPECT_EQ(mixed.problem, "the walks differ in length (w1: 1 steps, w2: 2)");
+    EXPECT_EQ(mixed.problem, "the walks differ in length (walk 1 (w1): 1 steps, walk 2 (w2): 2)");
 }
