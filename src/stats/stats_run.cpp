@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/format.h"
 #include "base/same_file.h"
 #include "cli/file_names.h"
 #include "cli/profile_plot.h"
@@ -18,13 +19,6 @@
 #include "walks/exclusion.h"
 
 namespace {
-
-template <typename... Values>
-std::string format(const char* pattern, Values... values) {
-    char text[512];
-    std::snprintf(text, sizeof text, pattern, values...);
-    return text;
-}
 
 // The generating run's settings: from -S, -R, -D, or else from the walk
 // file's "# Korvi ..." lines (a .mab file has none).
@@ -86,7 +80,7 @@ std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_
         replay_walks(settings, generation, lattice, walks, log_weights, problem)) {
         double n_eff = effective_sample_size(log_weights);
         notes.push_back(
-            format("Rosenbluth weights for walks grown with -s%g -r%g -d%g (%s); "
+            formatted("Rosenbluth weights for walks grown with -s%g -r%g -d%g (%s); "
                    "effective sample size n_eff = %.1f of %d walks",
                    static_cast<double>(generation.shift), static_cast<double>(generation.radius),
                    static_cast<double>(generation.distance), source.c_str(), n_eff, walks.size()));
@@ -109,24 +103,44 @@ std::vector<std::string> run_notes(const StatsSettings& settings, const char* wa
     std::string steps = std::to_string(std::max(fewest - 1, 0));  // an entry without atoms: 0
     if (most != fewest) steps += " to " + std::to_string(most - 1);
     return {
-        format("korvi-stats: walks of %s on the lattice %s", walk_name, lattice_name),
-        format("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
+        formatted("korvi-stats: walks of %s on the lattice %s", walk_name, lattice_name),
+        formatted("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
                static_cast<double>(s.radius), static_cast<double>(s.shift),
                static_cast<double>(s.distance), s.theta_count, s.phi_count),
-        format("%d walks of %s steps; jackknife over %d blocks of walks in file order",
+        formatted("%d walks of %s steps; jackknife over %d blocks of walks in file order",
                walks.size(), steps.c_str(), blocks),
     };
 }
 
-void sweep_notes(const SweepSummary& summary, std::vector<std::string>& notes) {
+// The one-sided 95% bound on the touched fraction where none of n walks is
+// touched, (1 - p)^n = 0.05 at p = 3/n, or 1 - 3/n where all are.
+std::string bound(bool all_touched, int walks, double n_eff) {
+    auto one = [&](const char* n_name, double n) {
+        return all_touched ? formatted("above 1 - 3/%s = %.6g", n_name, 1.0 - 3.0 / n)
+                           : formatted("below 3/%s = %.3g", n_name, 3.0 / n);
+    };
+    std::string text = one("W", walks);
+    if (n_eff > 0.0) text += ", by weight " + one("n_eff", n_eff);
+    return text;
+}
+
+// n_eff is 0 without weights.
+void sweep_notes(const SweepSummary& summary, int walks, double n_eff,
+                 std::vector<std::string>& notes) {
     notes.push_back(
-        format("%d distances, %d probe positions", summary.distances, summary.positions));
+        formatted("%d distances, %d probe positions", summary.distances, summary.positions));
+    const char* no_error = "their errors, and those of rows made of such positions only, are "
+                           "nan; at 95% confidence the touched fraction there is";
+    if (summary.untouched > 0)
+        notes.push_back(formatted("note: positions where no walk touches the probe: %d; %s %s",
+                               summary.untouched, no_error,
+                               bound(false, walks, n_eff).c_str()));
     if (summary.blocked > 0)
-        notes.push_back(format("note: positions where every walk touches the probe: %d; their "
-                               "free energy is inf and, as in korvi, they add nothing to the sums "
-                               "of their polar angle, so the excluded solid angle, area and volume "
-                               "count them as 0, not 1",
-                               summary.blocked));
+        notes.push_back(formatted("note: positions where every walk touches the probe: %d; %s %s; "
+                               "their free energy is inf and, as in korvi, they add nothing to "
+                               "the sums of their polar angle, so the excluded solid angle, area "
+                               "and volume count them as 0, not 1",
+                               summary.blocked, no_error, bound(true, walks, n_eff).c_str()));
 }
 
 bool refuse_overwrite(const std::string& output, const char* input) {
@@ -179,8 +193,8 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     }
     std::vector<std::string> notes = run_notes(settings, walk_name, lattice_name, walks,
                                                std::min(settings.blocks, walks.size()));
-    WalkBlocks blocks = make_walk_blocks(walks.size(), settings.blocks,
-                                         weigh_walks(settings, walk_name, lattice, walks, notes));
+    const std::vector<double> log_weights = weigh_walks(settings, walk_name, lattice, walks, notes);
+    WalkBlocks blocks = make_walk_blocks(walks.size(), settings.blocks, log_weights);
 
     ProbeMarking marking(lattice, settings.radius, settings.verbose);
     std::vector<ProfileRow> rows;
@@ -188,7 +202,8 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     if (!sweep_statistics(SweepGrid(settings), marking, index_walks(walks, lattice.prepared.n),
                           blocks, rows, summary, sweep_progress()))
         return false;
-    sweep_notes(summary, notes);
+    sweep_notes(summary, walks.size(),
+                log_weights.empty() ? 0.0 : effective_sample_size(log_weights), notes);
 
     if (prefix.empty()) {
         write_profile_table(table, notes, rows);
@@ -204,7 +219,7 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     std::fclose(fp);
     std::fprintf(stderr, "Written: %s\n", table_name.c_str());
     std::string title =
-        format("korvi-stats: %s, probe radius %g", walk_name, static_cast<double>(settings.radius));
+        formatted("korvi-stats: %s, probe radius %g", walk_name, static_cast<double>(settings.radius));
     if (draw_profile(rows, picture_name, title, blocks.weighted))
         std::fprintf(stderr, "Written: %s\n", picture_name.c_str());
     return true;

@@ -187,15 +187,27 @@ TEST_F(KorviStats, CountsGiveWhatKorviPrintsForTheSameSweep) {
     }
 }
 
-TEST_F(KorviStats, WhereNoWalkCanBeTouchedEveryTouchedFractionIsZeroWithoutError) {
+TEST_F(KorviStats, WhereNoWalkIsTouchedTheFractionIsZeroItsErrorNanAndTheHeaderGivesTheBound) {
     Table table = stats({"-d30", "-t3", "-p4", "few"});
     ASSERT_EQ(table.rows["position"].size(), 6u);
     for (const Row& row : table.rows["position"]) {
-        for (const char* column : {"touched", "touched_err", "touched_w", "touched_w_err",
-                                   "free_energy", "free_energy_w"})
+        for (const char* column : {"touched", "touched_w", "free_energy", "free_energy_w"})
             EXPECT_EQ(number(row, column), 0.0) << column;
+        for (const char* column :
+             {"touched_err", "touched_w_err", "free_energy_err", "free_energy_w_err"})
+            EXPECT_EQ(row.at(column), "nan") << column;
     }
+    // Rows made of such positions only know no error either.
+    for (const Row& row : table.rows["theta"]) EXPECT_EQ(row.at("solid_angle_err"), "nan");
     EXPECT_EQ(number(table.rows["total"][0], "volume_w"), 0.0);
+    EXPECT_EQ(table.rows["total"][0].at("volume_w_err"), "nan");
+    // 200 walks: below 3/200 at 95% confidence.
+    EXPECT_NE(table.comments.find("# note: positions where no walk touches the probe: 6; their "
+                                  "errors, and those of rows made of such positions only, are "
+                                  "nan; at 95% confidence the touched fraction there is below "
+                                  "3/W = 0.015, by weight below 3/n_eff = "),
+              std::string::npos)
+        << table.comments;
 }
 
 TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
@@ -214,12 +226,18 @@ TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
     Table table = stats({"-d5", "-S2", "-R2", "-D0", "along_x"});
     const Row& position = table.rows["position"][0];
     EXPECT_EQ(number(position, "touched"), 1.0);
-    EXPECT_EQ(number(position, "touched_err"), 0.0);
+    EXPECT_EQ(position.at("touched_err"), "nan");
+    EXPECT_EQ(position.at("touched_w_err"), "nan");
     for (const Row& row : {position, table.rows["theta"][0], table.rows["distance"][0]})
         EXPECT_EQ(row.at("free_energy"), "inf");
     EXPECT_EQ(position.at("free_energy_w"), "inf");
     EXPECT_NE(table.comments.find("# note: positions where every walk touches the probe: 1;"),
               std::string::npos);
+    EXPECT_NE(table.comments.find(
+                  "at 95% confidence the touched fraction there is above 1 - 3/W = " +
+                  std::to_string(1.0 - 3.0 / kept).substr(0, 6)),
+              std::string::npos)
+        << table.comments;
 }
 
 TEST_F(KorviStats, RosenbluthWeightsRecoverTheFractionOverAllWalksThatCountsMiss) {
