@@ -8,6 +8,7 @@
 
 #include "cli/option_parser.h"
 #include "driver/korvi_options.h"
+#include "driver/walk_file_comment.h"
 
 namespace {
 
@@ -78,6 +79,13 @@ bool generation_from_lines(const std::vector<std::string>& lines, GenerationSett
         return false;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() >= kCommandLineLimit) {
+            problem = "the comment line '" + lines[i] + "' has the length korvi cuts command " +
+                      "lines to (" + std::to_string(kCommandLineLimit) +
+                      " characters) and may lack options of the generating run; give its -s, -r " +
+                      "and -d as -S, -R, -D";
+            return false;
+        }
         GenerationSettings read;
         std::string why;
         if (!parse_command_line(lines[i], read, why)) {

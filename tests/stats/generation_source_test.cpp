@@ -65,3 +65,19 @@ TEST(GenerationSource, LinesThatAreNoGeneratingRunOrDisagreeGiveAReason) {
                                       settings, problem));
     EXPECT_EQ(settings.radius, 5.0f);
 }
+
+TEST(GenerationSource, ALineOfTheLengthKorviCutsToCannotBeTrusted) {
+    // "Korvi -l <path> -s5 -r5 -d0 -e10 w" with the path of the length that
+    // makes the line 115 characters, then the same with one more character.
+    GenerationSettings settings;
+    std::string problem;
+    const std::string fits = "Korvi -l " + std::string(87, 'p') + " -s5 -r5 -d0 -e10 w";
+    ASSERT_EQ(fits.size(), 115u);
+    EXPECT_TRUE(generation_from_lines({fits}, settings, problem)) << problem;
+    EXPECT_EQ(settings.radius, 5.0f);
+    const std::string cut = "Korvi -l " + std::string(88, 'p') + " -s5 -r5 -d0 -e10 w";
+    EXPECT_FALSE(generation_from_lines({fits, cut}, settings, problem));
+    EXPECT_EQ(problem, "the comment line '" + cut + "' has the length korvi cuts command lines to "
+                       "(116 characters) and may lack options of the generating run; give its "
+                       "-s, -r and -d as -S, -R, -D");
+}

@@ -135,13 +135,17 @@ protected:
         return rows;
     }
 
-    // korvi-stats with a probe of radius 1.6 and the words given; its standard
-    // error stays in stats.err.
-    static Table stats(std::vector<std::string> words, const char* path = nullptr) {
-        words.insert(words.begin(), {"-l", "lsc_3", "-s2", "-r1.6"});
+    // korvi-stats with the words given; its standard error stays in stats.err.
+    static Table run_stats(const std::vector<std::string>& words, const char* path = nullptr) {
         run_program(KORVI_STATS_BINARY, dir->path(), words, *dir / "stats.out", *dir / "stats.err",
                     path);
         return read_table(read_file(*dir / "stats.out"));
+    }
+
+    // korvi-stats on lsc_3 with a probe of radius 1.6 and the words given.
+    static Table stats(std::vector<std::string> words, const char* path = nullptr) {
+        words.insert(words.begin(), {"-l", "lsc_3", "-s2", "-r1.6"});
+        return run_stats(words, path);
     }
 
     static std::string errors() { return read_file(*dir / "stats.err"); }
@@ -336,4 +340,46 @@ TEST_F(KorviStats, MabWalksGiveTheStatisticsOfTheSameWalksInALwkFile) {
     Table from_mab = stats({"-d5", "-t3", "-p4", "-m", "-S2", "-R2", "-D0", "structures"});
     EXPECT_EQ(from_mab.rows, from_lwk.rows);
     EXPECT_NE(from_mab.comments.find("(given by -S, -R, -D)"), std::string::npos);
+}
+
+TEST_F(KorviStats, ACutCommandLineGivesNoWeightsUnlessTheGeneratingRunIsGiven) {
+    // korvi -l <87 characters>/ldmd_14 -e10 -n5000 -i5 -s5 -r5 -d0: the comment
+    // line ends at "-s5", which reads as a run without a first sphere.
+    korvi({"-g14", "-b0"});
+    const std::string folder(79, 'd');
+    fs::create_directory(*dir / folder);
+    fs::rename(*dir / "ldmd_14.jkl", *dir / folder / "ldmd_14.jkl");
+    const std::string lattice = folder + "/ldmd_14";
+    ASSERT_EQ(lattice.size(), 87u);
+    korvi({"-l", lattice, "-e10", "-n5000", "-i5", "-s5", "-r5", "-d0", "cut"});
+    ASSERT_NE(read_file(*dir / "cut.lwk").find(" -i5 -s5\n"), std::string::npos);
+
+    const std::vector<std::string> sweep = {"-l", lattice, "-s5", "-r2", "-d-20", "-t0", "-p0"};
+    auto with = [&](std::vector<std::string> words) {
+        words.insert(words.begin(), sweep.begin(), sweep.end());
+        return words;
+    };
+    Table refused = run_stats(with({"cut"}));
+    EXPECT_NE(errors().find("No Rosenbluth weights: the comment line 'Korvi -l " + lattice +
+                            " -e10 -n5000 -i5 -s5' has the length korvi cuts command lines to "
+                            "(116 characters) and may lack options of the generating run; give "
+                            "its -s, -r and -d as -S, -R, -D\n"),
+              std::string::npos)
+        << errors();
+    EXPECT_EQ(refused.rows["total"][0].at("volume_w"), "nan");
+
+    // The exact excluded volume: korvi's count over every walk that can grow.
+    ASSERT_EQ(enumerate_walks(*dir / folder / "ldmd_14.jkl", 5.0f, 5.0f, 10, *dir / "all14.lwk"),
+              14535);
+    korvi(with({"all14"}));
+    std::istringstream lines(read_file(*dir / "korvi.out"));
+    std::vector<std::string> last;
+    for (std::string line; std::getline(lines, line);)
+        if (line.find('\t') != std::string::npos) last = split(line, '\t');
+    const double exact = std::stod(last.at(4));
+
+    const Row total = run_stats(with({"-S5", "-R5", "-D0", "cut"})).rows["total"][0];
+    const double z = (number(total, "volume_w") - exact) / number(total, "volume_w_err");
+    EXPECT_LT(std::abs(z), 3.0) << number(total, "volume_w") << " +- "
+                                << number(total, "volume_w_err") << ", exact " << exact;
 }
