@@ -2,17 +2,16 @@
 // per walk its name, parameters and run of lattice vertex indices.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "walks/step_weights.h"
 #include "walks/walk_index.h"
 
 struct WalkArrays {
     std::vector<std::string> names;
-    std::vector<std::array<float, 3>>
-        params;                           // interaction strength, distance, gauche-trans energy
+    std::vector<WalkParameters> params;
     std::vector<std::int64_t> starts{0};  // walk i: positions starts[i] .. starts[i + 1] - 1
     std::vector<std::int32_t> vertices;   // vertex number - 1 per position; -1: no vertex
 
