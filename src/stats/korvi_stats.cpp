@@ -21,7 +21,8 @@ constexpr const char* kDescription =
     "walks: touched fractions, free energies and excluded solid angles, areas and volumes of a "
     "probe sphere swept over positions. Errors come from a delete-one-block jackknife over the "
     "walks; Rosenbluth weights, recomputed by replaying each walk's growth, undo the bias of the "
-    "walk generator against crowded conformations.\n\n";
+    "walk generator against crowded conformations. Walks that carry their weights in weight "
+    "lines ('# ln_weight ... tour ...') are weighted by these.\n\n";
 
 // The table is written to the standard output the program was given; the
 // library's own lines on standard output (the lattice reader's count line)

@@ -53,8 +53,8 @@ TEST(GenerationSource, LinesThatAreNoGeneratingRunOrDisagreeGiveAReason) {
     EXPECT_FALSE(parse_command_line("Korvi -e20 +run.opt walks", settings, problem));
     EXPECT_EQ(problem, "its run read options from a file");
     EXPECT_FALSE(parse_command_line("Korvi -x -e20", settings, problem));
-    EXPECT_FALSE(parse_command_line("Korvi -l ldmd_10 -e20 -i30001 -s5 -r5 walks", settings,
-                                    problem));
+    EXPECT_FALSE(
+        parse_command_line("Korvi -l ldmd_10 -e20 -i30001 -s5 -r5 walks", settings, problem));
     EXPECT_EQ(problem, "it holds a number korvi refuses");
     EXPECT_FALSE(generation_from_lines({}, settings, problem));
     EXPECT_NE(problem.find("no '# Korvi ...' comment line"), std::string::npos);
@@ -77,7 +77,8 @@ TEST(GenerationSource, ALineOfTheLengthKorviCutsToCannotBeTrusted) {
     EXPECT_EQ(settings.radius, 5.0f);
     const std::string cut = "Korvi -l " + std::string(88, 'p') + " -s5 -r5 -d0 -e10 w";
     EXPECT_FALSE(generation_from_lines({fits, cut}, settings, problem));
-    EXPECT_EQ(problem, "the comment line '" + cut + "' has the length korvi cuts command lines to "
-                       "(116 characters) and may lack options of the generating run; give its "
-                       "-s, -r and -d as -S, -R, -D");
+    EXPECT_EQ(problem, "the comment line '" + cut +
+                           "' has the length korvi cuts command lines to "
+                           "(116 characters) and may lack options of the generating run; give its "
+                           "-s, -r and -d as -S, -R, -D");
 }

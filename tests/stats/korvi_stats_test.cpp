@@ -17,6 +17,7 @@
 #include "walks/exclusion.h"
 #include "walks/walk_file.h"
 #include "walks/walk_record.h"
+#include "walks/weight_lines.h"
 
 namespace fs = std::filesystem;
 
@@ -237,10 +238,10 @@ TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
     EXPECT_EQ(position.at("free_energy_w"), "inf");
     EXPECT_NE(table.comments.find("# note: positions where every walk touches the probe: 1;"),
               std::string::npos);
-    EXPECT_NE(table.comments.find(
-                  "at 95% confidence the touched fraction there is above 1 - 3/W = " +
-                  std::to_string(1.0 - 3.0 / kept).substr(0, 6)),
-              std::string::npos)
+    EXPECT_NE(
+        table.comments.find("at 95% confidence the touched fraction there is above 1 - 3/W = " +
+                            std::to_string(1.0 - 3.0 / kept).substr(0, 6)),
+        std::string::npos)
         << table.comments;
 }
 
@@ -382,4 +383,51 @@ TEST_F(KorviStats, ACutCommandLineGivesNoWeightsUnlessTheGeneratingRunIsGiven) {
     const double z = (number(total, "volume_w") - exact) / number(total, "volume_w_err");
     EXPECT_LT(std::abs(z), 3.0) << number(total, "volume_w") << " +- "
                                 << number(total, "volume_w_err") << ", exact " << exact;
+}
+
+TEST_F(KorviStats, WeightLinesBeforeEveryRecordGiveTheWeightsAndAFileWithSomeIsRefused) {
+    // The walks of few.lwk in tours of seven; those whose first step goes
+    // along +x, all touched by the probe at (5, 0, 0), weigh 2, the others 1.
+    std::FILE* in = std::fopen((*dir / "few.lwk").c_str(), "r");
+    std::string all, some;
+    int walks = 0, along_x = 0;
+    while (WalkRecord* walk = Xrdlwk(in)) {
+        const bool x = walk->numbers[1] == 2;
+        along_x += x;
+        const std::string line = weight_comment(x ? std::log(2.0) : 0.0, walks / 7);
+        for (std::string* text : {&all, &some}) {
+            std::FILE* out = std::fopen((*dir / "record").c_str(), "w");
+            Xwrlwk(out, walk, text == &some && walks == 2 ? nullptr : line.c_str());
+            std::fclose(out);
+            *text += read_file(*dir / "record");
+        }
+        ++walks;
+        std::free(walk);
+    }
+    std::fclose(in);
+    ASSERT_EQ(walks, 200);
+    write_file(*dir / "weighted.lwk", all);
+    write_file(*dir / "some.lwk", some);
+
+    Table table = stats({"-d5", "weighted"});
+    const Row& position = table.rows["position"][0];
+    const double free = number(position, "free");
+    EXPECT_NEAR(number(position, "touched_w"), 1.0 - free / (walks + along_x), 1e-11);
+    EXPECT_NE(table.comments.find("200 walks of 6 steps; jackknife over 20 blocks of whole tours "
+                                  "in file order"),
+              std::string::npos)
+        << table.comments;
+    EXPECT_NE(table.comments.find("weights read from the walk file's weight lines ('# ln_weight "
+                                  "<ln w> tour <t>' before each record) for 200 walks of 29 "
+                                  "tours; effective sample size n_eff = "),
+              std::string::npos)
+        << table.comments;
+
+    table = stats({"-d5", "some"});
+    EXPECT_NE(errors().find("No weights: walk 3 (wlk3) has no weight line before its record, "
+                            "though walk 1 (wlk1) has one: all weights come from weight lines or "
+                            "none\n"),
+              std::string::npos)
+        << errors();
+    EXPECT_EQ(table.rows["position"][0].at("touched_w"), "nan");
 }
