@@ -62,8 +62,7 @@ inline void check(const std::filesystem::path& folder, Runner runner) {
     TempDir work;
     TempDir capture;
     if (std::filesystem::exists(folder / "in"))
-        std::filesystem::copy(folder / "in", work.path(),
-                              std::filesystem::copy_options::recursive);
+        std::filesystem::copy(folder / "in", work.path(), std::filesystem::copy_options::recursive);
 
     int status = runner(work.path(), split_lines(read_file(folder / "args")), capture / "stdout",
                         capture / "stderr");
