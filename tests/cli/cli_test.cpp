@@ -1,8 +1,7 @@
-// End-to-end transcripts: each folder below tests/cli holds the arguments of
-// one run (args), its input files (in/), the expected standard output and
-// error (stdout, stderr) and the files it must write (out/).
-#include "support/files.h"
+// End-to-end transcripts of korvi: each folder below tests/cli holding args is
+// one case (support/transcript.h), run by the program and by korvi's main.
 #include "support/run_korvi.h"
+#include "support/transcript.h"
 
 #include "driver/korvi.h"
 
@@ -10,8 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <map>
-#include <regex>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -29,41 +26,6 @@ std::vector<std::string> case_names() {
     return names;
 }
 
-// Lines of text; a final line end closes the last line rather than opening one.
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string::size_type start = 0;
-    while (start < text.size()) {
-        auto end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
-// Makes the parts of a transcript that change from run to run comparable:
-// elapsed seconds at the end of a line, the seed shown by the help and the
-// creation date of a CIF file.
-std::string normalise(const std::string& text) {
-    static const std::regex seconds("[0-9]+ sec$", std::regex::multiline);
-    static const std::regex seed(R"(^(-i<number>:.*)\[[^\]]*\]$)", std::regex::multiline);
-    static const std::regex date(R"(^(_audit_creation_date +)[0-9-]+$)", std::regex::multiline);
-    return std::regex_replace(
-        std::regex_replace(std::regex_replace(text, seconds, "* sec"), seed, "$1[SEED]"), date,
-        "$1DATE");
-}
-
-// Contents of every file below root, by relative path.
-std::map<std::string, std::string> files_below(const fs::path& root) {
-    std::map<std::string, std::string> files;
-    if (!fs::exists(root)) return files;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file())
-            files[fs::relative(entry.path(), root).string()] = read_file(entry.path());
-    return files;
-}
-
 // Runs korvi's main in a child of the test process, with the evaluate run
 // reading the walk file again at every position instead of once; otherwise
 // as run_korvi.
@@ -79,50 +41,14 @@ int run_korvi_streaming(const fs::path& dir, const std::vector<std::string>& arg
     });
 }
 
-using Runner = int (*)(const fs::path&, const std::vector<std::string>&, const fs::path&,
-                       const fs::path&);
-
-void check_transcript(const std::string& name, Runner runner) {
-    const fs::path folder = kCaseRoot / name;
-    TempDir work;
-    TempDir capture;
-    if (fs::exists(folder / "in"))
-        fs::copy(folder / "in", work.path(), fs::copy_options::recursive);
-
-    int status = runner(work.path(), split_lines(read_file(folder / "args")), capture / "stdout",
-                        capture / "stderr");
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << "korvi did not exit with status 0 (wait status " << status << ")";
-    // GoogleTest shows a line diff of differing texts, control characters escaped.
-    for (const char* stream : {"stdout", "stderr"}) {
-        EXPECT_EQ(normalise(read_file(folder / stream)), normalise(read_file(capture / stream)))
-            << stream;
-    }
-
-    // Files compare byte for byte. Input files must stay as they were unless
-    // out/ expects new contents.
-    auto expected = files_below(folder / "in");
-    for (auto& [file, text] : files_below(folder / "out")) expected[file] = text;
-    auto written = files_below(work.path());
-    for (const auto& [file, text] : written) {
-        auto want = expected.find(file);
-        if (want == expected.end())
-            ADD_FAILURE() << "unexpected file written: " << file;
-        else
-            EXPECT_EQ(normalise(want->second), normalise(text)) << "file " << file;
-    }
-    for (const auto& [file, text] : expected)
-        if (!written.count(file)) ADD_FAILURE() << "expected file not written: " << file;
-}
-
 class Transcript : public testing::TestWithParam<std::string> {};
 
 TEST_P(Transcript, MatchesExpectedStreamsAndFiles) {
-    check_transcript(GetParam(), run_korvi);
+    transcript::check(kCaseRoot / GetParam(), run_korvi);
 }
 
 TEST_P(Transcript, MatchesThemAlsoWhenTheWalkFileIsReadAtEveryPosition) {
-    check_transcript(GetParam(), run_korvi_streaming);
+    transcript::check(kCaseRoot / GetParam(), run_korvi_streaming);
 }
 
 std::string test_name(const testing::TestParamInfo<std::string>& info) {
