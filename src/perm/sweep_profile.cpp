@@ -55,6 +55,7 @@ std::vector<ProfileRow> sweep_profile(const SweepGrid& grid, const ProbeSweepSet
             fractions.free = -1;
             fractions.counted =
                 ratio_fractions(beyond ? first : log_z_replicates(pieces, target), first);
+            fractions.counted.exact = state != PieceState::kSampled;
             tally.blocked += state == PieceState::kSampled && walks == 0;
         }
         integration.add(step, fractions, rows);

@@ -13,7 +13,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Where every walk or none touches the probe, every replicate is the same and
 // the spread says nothing about the error.
 bool one_sided(const FractionReplicates& f) {
-    return f.free[0] == 0.0 || f.free[0] == 1.0;
+    return !f.exact && (f.free[0] == 0.0 || f.free[0] == 1.0);
 }
 
 RowEstimates& without_errors(RowEstimates& row) {

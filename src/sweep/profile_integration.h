@@ -16,11 +16,13 @@
 // position, as replicates: on all walks and with each block left out.
 // Without a free walk x is 0 and the free energy inf. A position where x is
 // 0 or 1 on all walks is one-sided: every replicate is the same, so its
-// errors, and those of the rows made of such positions only, are nan.
+// errors, and those of the rows made of such positions only, are nan. A
+// position whose x is known exactly is not one-sided: its errors are 0.
 struct FractionReplicates {
     Replicates free;
     Replicates touched;
     Replicates free_energy;
+    bool exact = false;  // x is known without error, not estimated
 };
 
 // What a position yields.

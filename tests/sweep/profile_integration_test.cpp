@@ -23,8 +23,9 @@ FractionReplicates with_free(const Replicates& x) {
 }
 
 // One distance of 12, polar angles 0°, 90° and 180°, four azimuths.
+// `exact`: every position's x is known without error.
 std::vector<ProfileRow> integrate(const std::vector<Replicates>& free_by_position, bool weighted,
-                                  ProfileRow* total) {
+                                  ProfileRow* total, bool exact = false) {
     GridSettings s;
     s.shift = 5.0f;
     s.radius = 3.0f;
@@ -38,6 +39,7 @@ std::vector<ProfileRow> integrate(const std::vector<Replicates>& free_by_positio
         PositionFractions f;
         f.walks = 10;
         f.counted = with_free(free_by_position[next++]);
+        f.counted.exact = exact;
         f.free = static_cast<int>(std::lround(10 * f.counted.free[0]));
         f.weighted = f.counted;
         integration.add(step, f, rows);
@@ -138,4 +140,19 @@ TEST(ProfileIntegration, OneSidedPositionsAndRowsMadeOnlyOfThemHaveNoError) {
     EXPECT_TRUE(std::isnan(rows[9].counted.volume.error));
     EXPECT_TRUE(std::isnan(rows[9].counted.free_energy.error));
     EXPECT_TRUE(std::isnan(total.counted.volume.error));
+}
+
+TEST(ProfileIntegration, PositionsKnownExactlyHaveErrorsOfZero) {
+    // x = 1 at four positions and 0 at two, each known without error.
+    std::vector<Replicates> x(6, {1.0, 1.0, 1.0});
+    x[0] = x[5] = {0.0, 0.0, 0.0};
+    ProfileRow total;
+    const std::vector<ProfileRow> rows = integrate(x, false, &total, true);
+    ASSERT_EQ(kinds(rows), "ptpppptptd");
+    EXPECT_EQ(rows[0].counted.touched.value, 1.0);
+    EXPECT_EQ(rows[0].counted.touched.error, 0.0);
+    EXPECT_EQ(rows[2].counted.free_energy.error, 0.0);
+    EXPECT_EQ(rows[6].counted.solid_angle.error, 0.0);
+    EXPECT_EQ(rows[9].counted.volume.error, 0.0);
+    EXPECT_EQ(total.counted.volume.error, 0.0);
 }
