@@ -75,9 +75,10 @@ const std::vector<std::string>& sweep_legend() {
         "  row the mean over its positions, at a distance row -ln of x averaged over directions",
         "  by solid angle; solid_angle_w: excluded solid angle (theta: w*S1, distance: A);",
         "area_w: A*dist^2; volume_w: shell volume V*A, total: their sum (the excluded volume);",
-        "*_err: delete-one-batch jackknife standard errors; x estimates the model's ensemble",
-        "  itself, as korvi-stats' *_w columns do, and nothing is counted: the columns without",
-        "  _w are nan. nan: does not apply. Column numbers:",
+        "*_err: delete-one-batch jackknife standard errors, 0 where x is known exactly;",
+        "  x estimates the model's ensemble itself, as korvi-stats' *_w columns do, and nothing",
+        "  is counted: the columns without _w are nan. nan: does not apply, or an error the",
+        "  data cannot tell (see the notes). Column numbers:",
     };
     return legend;
 }
