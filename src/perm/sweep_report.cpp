@@ -53,12 +53,13 @@ std::vector<std::string> sweep_notes(const ProbeSweepSettings& s, const SweepTal
         notes.push_back(format("positions where the probe leaves the walks fewer than %d vertices "
                                "to go to: %d; there x = 0 exactly, the free energy is inf, no "
                                "tours were run, and as in korvi they add nothing to the sums of "
-                               "their polar angle",
+                               "their polar angle, which counts their excluded solid angle as 0, "
+                               "not 1",
                                s.steps, tally.closed_off));
     if (tally.blocked > 0)
         notes.push_back(format("note: positions where no tour reached %d steps: %d; their free "
-                               "energy is inf and they add nothing to the sums of their polar "
-                               "angle; more tours (-n) may find walks there",
+                               "energy is inf, its error nan, and they add nothing to the sums of "
+                               "their polar angle; more tours (-n) may find walks there",
                                s.steps, tally.blocked));
     if (tally.outer_positions > 0)
         notes.push_back(format("warning: walks reached the lattice's outer shell at %d of the "
