@@ -40,7 +40,7 @@ int korvi_perm_main(int argc, char** argv) {
         Bclnp(-argc, argv, options.count(), options.entries(), options.long_texts(), values);
         return 0;
     }
-    const PermOptions settings = read_perm_options(values, start_seed, argc, argv);
+    const PermOptions settings = read_perm_options(values, start_seed);
     std::time_t begin = std::time(nullptr);
     bool completed = run_sampling(settings, table);
     progress_end();

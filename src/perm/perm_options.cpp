@@ -62,11 +62,9 @@ constexpr PermOptionTable kTable(std::array{
     Row::of<&PermOptions::verbose>("vlverbose"),
 });
 
-PermOptions defaults(int start_seed, int argc, char** argv) {
+PermOptions defaults(int start_seed) {
     PermOptions options;
     options.seed = start_seed;
-    options.argc = argc;
-    options.argv = argv;
     return options;
 }
 
@@ -80,10 +78,10 @@ int seed_from_time(long long start_time) {
     return static_cast<int>(start_time % (kLargestSeed + 1));
 }
 
-PermOptions read_perm_options(const std::int64_t* values, int start_seed, int argc, char** argv) {
-    return kTable.read(values, defaults(start_seed, argc, argv));
+PermOptions read_perm_options(const std::int64_t* values, int start_seed) {
+    return kTable.read(values, defaults(start_seed));
 }
 
 void set_perm_help_defaults(std::int64_t* values, int start_seed) {
-    kTable.show_defaults(values, defaults(start_seed, 0, nullptr));
+    kTable.show_defaults(values, defaults(start_seed));
 }

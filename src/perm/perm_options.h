@@ -42,8 +42,6 @@ struct PermOptions : GridSettings {
     int walks_per_tour = 0;              // -w: most walks written of one tour; 0: all
     WalkParameters parameters;           // -A, -L, -E
     bool verbose = false;                // -v
-    int argc = 0;                        // the command line, for the walk file's comment
-    char** argv = nullptr;
 };
 
 using PermOptionTable = OptionTable<PermOptions, kPermOptionCount>;
@@ -55,8 +53,8 @@ const PermOptionTable& perm_options();
 int seed_from_time(long long start_time);
 
 // The settings from the slots that are set, the defaults (and start_seed for
-// the seed) for the others, and the command line.
-PermOptions read_perm_options(const std::int64_t* values, int start_seed, int argc, char** argv);
+// the seed) for the others.
+PermOptions read_perm_options(const std::int64_t* values, int start_seed);
 
 // Writes the defaults the help shows into the store: tours, batches and the seed.
 void set_perm_help_defaults(std::int64_t* values, int start_seed);
