@@ -1,6 +1,7 @@
 // End-to-end transcripts: each folder below tests/cli holds the arguments of
 // one run (args), its input files (in/), the expected standard output and
-// error (stdout, stderr) and the files it must write (out/).
+// error (stdout, stderr) and the files it must write (out/); a file `program`
+// names the program when it is not korvi (korvi-stats, korvi-perm).
 #include "support/files.h"
 #include "support/run_korvi.h"
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <map>
 #include <regex>
 #include <vector>
@@ -20,14 +22,6 @@ namespace {
 
 const fs::path kCaseRoot = fs::path(KORVI_TEST_DIR) / "cli";
 
-std::vector<std::string> case_names() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(kCaseRoot))
-        if (entry.is_directory() && fs::exists(entry.path() / "args"))
-            names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Lines of text; a final line end closes the last line rather than opening one.
 std::vector<std::string> split_lines(const std::string& text) {
@@ -40,6 +34,27 @@ std::vector<std::string> split_lines(const std::string& text) {
         start = end + 1;
     }
     return lines;
+}
+
+// The program a case runs: the first line of its file `program`, or korvi.
+std::string program_of(const std::string& name) {
+    const fs::path file = kCaseRoot / name / "program";
+    const std::vector<std::string> lines =
+        fs::exists(file) ? split_lines(read_file(file)) : std::vector<std::string>{};
+    return lines.empty() ? "korvi" : lines[0];
+}
+
+// The cases, all of them or those of one program.
+std::vector<std::string> case_names(const char* program = nullptr) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kCaseRoot)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_directory() && fs::exists(entry.path() / "args") &&
+            (!program || program_of(name) == program))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // Makes the parts of a transcript that change from run to run comparable:
@@ -79,10 +94,27 @@ int run_korvi_streaming(const fs::path& dir, const std::vector<std::string>& arg
     });
 }
 
-using Runner = int (*)(const fs::path&, const std::vector<std::string>&, const fs::path&,
-                       const fs::path&);
+using Runner = std::function<int(const fs::path&, const std::vector<std::string>&,
+                                 const fs::path&, const fs::path&)>;
 
-void check_transcript(const std::string& name, Runner runner) {
+// Runs the built program the case names.
+int run_case_program(const std::string& name, const fs::path& dir,
+                     const std::vector<std::string>& args, const fs::path& out,
+                     const fs::path& err) {
+    static const std::map<std::string, const char*> binaries{
+        {"korvi", KORVI_BINARY},
+        {"korvi-stats", KORVI_STATS_BINARY},
+        {"korvi-perm", KORVI_PERM_BINARY},
+    };
+    const auto binary = binaries.find(program_of(name));
+    if (binary == binaries.end()) {
+        ADD_FAILURE() << "unknown program " << program_of(name);
+        return -1;
+    }
+    return run_program(binary->second, dir, args, out, err);
+}
+
+void check_transcript(const std::string& name, const Runner& runner) {
     const fs::path folder = kCaseRoot / name;
     TempDir work;
     TempDir capture;
@@ -92,7 +124,7 @@ void check_transcript(const std::string& name, Runner runner) {
     int status = runner(work.path(), split_lines(read_file(folder / "args")), capture / "stdout",
                         capture / "stderr");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << "korvi did not exit with status 0 (wait status " << status << ")";
+        << program_of(name) << " did not exit with status 0 (wait status " << status << ")";
     // GoogleTest shows a line diff of differing texts, control characters escaped.
     for (const char* stream : {"stdout", "stderr"}) {
         EXPECT_EQ(normalise(read_file(folder / stream)), normalise(read_file(capture / stream)))
@@ -118,10 +150,17 @@ void check_transcript(const std::string& name, Runner runner) {
 class Transcript : public testing::TestWithParam<std::string> {};
 
 TEST_P(Transcript, MatchesExpectedStreamsAndFiles) {
-    check_transcript(GetParam(), run_korvi);
+    const std::string name = GetParam();
+    check_transcript(name, [&](const fs::path& dir, const std::vector<std::string>& args,
+                               const fs::path& out, const fs::path& err) {
+        return run_case_program(name, dir, args, out, err);
+    });
 }
 
-TEST_P(Transcript, MatchesThemAlsoWhenTheWalkFileIsReadAtEveryPosition) {
+// korvi's cases once more, its evaluation reading the walk file at every position.
+class KorviTranscript : public testing::TestWithParam<std::string> {};
+
+TEST_P(KorviTranscript, MatchesThemAlsoWhenTheWalkFileIsReadAtEveryPosition) {
     check_transcript(GetParam(), run_korvi_streaming);
 }
 
@@ -134,5 +173,7 @@ std::string test_name(const testing::TestParamInfo<std::string>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Cli, Transcript, testing::ValuesIn(case_names()), test_name);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Transcript);
+INSTANTIATE_TEST_SUITE_P(Cli, KorviTranscript, testing::ValuesIn(case_names("korvi")), test_name);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(KorviTranscript);
 
 }  // namespace
