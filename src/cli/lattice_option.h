@@ -8,4 +8,4 @@ struct PlacedLattice;
 // message when -l was not given (`option` null), the name does not fit or
 // the lattice cannot be placed.
 bool place_named_lattice(const char* option, float shift, bool sphere, bool verbose,
-                         PlacedLattice& placed);
+                         PlacedLattice& placed, bool whole_labels = false);

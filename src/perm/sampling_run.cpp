@@ -61,7 +61,8 @@ std::unique_ptr<SamplingLattice> prepare_sampling_lattice(const PermOptions& o,
                                                           const char* walk_name,
                                                           std::string& lattice_name) {
     PlacedLattice placed;
-    if (!place_named_lattice(o.lattice_file, o.shift, o.radius > 0.0f, o.verbose, placed))
+    // Long chains need lattices of more than 99 shells, whose labels have three digits.
+    if (!place_named_lattice(o.lattice_file, o.shift, o.radius > 0.0f, o.verbose, placed, true))
         return nullptr;
     lattice_name = placed.file_name;
     std::unique_ptr<SamplingLattice> lattice;
