@@ -41,7 +41,7 @@ std::string exp10_text(double log_value, int digits) {
 std::string outer_shell_warning(const SamplingReport& report) {
     const PermResult& r = report.result;
     if (r.outer_shell_walks == 0) return "";
-    return format("%lld of %lld walks of %d steps (%.1f%%) reached the lattice's outer shell "
+    return format("%lld of %lld walks of %d steps (%.3g%%) reached the lattice's outer shell "
                   "(shell %d): the lattice is too small for them, and Z_N counts only the walks "
                   "that fit in it",
                   r.outer_shell_walks, r.walks, report.options->steps,

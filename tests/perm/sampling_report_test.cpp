@@ -84,7 +84,7 @@ TEST(SamplingReport, WalksOnTheOuterShellAreCountedInAWarning) {
     SamplingReport report = two_steps(options);
     report.result.outer_shell_walks = 10;
     EXPECT_EQ(outer_shell_warning(report),
-              "10 of 40 walks of 2 steps (25.0%) reached the lattice's outer shell (shell 9): the "
+              "10 of 40 walks of 2 steps (25%) reached the lattice's outer shell (shell 9): the "
               "lattice is too small for them, and Z_N counts only the walks that fit in it");
     char* text = nullptr;
     std::size_t size = 0;
