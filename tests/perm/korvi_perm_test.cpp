@@ -18,6 +18,7 @@
 #include "support/exact_sums.h"
 #include "support/files.h"
 #include "support/run_korvi.h"
+#include "support/z_scores.h"
 #include "sweep/placed_lattice.h"
 #include "walks/sampling_lattice.h"
 #include "walks/walk_file.h"
@@ -102,17 +103,6 @@ struct MarkedLattice {
         }
     }
     ~MarkedLattice() { release_lattice(placed); }
-};
-
-// Sums of squared z-scores.
-struct Scores {
-    double square = 0.0;
-    int count = 0;
-    void add(double z) {
-        square += z * z;
-        ++count;
-    }
-    double rms() const { return std::sqrt(square / count); }
 };
 
 class KorviPerm : public testing::Test {

@@ -9,6 +9,8 @@
 #include <limits>
 #include <string>
 
+#include "support/memory_stream.h"
+
 TEST(SamplingReport, NumbersFromTheirLogarithmsAtAnyMagnitude) {
     EXPECT_EQ(exp10_text(0.0, 6), "1.00000e+00");
     EXPECT_EQ(exp10_text(std::log(150.0), 6), "1.50000e+02");
@@ -54,12 +56,7 @@ TEST(SamplingReport, CommentLinesDescribeTheRunAndTheTableGivesEveryLength) {
     report.walk_name = "w.lwk";
     report.written = 30;
     report.written_effective = 29.5;
-    char* text = nullptr;
-    std::size_t size = 0;
-    std::FILE* fp = open_memstream(&text, &size);
-    write_sampling_table(fp, report);
-    std::fclose(fp);
-    EXPECT_EQ(std::string(text, size),
+    EXPECT_EQ(written([&](std::FILE* fp) { write_sampling_table(fp, report); }),
               "# korvi-perm: self-avoiding walks of 2 steps from the origin of lsc_9.jkl (lattice "
               "shift 5, outer shell 9)\n"
               "# first sphere: radius 5, centre at x = 0\n"
@@ -74,7 +71,6 @@ TEST(SamplingReport, CommentLinesDescribeTheRunAndTheTableGivesEveryLength) {
               "0\t0.000000\t0\n"
               "1\t1.386294\t0\n"
               "2\t2.484907\t0.25\n");
-    std::free(text);
     EXPECT_EQ(outer_shell_warning(report), "");
 }
 
@@ -86,13 +82,8 @@ TEST(SamplingReport, WalksOnTheOuterShellAreCountedInAWarning) {
     EXPECT_EQ(outer_shell_warning(report),
               "10 of 40 walks of 2 steps (25%) reached the lattice's outer shell (shell 9): the "
               "lattice is too small for them, and Z_N counts only the walks that fit in it");
-    char* text = nullptr;
-    std::size_t size = 0;
-    std::FILE* fp = open_memstream(&text, &size);
-    write_sampling_table(fp, report);
-    std::fclose(fp);
-    const std::string table(text, size);
-    std::free(text);
+    const std::string table =
+        written([&](std::FILE* fp) { write_sampling_table(fp, report); });
     EXPECT_NE(table.find("# first sphere: none\n"), std::string::npos);
     EXPECT_NE(table.find("none written\n"), std::string::npos);
     EXPECT_NE(table.find("\n# warning: 10 of 40 walks"), std::string::npos);

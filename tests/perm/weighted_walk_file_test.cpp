@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/hand_lattices.h"
+#include "support/memory_stream.h"
 #include "walks/weight_lines.h"
 
 namespace {
@@ -34,21 +35,15 @@ Written write_walks(const std::vector<Handed>& walks, int per_tour, std::uint64_
                     const std::string& header = "") {
     PathLattice path({0.0f, 1.5f, 3.0f, 4.5f, 6.0f});
     const SamplingLattice lattice(path.prepared);
-    char* text = nullptr;
-    std::size_t size = 0;
-    std::FILE* fp = open_memstream(&text, &size);
-    Written written;
-    {
+    Written result;
+    result.text = written([&](std::FILE* fp) {
         WeightedWalkFile file(fp, lattice, {0.5f, 2.0f, -1.0f}, 2, per_tour, seed, header);
         for (const Handed& w : walks) file.take({w.tour, w.log_weight, w.vertices});
         file.finish();
-        written.walks = file.written();
-        written.effective = file.effective_walks();
-    }
-    std::fclose(fp);
-    written.text.assign(text, size);
-    std::free(text);
-    return written;
+        result.walks = file.written();
+        result.effective = file.effective_walks();
+    });
+    return result;
 }
 
 WeightLines weight_lines(std::string text) {
