@@ -55,32 +55,43 @@ bool mark_first_sphere(const PermOptions& o, PlacedLattice& placed) {
     return report_exclusion(placed, counts, o.verbose);
 }
 
+// The placed lattice marked and checked for walks of N steps, as the
+// sampler's compact arrays; null after a message.
+std::unique_ptr<SamplingLattice> sampling_lattice(const PermOptions& o, const char* walk_name,
+                                                  PlacedLattice& placed) {
+    if (walk_name[0] && same_file(walk_name, placed.file_name.c_str())) {
+        std::fprintf(stderr, "Walks not written: %s is the lattice file!\n", walk_name);
+        return nullptr;
+    }
+    if (!mark_first_sphere(o, placed)) return nullptr;
+    const int reach = enterable_reach(placed.prepared.origin);
+    if (reach < o.steps) {
+        std::fprintf(stderr,
+                     "No walk of %d steps possible: only %d free vertices can be reached from the "
+                     "origin!\n",
+                     o.steps, reach);
+        return nullptr;
+    }
+    auto lattice = std::make_unique<SamplingLattice>(placed.prepared);
+    if (o.verbose)
+        std::fprintf(stderr,
+                     "Sampling lattice: %d vertices, outer shell %d, %d free vertices reachable "
+                     "from the origin\n",
+                     lattice->size(), lattice->outer_shell(), reach);
+    return lattice;
+}
+
 // The lattice read, placed and marked, as the sampler's compact arrays; the
 // structure model's copy, ten times larger, is released. Null after a message.
 std::unique_ptr<SamplingLattice> prepare_sampling_lattice(const PermOptions& o,
                                                           const char* walk_name,
                                                           std::string& lattice_name) {
     PlacedLattice placed;
-    // Long chains need lattices of more than 99 shells, whose labels have three digits.
-    if (!place_named_lattice(o.lattice_file, o.shift, o.radius > 0.0f, o.verbose, placed, true))
-        return nullptr;
-    lattice_name = placed.file_name;
     std::unique_ptr<SamplingLattice> lattice;
-    if (walk_name[0] && same_file(walk_name, lattice_name.c_str())) {
-        std::fprintf(stderr, "Walks not written: %s is the lattice file!\n", walk_name);
-    } else if (mark_first_sphere(o, placed)) {
-        const int reach = enterable_reach(placed.prepared.origin);
-        if (reach < o.steps)
-            std::fprintf(stderr,
-                         "No walk of %d steps possible: only %d free vertices can be reached from "
-                         "the origin!\n",
-                         o.steps, reach);
-        else
-            lattice = std::make_unique<SamplingLattice>(placed.prepared);
-        if (lattice && o.verbose)
-            std::fprintf(stderr, "Sampling lattice: %d vertices, outer shell %d, %d free "
-                                 "vertices reachable from the origin\n",
-                         lattice->size(), lattice->outer_shell(), reach);
+    // Long chains need lattices of more than 99 shells, whose labels have three digits.
+    if (place_named_lattice(o.lattice_file, o.shift, o.radius > 0.0f, o.verbose, placed, true)) {
+        lattice_name = placed.file_name;
+        lattice = sampling_lattice(o, walk_name, placed);
     }
     release_lattice(placed);
     return lattice;
