@@ -13,8 +13,9 @@ namespace {
 
 constexpr std::int64_t kOne = 100000;  // 1 in the fixed point of the store
 
-// The settings from the words of a command line (the program name first).
-PermOptions parse(std::vector<std::string> words, int start_seed = 77) {
+// The settings from the words of a command line (the program name first);
+// their texts stay in `words`.
+PermOptions parse(std::vector<std::string>& words, int start_seed = 77) {
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
@@ -29,9 +30,10 @@ PermOptions parse(std::vector<std::string> words, int start_seed = 77) {
 }  // namespace
 
 TEST(PermOptions, EveryOptionReachesItsSetting) {
-    const PermOptions o = parse({"korvi-perm", "-l", "ldmd_60", "-s5", "-r4.5", "-d-1", "-e300",
-                                 "-n500", "-k10", "-i21474", "-w2", "-A1.5", "-L2", "-E-0.5", "-v",
-                                 "walks"});
+    std::vector<std::string> words{"korvi-perm", "-l",  "ldmd_60", "-s5",   "-r4.5", "-d-1",
+                                   "-e300",      "-n500", "-k10",  "-i21474", "-w2",  "-A1.5",
+                                   "-L2",        "-E-0.5", "-v",   "walks"};
+    const PermOptions o = parse(words);
     EXPECT_STREQ(o.walk_file, "walks");
     EXPECT_STREQ(o.lattice_file, "ldmd_60");
     EXPECT_EQ(o.shift, 5.0f);
@@ -49,7 +51,8 @@ TEST(PermOptions, EveryOptionReachesItsSetting) {
 }
 
 TEST(PermOptions, UnsetOptionsKeepTheDocumentedDefaults) {
-    const PermOptions o = parse({"korvi-perm", "-e10"}, 1234);
+    std::vector<std::string> words{"korvi-perm", "-e10"};
+    const PermOptions o = parse(words, 1234);
     EXPECT_EQ(o.walk_file, nullptr);
     EXPECT_EQ(o.lattice_file, nullptr);
     EXPECT_EQ(o.radius, 0.0f);
@@ -69,7 +72,8 @@ TEST(PermOptions, SeedsFromTheClockAreOnesTheSeedOptionCanGiveBack) {
     EXPECT_EQ(seed_from_time(21475), 0);
     EXPECT_EQ(seed_from_time(1700000000), 1700000000 % 21475);
     const int seed = seed_from_time(1733450000);
-    EXPECT_EQ(parse({"korvi-perm", "-i" + std::to_string(seed)}).seed, seed);
+    std::vector<std::string> words{"korvi-perm", "-i" + std::to_string(seed)};
+    EXPECT_EQ(parse(words).seed, seed);
 }
 
 TEST(PermOptions, TheHelpShowsToursBatchesAndTheStartSeed) {
