@@ -223,6 +223,7 @@ inline int fuzz_command_line(const std::uint8_t* data, std::size_t size) {
     const KorviOptionTable& options = korvi_options();
     const int got =
         Bclnp(argc, argv.data(), options.count(), options.entries(), options.long_texts(), values);
+    if (got == kNumberRefused) return 0;
     if (got < 1) {
         set_help_defaults(values, 12345);
         Bclnp(-argc, argv.data(), options.count(), options.entries(), options.long_texts(), values);

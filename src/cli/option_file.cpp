@@ -59,7 +59,7 @@ int read_option_file(char* name, OptionParse& parse) {
         LineWords words(line);
         char word[kLineSize];
         while (words.next_word(word))
-            if (!handle_word(parse, word, words)) return -2;
+            if (int ended = handle_word(parse, word, words)) return ended;
     }
     Bfil_close(fp, kFilReport);
     return 0;

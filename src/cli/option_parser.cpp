@@ -41,7 +41,7 @@ int parse_arguments(int argc, char** argv, OptionParse& parse) {
             continue;
         }
         ArgumentWords words(argc, argv, i);
-        if (!handle_word(parse, argument, words)) return -2;
+        if (int ended = handle_word(parse, argument, words)) return ended;
     }
     return parse.set + parse.taken;
 }

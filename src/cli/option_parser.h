@@ -15,9 +15,14 @@
 constexpr double kFixedPointScale = 100000.0;
 constexpr std::int64_t kFixedPointOne = 100000;  // 1 in the store
 
+// Bclnp's result after "Number out of range for ...": parsing stopped at the
+// number, and the program ends at once, without its help and without running.
+constexpr int kNumberRefused = -3;
+
 // argc >= 0: parses argv[1..argc-1] and returns the number of options newly set
 // plus the positional words taken; 0 without arguments; -1 when an option file
-// cannot be opened; -2 for "?" as first argument or an unknown option letter.
+// cannot be opened; -2 for "?" as first argument or an unknown option letter;
+// kNumberRefused for a number the store cannot hold.
 // argc < 0: prints the help (extended when argc != -1, argv[1] is "?" and
 // long_texts is given) and returns -1.
 int Bclnp(int argc, char** argv, int count, const char* const* entries,

@@ -65,20 +65,21 @@ void set_flag(OptionParse& parse, int entry) {
 }
 
 // Reads the number that follows the option letter and stores it in fixed point.
-// A number the 32-bit store cannot hold is refused rather than wrapped.
-void set_number(OptionParse& parse, int entry, const char* text) {
+// A number the 32-bit store cannot hold is refused rather than wrapped, and
+// parsing stops: false.
+bool set_number(OptionParse& parse, int entry, const char* text) {
     const char* what = short_text(parse, entry);
     float number;
     if (std::sscanf(text, "%f", &number) != 1) {
         failed(parse, what);
-        return;
+        return true;
     }
     double scaled = static_cast<double>(number) * kFixedPointScale;
     if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) {
         if (!parse.quiet)
             std::fprintf(stderr, "Number out of range for %s: %s (the limit is +-21474.83647)\n",
                          what, text);
-        return;
+        return false;
     }
     auto raw = static_cast<std::int32_t>(scaled);
     if (raw == 0) raw = 1;  // a given 0 must differ from "not given"
@@ -90,6 +91,7 @@ void set_number(OptionParse& parse, int entry, const char* text) {
     echo(parse, what);
     if (!parse.quiet) std::fprintf(stderr, " %f", static_cast<float>(raw / kFixedPointScale));
     echo_end(parse, additional);
+    return true;
 }
 
 void set_string(OptionParse& parse, int entry, WordSource& source) {
@@ -112,30 +114,29 @@ void set_string(OptionParse& parse, int entry, WordSource& source) {
 
 }  // namespace
 
-bool handle_word(OptionParse& parse, char* word, WordSource& source) {
+int handle_word(OptionParse& parse, char* word, WordSource& source) {
     if (word[0] != '-') {
         take_positional(parse, word, source);
-        return true;
+        return 0;
     }
     for (const char* letter = word + 1; *letter; ++letter) {
         int entry = find_option(parse, *letter);
         if (entry < 0) {
             if (!parse.quiet) std::fprintf(stderr, "Unknown option: %c\n", *letter);
-            return false;
+            return -2;
         }
         switch (kind_of(parse, entry)) {
         case 'l':
             set_flag(parse, entry);
             break;
         case 'n':
-            set_number(parse, entry, letter + 1);
-            return true;
+            return set_number(parse, entry, letter + 1) ? 0 : kNumberRefused;
         case 's':
             set_string(parse, entry, source);
-            return true;
+            return 0;
         default:  // comments and unknown kinds store nothing
             break;
         }
     }
-    return true;
+    return 0;
 }

@@ -32,10 +32,11 @@ protected:
 };
 
 // Handles one word: a positional word, a lone '-', or a '-' followed by option
-// letters. Returns false after "Unknown option: <letter>".
-bool handle_word(OptionParse& parse, char* word, WordSource& source);
+// letters. Returns 0, or the result that ends Bclnp: -2 after "Unknown option:
+// <letter>", kNumberRefused after "Number out of range for ...".
+int handle_word(OptionParse& parse, char* word, WordSource& source);
 
 // Handles the words of the option file name. Returns 0 when it has been read
-// and closed, -1 when it cannot be opened, -2 at an unknown option letter (the
-// file is then left open).
+// and closed, -1 when it cannot be opened, -2 at an unknown option letter and
+// kNumberRefused at a number out of range (the file is then left open).
 int read_option_file(char* name, OptionParse& parse);

@@ -32,9 +32,10 @@ std::string data_block(const std::vector<ProfileRow>& rows) {
     for (const ProfileRow& row : rows) {
         if (row.kind != RowKind::kDistance) continue;
         block += datum(row.dist);
+        // A value whose error the data cannot tell (nan) is drawn without a bar.
         for (const Estimate& e : {row.counted.free_energy, row.weighted.free_energy,
                                   row.counted.area, row.weighted.area})
-            block += datum(e.value) + datum(e.error);
+            block += datum(e.value) + datum(std::isnan(e.error) ? 0.0 : e.error);
         block += "\n";
     }
     return block + "EOD\n";

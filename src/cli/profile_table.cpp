@@ -30,7 +30,7 @@ constexpr const char* kLegend[] = {
     "  directions by solid angle; solid_angle: excluded solid angle (theta: w*S1, distance: A);",
     "area: A*dist^2; volume: shell volume V*A, total: their sum (the excluded volume);",
     "*_err: delete-one-block jackknife standard errors; *_w: the same with Rosenbluth weights;",
-    "nan: does not apply. Column numbers:",
+    "nan: does not apply, or an error the data cannot tell (see the notes). Column numbers:",
 };
 
 const char* kind_name(RowKind kind) {

@@ -1,6 +1,6 @@
 // Start-up of korvi: output streams, banner, options, help or the run of the
 // chosen mode (after the lattice for the modes on one), and the elapsed time
-// of a completed run.
+// of a completed run. A refused number ends the run before anything else.
 #include "driver/korvi.h"
 
 #include "cli/lattice_option.h"
@@ -60,7 +60,10 @@ int korvi_main(int argc, char** argv, std::size_t walk_budget) {
 
     std::int64_t values[kOptionCount] = {};
     const KorviOptionTable& options = korvi_options();
-    if (Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values) < 1) {
+    const int parsed =
+        Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values);
+    if (parsed == kNumberRefused) return 0;  // its message says why; nothing is run
+    if (parsed < 1) {
         print_help(argc, argv, values, start_seed);
         return 0;
     }

@@ -33,7 +33,10 @@ int korvi_perm_main(int argc, char** argv) {
 
     std::int64_t values[kPermOptionCount] = {};
     const PermOptionTable& options = perm_options();
-    if (Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values) < 1) {
+    const int parsed =
+        Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values);
+    if (parsed == kNumberRefused) return 0;  // its message says why; nothing is run
+    if (parsed < 1) {
         set_perm_help_defaults(values, start_seed);
         std::fputs("\nKorvi-perm ", stderr);
         Bprt_wrap(kDescription, 78, 2, 12, stderr);

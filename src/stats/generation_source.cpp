@@ -8,6 +8,7 @@
 
 #include "cli/option_parser.h"
 #include "driver/korvi_options.h"
+#include "driver/walk_file_comment.h"
 
 namespace {
 
@@ -51,6 +52,10 @@ bool parse_command_line(const std::string& line, GenerationSettings& settings,
         problem = "its run read options from a file";
         return false;
     }
+    if (result == kNumberRefused) {
+        problem = "it holds a number korvi refuses";
+        return false;
+    }
     if (result < 1) {
         problem = "it holds no options korvi reads";
         return false;
@@ -74,6 +79,13 @@ bool generation_from_lines(const std::vector<std::string>& lines, GenerationSett
         return false;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() >= kCommandLineLimit) {
+            problem = "the comment line '" + lines[i] + "' has the length korvi cuts command " +
+                      "lines to (" + std::to_string(kCommandLineLimit) +
+                      " characters) and may lack options of the generating run; give its -s, -r " +
+                      "and -d as -S, -R, -D";
+            return false;
+        }
         GenerationSettings read;
         std::string why;
         if (!parse_command_line(lines[i], read, why)) {

@@ -19,6 +19,7 @@ bool parse_command_line(const std::string& line, GenerationSettings& settings,
                         std::string& problem);
 
 // The settings of all the lines, which must agree. False with the reason in
-// `problem` when there is no line or the lines disagree or cannot be read.
+// `problem` when there is no line, the lines disagree or cannot be read, or
+// a line has the length korvi cuts its command line to (it may be cut).
 bool generation_from_lines(const std::vector<std::string>& lines, GenerationSettings& settings,
                            std::string& problem);

@@ -21,7 +21,8 @@ constexpr const char* kDescription =
     "walks: touched fractions, free energies and excluded solid angles, areas and volumes of a "
     "probe sphere swept over positions. Errors come from a delete-one-block jackknife over the "
     "walks; Rosenbluth weights, recomputed by replaying each walk's growth, undo the bias of the "
-    "walk generator against crowded conformations.\n\n";
+    "walk generator against crowded conformations. Walks that carry their weights in weight "
+    "lines ('# ln_weight ... tour ...') are weighted by these.\n\n";
 
 // The table is written to the standard output the program was given; the
 // library's own lines on standard output (the lattice reader's count line)
@@ -44,7 +45,10 @@ int korvi_stats_main(int argc, char** argv) {
 
     std::int64_t values[kStatsOptionCount] = {};
     const StatsOptionTable& options = stats_options();
-    if (Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values) < 1) {
+    const int parsed =
+        Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values);
+    if (parsed == kNumberRefused) return 0;  // its message says why; nothing is run
+    if (parsed < 1) {
         set_stats_help_defaults(values);
         std::fputs("\nKorvi-stats ", stderr);
         Bprt_wrap(kDescription, 78, 2, 13, stderr);

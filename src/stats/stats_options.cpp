@@ -6,8 +6,9 @@ namespace {
 
 constexpr const char* kGenerationText =
     "Rosenbluth weights replay the growth of every walk around the first sphere. Its place and "
-    "size are read from the 'Korvi ...' comment line of the walk file; when any of -S, -R and -D "
-    "is given, these replace that line (-S defaults to -s, -R and -D to 0).";
+    "size are read from the 'Korvi ...' comment line of the walk file (not from a line of the "
+    "length korvi cuts it to); when any of -S, -R and -D is given, these replace that line (-S "
+    "defaults to -s, -R and -D to 0).";
 
 using Row = OptionRow<StatsSettings>;
 

@@ -5,101 +5,22 @@
 #include <string>
 #include <vector>
 
+#include "base/format.h"
 #include "base/same_file.h"
 #include "cli/file_names.h"
 #include "cli/profile_plot.h"
 #include "cli/profile_table.h"
 #include "cli/progress.h"
-#include "stats/generation_source.h"
-#include "stats/rosenbluth.h"
 #include "stats/stats_sweep.h"
 #include "stats/walk_arrays.h"
+#include "stats/walk_weights.h"
 #include "sweep/placed_lattice.h"
-#include "walks/exclusion.h"
 
 namespace {
 
-template <typename... Values>
-std::string format(const char* pattern, Values... values) {
-    char text[512];
-    std::snprintf(text, sizeof text, pattern, values...);
-    return text;
-}
-
-// The generating run's settings: from -S, -R, -D, or else from the walk
-// file's "# Korvi ..." lines (a .mab file has none).
-bool generation_settings(const StatsSettings& settings, const char* walk_name,
-                         GenerationSettings& generation, std::string& source,
-                         std::string& problem) {
-    if (settings.generation_given) {
-        generation = settings.generation;
-        source = "given by -S, -R, -D";
-        return true;
-    }
-    std::vector<std::string> lines;
-    if (!settings.mab) {
-        if (std::FILE* fp = std::fopen(walk_name, "r")) {
-            lines = korvi_command_lines(fp);
-            std::fclose(fp);
-        }
-    }
-    source = "read from the walk file's comment line";
-    return generation_from_lines(lines, generation, problem);
-}
-
-// Marks the lattice as the generator saw it and replays the walks on it. The
-// sweep's lattice serves when it was placed with the same shift; otherwise
-// the lattice is read again and placed as the generating run placed it, so
-// that the marks come out the same to the last bit.
-bool replay_walks(const StatsSettings& settings, const GenerationSettings& generation,
-                  PlacedLattice& sweep_lattice, const WalkArrays& walks,
-                  std::vector<double>& log_weights, std::string& problem) {
-    PlacedLattice own;
-    PlacedLattice* lattice = &sweep_lattice;
-    bool ok = true;
-    if (generation.shift != settings.shift) {
-        ok = place_lattice(sweep_lattice.file_name.c_str(), generation.shift,
-                           generation.radius > 0.0f, false, own);
-        lattice = &own;
-        if (!ok) problem = "the lattice could not be placed as the generating run placed it";
-    }
-    if (ok && generation.radius > 0.0f) {
-        lattice->put_sphere(generation.distance, 0.0f, 0.0f);
-        const OccupancyCounts* counts = exclusion_counts(*lattice, generation.radius, false);
-        ok = counts && counts->first_steps >= 1;
-        if (!ok) problem = "the first sphere leaves the lattice origin no free step";
-    }
-    if (ok) ok = rosenbluth_log_weights(lattice->prepared, walks, log_weights, problem);
-    if (lattice == &own) release_lattice(own);
-    return ok;
-}
-
-// ln w of every walk, or nothing with a note that says why.
-std::vector<double> weigh_walks(const StatsSettings& settings, const char* walk_name,
-                                PlacedLattice& lattice, const WalkArrays& walks,
-                                std::vector<std::string>& notes) {
-    GenerationSettings generation;
-    std::string source;
-    std::string problem;
-    std::vector<double> log_weights;
-    if (generation_settings(settings, walk_name, generation, source, problem) &&
-        replay_walks(settings, generation, lattice, walks, log_weights, problem)) {
-        double n_eff = effective_sample_size(log_weights);
-        notes.push_back(
-            format("Rosenbluth weights for walks grown with -s%g -r%g -d%g (%s); "
-                   "effective sample size n_eff = %.1f of %d walks",
-                   static_cast<double>(generation.shift), static_cast<double>(generation.radius),
-                   static_cast<double>(generation.distance), source.c_str(), n_eff, walks.size()));
-        return log_weights;
-    }
-    std::fprintf(stderr, "No Rosenbluth weights: %s\n", problem.c_str());
-    notes.push_back("No Rosenbluth weights: " + problem + "; the *_w columns are nan");
-    log_weights.clear();
-    return log_weights;
-}
-
 std::vector<std::string> run_notes(const StatsSettings& settings, const char* walk_name,
-                                   const char* lattice_name, const WalkArrays& walks, int blocks) {
+                                   const char* lattice_name, const WalkArrays& walks,
+                                   const WalkBlocks& blocks) {
     const StatsSettings& s = settings;
     int fewest = walks.positions(0), most = fewest;
     for (int i = 1; i < walks.size(); ++i) {
@@ -109,24 +30,45 @@ std::vector<std::string> run_notes(const StatsSettings& settings, const char* wa
     std::string steps = std::to_string(std::max(fewest - 1, 0));  // an entry without atoms: 0
     if (most != fewest) steps += " to " + std::to_string(most - 1);
     return {
-        format("korvi-stats: walks of %s on the lattice %s", walk_name, lattice_name),
-        format("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
-               static_cast<double>(s.radius), static_cast<double>(s.shift),
-               static_cast<double>(s.distance), s.theta_count, s.phi_count),
-        format("%d walks of %s steps; jackknife over %d blocks of walks in file order",
-               walks.size(), steps.c_str(), blocks),
+        formatted("korvi-stats: walks of %s on the lattice %s", walk_name, lattice_name),
+        formatted("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
+                  static_cast<double>(s.radius), static_cast<double>(s.shift),
+                  static_cast<double>(s.distance), s.theta_count, s.phi_count),
+        formatted("%d walks of %s steps; jackknife over %d blocks of %s in file order",
+                  walks.size(), steps.c_str(), blocks.count,
+                  blocks.whole_tours ? "whole tours" : "walks"),
     };
 }
 
-void sweep_notes(const SweepSummary& summary, std::vector<std::string>& notes) {
+// The one-sided 95% bound on the touched fraction where none of n walks is
+// touched, (1 - p)^n = 0.05 at p = 3/n, or 1 - 3/n where all are.
+std::string bound(bool all_touched, int walks, double n_eff) {
+    auto one = [&](const char* n_name, double n) {
+        return all_touched ? formatted("above 1 - 3/%s = %.6g", n_name, 1.0 - 3.0 / n)
+                           : formatted("below 3/%s = %.3g", n_name, 3.0 / n);
+    };
+    std::string text = one("W", walks);
+    if (n_eff > 0.0) text += ", by weight " + one("n_eff", n_eff);
+    return text;
+}
+
+// n_eff is 0 without weights.
+void sweep_notes(const SweepSummary& summary, int walks, double n_eff,
+                 std::vector<std::string>& notes) {
     notes.push_back(
-        format("%d distances, %d probe positions", summary.distances, summary.positions));
+        formatted("%d distances, %d probe positions", summary.distances, summary.positions));
+    const char* no_error = "their errors, and those of rows made of such positions only, are "
+                           "nan; at 95% confidence the touched fraction there is";
+    if (summary.untouched > 0)
+        notes.push_back(formatted("note: positions where no walk touches the probe: %d; %s %s",
+                                  summary.untouched, no_error, bound(false, walks, n_eff).c_str()));
     if (summary.blocked > 0)
-        notes.push_back(format("note: positions where every walk touches the probe: %d; their "
-                               "free energy is inf and, as in korvi, they add nothing to the sums "
-                               "of their polar angle, so the excluded solid angle, area and volume "
-                               "count them as 0, not 1",
-                               summary.blocked));
+        notes.push_back(
+            formatted("note: positions where every walk touches the probe: %d; %s %s; "
+                      "their free energy is inf and, as in korvi, they add nothing to "
+                      "the sums of their polar angle, so the excluded solid angle, area "
+                      "and volume count them as 0, not 1",
+                      summary.blocked, no_error, bound(true, walks, n_eff).c_str()));
 }
 
 bool refuse_overwrite(const std::string& output, const char* input) {
@@ -177,10 +119,12 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
         std::fprintf(stderr, "No walks in %s!\n", walk_name);
         return false;
     }
-    std::vector<std::string> notes = run_notes(settings, walk_name, lattice_name, walks,
-                                               std::min(settings.blocks, walks.size()));
-    WalkBlocks blocks = make_walk_blocks(walks.size(), settings.blocks,
-                                         weigh_walks(settings, walk_name, lattice, walks, notes));
+    const WalkWeights weights = weigh_walks(settings, walk_name, lattice, walks);
+    const std::vector<double>& log_weights = weights.log_weights;
+    const WalkBlocks blocks =
+        make_walk_blocks(walks.size(), settings.blocks, log_weights, weights.tours);
+    std::vector<std::string> notes = run_notes(settings, walk_name, lattice_name, walks, blocks);
+    notes.push_back(weights.note);
 
     ProbeMarking marking(lattice, settings.radius, settings.verbose);
     std::vector<ProfileRow> rows;
@@ -188,7 +132,8 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     if (!sweep_statistics(SweepGrid(settings), marking, index_walks(walks, lattice.prepared.n),
                           blocks, rows, summary, sweep_progress()))
         return false;
-    sweep_notes(summary, notes);
+    sweep_notes(summary, walks.size(),
+                log_weights.empty() ? 0.0 : effective_sample_size(log_weights), notes);
 
     if (prefix.empty()) {
         write_profile_table(table, notes, rows);
@@ -203,8 +148,8 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     write_profile_table(fp, notes, rows);
     std::fclose(fp);
     std::fprintf(stderr, "Written: %s\n", table_name.c_str());
-    std::string title =
-        format("korvi-stats: %s, probe radius %g", walk_name, static_cast<double>(settings.radius));
+    std::string title = formatted("korvi-stats: %s, probe radius %g", walk_name,
+                                  static_cast<double>(settings.radius));
     if (draw_profile(rows, picture_name, title, blocks.weighted))
         std::fprintf(stderr, "Written: %s\n", picture_name.c_str());
     return true;

@@ -28,6 +28,7 @@ bool sweep_statistics(const SweepGrid& grid, ProbeMarking& marking, const WalkIn
             fractions.free = 0;
             for (int count : sums.counts) fractions.free += count;
             if (fractions.free == 0) ++summary.blocked;
+            if (fractions.free == fractions.walks) ++summary.untouched;
             fractions.counted = counted_fractions(blocks, sums);
             if (blocks.weighted) fractions.weighted = weighted_fractions(blocks, sums);
         }

@@ -14,7 +14,8 @@
 struct SweepSummary {
     int distances = 0;
     int positions = 0;
-    int blocked = 0;  // positions where every walk touches the probe
+    int blocked = 0;    // positions where every walk touches the probe
+    int untouched = 0;  // positions where no walk touches it
 };
 
 // Appends the rows in korvi's order: the positions of a polar angle, then its

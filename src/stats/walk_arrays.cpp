@@ -22,7 +22,9 @@ bool read_walk_arrays(const char* name, bool mab, int n, WalkArrays& ensemble) {
             ensemble.vertices.push_back(number >= 1 && number <= n ? number - 1 : -1);
         }
         ensemble.starts.push_back(static_cast<std::int64_t>(ensemble.vertices.size()));
-        if (read.missing) std::fputs(unresolved_report(read.missing, walk.name).c_str(), stderr);
+        if (read.missing)
+            std::fprintf(stderr, "%s names no lattice vertex at %d of its %d positions\n",
+                         ensemble.label(ensemble.size() - 1).c_str(), read.missing, walk.count);
     });
     std::fclose(fp);
     return true;

@@ -16,16 +16,23 @@ FractionReplicates sized(int blocks) {
 
 }  // namespace
 
-WalkBlocks make_walk_blocks(int walks, int blocks, const std::vector<double>& log_weights) {
+WalkBlocks make_walk_blocks(int walks, int blocks, const std::vector<double>& log_weights,
+                            const std::vector<long long>& tours) {
     WalkBlocks result;
-    result.count = std::min(blocks, walks);
-    result.walks.assign(static_cast<std::size_t>(result.count), 0);
+    const int count = std::min(blocks, walks);
+    result.whole_tours = !tours.empty();
     result.block_of.resize(static_cast<std::size_t>(walks));
+    int first = 0;  // the first walk of the current tour, or the walk itself
+    int last = -1;  // the block before renumbering of the walk before
     for (int i = 0; i < walks; ++i) {
-        int b = static_cast<int>(static_cast<std::int64_t>(i) * result.count / walks);
-        result.block_of[i] = b;
-        ++result.walks[b];
+        if (i == 0 || !result.whole_tours || tours[i] != tours[i - 1]) first = i;
+        const int b = static_cast<int>(static_cast<std::int64_t>(first) * count / walks);
+        if (b != last) result.walks.push_back(0);
+        last = b;
+        result.block_of[i] = static_cast<int>(result.walks.size()) - 1;
+        ++result.walks.back();
     }
+    result.count = static_cast<int>(result.walks.size());
     result.weighted = !log_weights.empty();
     if (!result.weighted) return result;
     result.log_scales.assign(static_cast<std::size_t>(result.count), kMinusInfinity);

@@ -12,6 +12,7 @@ struct WalkBlocks {
     int count = 0;              // K
     std::vector<int> block_of;  // per walk
     std::vector<int> walks;     // per block
+    bool whole_tours = false;   // blocks end where a tour ends
     bool weighted = false;
     // Weights are kept relative to the largest of their block, so that no
     // sum overflows: walk i weighs exp(log_scales[block_of[i]]) · scaled[i].
@@ -22,7 +23,11 @@ struct WalkBlocks {
 
 // Splits `walks` walks into min(blocks, walks) blocks of nearly equal size in
 // file order. log_weights holds ln w per walk, or nothing for counts only.
-WalkBlocks make_walk_blocks(int walks, int blocks, const std::vector<double>& log_weights);
+// With `tours` (the tour of each walk, a tour's walks one after the other)
+// no tour is split: each tour goes to the block its first walk falls in, so
+// that blocks stay independent; blocks left empty are dropped.
+WalkBlocks make_walk_blocks(int walks, int blocks, const std::vector<double>& log_weights,
+                            const std::vector<long long>& tours = {});
 
 // (Σ w)² / Σ w², the number of equally weighted walks that would give the same
 // statistical precision.

@@ -4,10 +4,23 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// Where every walk or none touches the probe, every replicate is the same and
+// the spread says nothing about the error.
+bool one_sided(const FractionReplicates& f) {
+    return f.free[0] == 0.0 || f.free[0] == 1.0;
+}
+
+RowEstimates& without_errors(RowEstimates& row) {
+    for (Estimate* e : {&row.touched, &row.free_energy, &row.solid_angle, &row.area, &row.volume})
+        e->error = kNotApplicable;
+    return row;
+}
 
 ProfileRow row_of(RowKind kind, const GridPoint& step) {
     ProfileRow row;
@@ -30,8 +43,13 @@ public:
 
     // A position of solid angle `weight`: with a free walk its touched fraction
     // and free energy enter the sums of its polar angle; its untouched fraction
-    // enters the average over directions either way.
+    // enters the average over directions either way. A one-sided position has
+    // no error, nor has a row made of such positions only.
     RowEstimates add_position(const FractionReplicates& f, double weight) {
+        const bool two_sided = !one_sided(f);
+        ring_two_sided_ = ring_two_sided_ || two_sided;
+        distance_two_sided_ = distance_two_sided_ || two_sided;
+        total_two_sided_ = total_two_sided_ || two_sided;
         for (std::size_t r = 0; r < size_; ++r) {
             if (std::isfinite(f.free_energy[r])) {
                 ring_touched_[r] += f.touched[r];
@@ -44,7 +62,7 @@ public:
         RowEstimates row;
         row.touched = jackknife(f.touched);
         row.free_energy = jackknife(f.free_energy);
-        return row;
+        return two_sided ? row : without_errors(row);
     }
 
     RowEstimates close_ring(double weight) {
@@ -60,7 +78,7 @@ public:
         RowEstimates row;
         row.solid_angle = jackknife(excluded);
         row.free_energy = jackknife(mean);
-        return row;
+        return std::exchange(ring_two_sided_, false) ? row : without_errors(row);
     }
 
     RowEstimates close_distance(float dist, double volume) {
@@ -79,13 +97,13 @@ public:
         angle_.assign(size_, 0.0);
         free_.assign(size_, 0.0);
         solid_angle_ = 0.0;
-        return row;
+        return std::exchange(distance_two_sided_, false) ? row : without_errors(row);
     }
 
     RowEstimates total() const {
         RowEstimates row;
         row.volume = jackknife(total_);
-        return row;
+        return total_two_sided_ ? row : without_errors(row);
     }
 
 private:
@@ -97,6 +115,10 @@ private:
     Replicates free_;           // Σ weight · x over the directions of a distance
     double solid_angle_ = 0.0;  // Σ weight over them
     Replicates total_;
+    // Whether a position of the ring, distance or sweep saw walks both touched and free.
+    bool ring_two_sided_ = false;
+    bool distance_two_sided_ = false;
+    bool total_two_sided_ = false;
 };
 
 ProfileIntegration::ProfileIntegration(int blocks, bool weighted)

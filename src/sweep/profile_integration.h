@@ -14,7 +14,9 @@
 
 // The free fraction x, touched fraction 1 - x and free energy -ln x of a
 // position, as replicates: on all walks and with each block left out.
-// Without a free walk x is 0 and the free energy inf.
+// Without a free walk x is 0 and the free energy inf. A position where x is
+// 0 or 1 on all walks is one-sided: every replicate is the same, so its
+// errors, and those of the rows made of such positions only, are nan.
 struct FractionReplicates {
     Replicates free;
     Replicates touched;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/format.h"
 #include "structure/mab_file.h"
 #include "structure/model.h"
 #include "walks/scoring.h"
@@ -54,9 +55,5 @@ void read_walks(std::FILE* fp, bool mab, int n, const std::function<void(ReadWal
 }
 
 std::string unresolved_report(int missing, std::string_view name) {
-    const std::string walk(name);
-    const int length = std::snprintf(nullptr, 0, "%6d %s\n", missing, walk.c_str());
-    std::string line(static_cast<std::size_t>(length), '\0');
-    std::snprintf(line.data(), line.size() + 1, "%6d %s\n", missing, walk.c_str());
-    return line;
+    return formatted("%6d %s\n", missing, std::string(name).c_str());
 }

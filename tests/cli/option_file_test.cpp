@@ -71,12 +71,18 @@ TEST_F(OptionFile, LongLinesAreHandledInPiecesOf255) {
     EXPECT_EQ(text(p.values[kFirst]), "m");
 }
 
-TEST_F(OptionFile, AnUnknownLetterOrAMissingFileEndsTheParseAtOnce) {
-    // An unknown letter returns without closing the file.
+TEST_F(OptionFile, AnUnknownLetterARefusedNumberOrAMissingFileEndsTheParseAtOnce) {
+    // An unknown letter or a refused number returns without closing the file.
     Parse p = parse_file("-v -x -m\n-d1\n", {"-m"});
     EXPECT_EQ(p.result, -2);
     EXPECT_EQ(p.values[kMab], 0);
     EXPECT_EQ(p.errors, "- verbose\nUnknown option: x\n");
+    p = parse_file("-v -d-99999 -m\n-t1\n", {"-m"});
+    EXPECT_EQ(p.result, kNumberRefused);
+    EXPECT_EQ(p.values[kMab], 0);
+    EXPECT_EQ(p.values[kTheta], 0);
+    EXPECT_EQ(p.errors, "- verbose\nNumber out of range for distance of sphere: -99999 (the "
+                        "limit is +-21474.83647)\n");
     // A missing file gives -1 and keeps the values set before it.
     const std::string missing = (dir_ / "absent.opt").string();
     Arguments args{"-v", "+" + missing, "-m"};

@@ -36,11 +36,16 @@ const WordCase kCases[] = {
     {{"-n10", "-n20"}, 1,
      "- number of walks 10.000000\n- number of walks 20.000000, additional\n", kWalks, 1000000},
     {{"-nx", "-v"}, 1, "Failed: number of walks\n- verbose\n", kWalks, 0},
-    {{"-n21474.9", "-nnan", "-n-30000", "-n21474.8"}, 1,
-     "Number out of range for number of walks: 21474.9 (the limit is +-21474.83647)\n"
-     "Number out of range for number of walks: nan (the limit is +-21474.83647)\n"
-     "Number out of range for number of walks: -30000 (the limit is +-21474.83647)\n"
-     "- number of walks 21474.800781\n", kWalks, 2147480078},
+    // A number the store cannot hold ends the parse at once.
+    {{"-n21474.9", "-v"}, kNumberRefused,
+     "Number out of range for number of walks: 21474.9 (the limit is +-21474.83647)\n",
+     kVerbose, 0},
+    {{"-nnan"}, kNumberRefused,
+     "Number out of range for number of walks: nan (the limit is +-21474.83647)\n", kWalks, 0},
+    {{"-v", "-n-30000", "-m"}, kNumberRefused,
+     "- verbose\nNumber out of range for number of walks: -30000 (the limit is +-21474.83647)\n",
+     kMab, 0},
+    {{"-n21474.8"}, 1, "- number of walks 21474.800781\n", kWalks, 2147480078},
     {{"-v", "-l"}, 1, "- verbose\nFailed: lattice file\n", kLattice, 0},
     {{"-v", "-vv"}, 1, "- verbose\n", kVerbose, 1},
     {{"-vx", "-m"}, -2, "- verbose\nUnknown option: x\n", kMab, 0},

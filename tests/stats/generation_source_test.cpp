@@ -53,6 +53,9 @@ TEST(GenerationSource, LinesThatAreNoGeneratingRunOrDisagreeGiveAReason) {
     EXPECT_FALSE(parse_command_line("Korvi -e20 +run.opt walks", settings, problem));
     EXPECT_EQ(problem, "its run read options from a file");
     EXPECT_FALSE(parse_command_line("Korvi -x -e20", settings, problem));
+    EXPECT_FALSE(
+        parse_command_line("Korvi -l ldmd_10 -e20 -i30001 -s5 -r5 walks", settings, problem));
+    EXPECT_EQ(problem, "it holds a number korvi refuses");
     EXPECT_FALSE(generation_from_lines({}, settings, problem));
     EXPECT_NE(problem.find("no '# Korvi ...' comment line"), std::string::npos);
     EXPECT_FALSE(
@@ -61,4 +64,21 @@ TEST(GenerationSource, LinesThatAreNoGeneratingRunOrDisagreeGiveAReason) {
     EXPECT_TRUE(generation_from_lines({"Korvi -s5 -r5 -e20 -i1 a", "Korvi -s5 -r5 -e20 -i2 b"},
                                       settings, problem));
     EXPECT_EQ(settings.radius, 5.0f);
+}
+
+TEST(GenerationSource, ALineOfTheLengthKorviCutsToCannotBeTrusted) {
+    // "Korvi -l <path> -s5 -r5 -d0 -e10 w" with the path of the length that
+    // makes the line 115 characters, then the same with one more character.
+    GenerationSettings settings;
+    std::string problem;
+    const std::string fits = "Korvi -l " + std::string(87, 'p') + " -s5 -r5 -d0 -e10 w";
+    ASSERT_EQ(fits.size(), 115u);
+    EXPECT_TRUE(generation_from_lines({fits}, settings, problem)) << problem;
+    EXPECT_EQ(settings.radius, 5.0f);
+    const std::string cut = "Korvi -l " + std::string(88, 'p') + " -s5 -r5 -d0 -e10 w";
+    EXPECT_FALSE(generation_from_lines({fits, cut}, settings, problem));
+    EXPECT_EQ(problem, "the comment line '" + cut +
+                           "' has the length korvi cuts command lines to "
+                           "(116 characters) and may lack options of the generating run; give its "
+                           "-s, -r and -d as -S, -R, -D");
 }

@@ -17,6 +17,7 @@
 #include "walks/exclusion.h"
 #include "walks/walk_file.h"
 #include "walks/walk_record.h"
+#include "walks/weight_lines.h"
 
 namespace fs = std::filesystem;
 
@@ -135,13 +136,17 @@ protected:
         return rows;
     }
 
-    // korvi-stats with a probe of radius 1.6 and the words given; its standard
-    // error stays in stats.err.
-    static Table stats(std::vector<std::string> words, const char* path = nullptr) {
-        words.insert(words.begin(), {"-l", "lsc_3", "-s2", "-r1.6"});
+    // korvi-stats with the words given; its standard error stays in stats.err.
+    static Table run_stats(const std::vector<std::string>& words, const char* path = nullptr) {
         run_program(KORVI_STATS_BINARY, dir->path(), words, *dir / "stats.out", *dir / "stats.err",
                     path);
         return read_table(read_file(*dir / "stats.out"));
+    }
+
+    // korvi-stats on lsc_3 with a probe of radius 1.6 and the words given.
+    static Table stats(std::vector<std::string> words, const char* path = nullptr) {
+        words.insert(words.begin(), {"-l", "lsc_3", "-s2", "-r1.6"});
+        return run_stats(words, path);
     }
 
     static std::string errors() { return read_file(*dir / "stats.err"); }
@@ -187,15 +192,27 @@ TEST_F(KorviStats, CountsGiveWhatKorviPrintsForTheSameSweep) {
     }
 }
 
-TEST_F(KorviStats, WhereNoWalkCanBeTouchedEveryTouchedFractionIsZeroWithoutError) {
+TEST_F(KorviStats, WhereNoWalkIsTouchedTheFractionIsZeroItsErrorNanAndTheHeaderGivesTheBound) {
     Table table = stats({"-d30", "-t3", "-p4", "few"});
     ASSERT_EQ(table.rows["position"].size(), 6u);
     for (const Row& row : table.rows["position"]) {
-        for (const char* column : {"touched", "touched_err", "touched_w", "touched_w_err",
-                                   "free_energy", "free_energy_w"})
+        for (const char* column : {"touched", "touched_w", "free_energy", "free_energy_w"})
             EXPECT_EQ(number(row, column), 0.0) << column;
+        for (const char* column :
+             {"touched_err", "touched_w_err", "free_energy_err", "free_energy_w_err"})
+            EXPECT_EQ(row.at(column), "nan") << column;
     }
+    // Rows made of such positions only know no error either.
+    for (const Row& row : table.rows["theta"]) EXPECT_EQ(row.at("solid_angle_err"), "nan");
     EXPECT_EQ(number(table.rows["total"][0], "volume_w"), 0.0);
+    EXPECT_EQ(table.rows["total"][0].at("volume_w_err"), "nan");
+    // 200 walks: below 3/200 at 95% confidence.
+    EXPECT_NE(table.comments.find("# note: positions where no walk touches the probe: 6; their "
+                                  "errors, and those of rows made of such positions only, are "
+                                  "nan; at 95% confidence the touched fraction there is below "
+                                  "3/W = 0.015, by weight below 3/n_eff = "),
+              std::string::npos)
+        << table.comments;
 }
 
 TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
@@ -214,12 +231,18 @@ TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
     Table table = stats({"-d5", "-S2", "-R2", "-D0", "along_x"});
     const Row& position = table.rows["position"][0];
     EXPECT_EQ(number(position, "touched"), 1.0);
-    EXPECT_EQ(number(position, "touched_err"), 0.0);
+    EXPECT_EQ(position.at("touched_err"), "nan");
+    EXPECT_EQ(position.at("touched_w_err"), "nan");
     for (const Row& row : {position, table.rows["theta"][0], table.rows["distance"][0]})
         EXPECT_EQ(row.at("free_energy"), "inf");
     EXPECT_EQ(position.at("free_energy_w"), "inf");
     EXPECT_NE(table.comments.find("# note: positions where every walk touches the probe: 1;"),
               std::string::npos);
+    EXPECT_NE(
+        table.comments.find("at 95% confidence the touched fraction there is above 1 - 3/W = " +
+                            std::to_string(1.0 - 3.0 / kept).substr(0, 6)),
+        std::string::npos)
+        << table.comments;
 }
 
 TEST_F(KorviStats, RosenbluthWeightsRecoverTheFractionOverAllWalksThatCountsMiss) {
@@ -294,6 +317,23 @@ TEST_F(KorviStats, WithoutTheGeneratingRunOnlyCountsAreReportedAndOneLineSaysWhy
     EXPECT_EQ(table.rows.size(), stats({"-d5", "few"}).rows.size());
 }
 
+TEST_F(KorviStats, MessagesNameAWalkByItsPositionInTheFileAsJoinedFilesRepeatNames) {
+    // few.lwk twice, in the copy the first walk's first step to vertex 99999.
+    const std::string walks = read_file(*dir / "few.lwk");
+    std::string copy = walks;
+    const std::size_t first_step = copy.find("\n1\t6\t", copy.find("wlk1\t")) + 5;
+    copy.replace(first_step, copy.find('\t', first_step) - first_step, "99999");
+    write_file(*dir / "joined.lwk", walks + copy);
+    stats({"-d5", "joined"});
+    EXPECT_NE(errors().find("walk 201 (wlk1) names no lattice vertex at 1 of its 7 positions\n"),
+              std::string::npos)
+        << errors();
+    EXPECT_NE(errors().find("No Rosenbluth weights: walk 201 (wlk1) cannot have grown with these "
+                            "settings: its step 1 names no lattice vertex"),
+              std::string::npos)
+        << errors();
+}
+
 TEST_F(KorviStats, MabWalksGiveTheStatisticsOfTheSameWalksInALwkFile) {
     korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "records"});
     korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n50", "-i9", "-m", "structures"});
@@ -301,4 +341,93 @@ TEST_F(KorviStats, MabWalksGiveTheStatisticsOfTheSameWalksInALwkFile) {
     Table from_mab = stats({"-d5", "-t3", "-p4", "-m", "-S2", "-R2", "-D0", "structures"});
     EXPECT_EQ(from_mab.rows, from_lwk.rows);
     EXPECT_NE(from_mab.comments.find("(given by -S, -R, -D)"), std::string::npos);
+}
+
+TEST_F(KorviStats, ACutCommandLineGivesNoWeightsUnlessTheGeneratingRunIsGiven) {
+    // korvi -l <87 characters>/ldmd_14 -e10 -n5000 -i5 -s5 -r5 -d0: the comment
+    // line ends at "-s5", which reads as a run without a first sphere.
+    korvi({"-g14", "-b0"});
+    const std::string folder(79, 'd');
+    fs::create_directory(*dir / folder);
+    fs::rename(*dir / "ldmd_14.jkl", *dir / folder / "ldmd_14.jkl");
+    const std::string lattice = folder + "/ldmd_14";
+    ASSERT_EQ(lattice.size(), 87u);
+    korvi({"-l", lattice, "-e10", "-n5000", "-i5", "-s5", "-r5", "-d0", "cut"});
+    ASSERT_NE(read_file(*dir / "cut.lwk").find(" -i5 -s5\n"), std::string::npos);
+
+    const std::vector<std::string> sweep = {"-l", lattice, "-s5", "-r2", "-d-20", "-t0", "-p0"};
+    auto with = [&](std::vector<std::string> words) {
+        words.insert(words.begin(), sweep.begin(), sweep.end());
+        return words;
+    };
+    Table refused = run_stats(with({"cut"}));
+    EXPECT_NE(errors().find("No Rosenbluth weights: the comment line 'Korvi -l " + lattice +
+                            " -e10 -n5000 -i5 -s5' has the length korvi cuts command lines to "
+                            "(116 characters) and may lack options of the generating run; give "
+                            "its -s, -r and -d as -S, -R, -D\n"),
+              std::string::npos)
+        << errors();
+    EXPECT_EQ(refused.rows["total"][0].at("volume_w"), "nan");
+
+    // The exact excluded volume: korvi's count over every walk that can grow.
+    ASSERT_EQ(enumerate_walks(*dir / folder / "ldmd_14.jkl", 5.0f, 5.0f, 10, *dir / "all14.lwk"),
+              14535);
+    korvi(with({"all14"}));
+    std::istringstream lines(read_file(*dir / "korvi.out"));
+    std::vector<std::string> last;
+    for (std::string line; std::getline(lines, line);)
+        if (line.find('\t') != std::string::npos) last = split(line, '\t');
+    const double exact = std::stod(last.at(4));
+
+    const Row total = run_stats(with({"-S5", "-R5", "-D0", "cut"})).rows["total"][0];
+    const double z = (number(total, "volume_w") - exact) / number(total, "volume_w_err");
+    EXPECT_LT(std::abs(z), 3.0) << number(total, "volume_w") << " +- "
+                                << number(total, "volume_w_err") << ", exact " << exact;
+}
+
+TEST_F(KorviStats, WeightLinesBeforeEveryRecordGiveTheWeightsAndAFileWithSomeIsRefused) {
+    // The walks of few.lwk in tours of seven; those whose first step goes
+    // along +x, all touched by the probe at (5, 0, 0), weigh 2, the others 1.
+    std::FILE* in = std::fopen((*dir / "few.lwk").c_str(), "r");
+    std::string all, some;
+    int walks = 0, along_x = 0;
+    while (WalkRecord* walk = Xrdlwk(in)) {
+        const bool x = walk->numbers[1] == 2;
+        along_x += x;
+        const std::string line = weight_comment(x ? std::log(2.0) : 0.0, walks / 7);
+        for (std::string* text : {&all, &some}) {
+            std::FILE* out = std::fopen((*dir / "record").c_str(), "w");
+            Xwrlwk(out, walk, text == &some && walks == 2 ? nullptr : line.c_str());
+            std::fclose(out);
+            *text += read_file(*dir / "record");
+        }
+        ++walks;
+        std::free(walk);
+    }
+    std::fclose(in);
+    ASSERT_EQ(walks, 200);
+    write_file(*dir / "weighted.lwk", all);
+    write_file(*dir / "some.lwk", some);
+
+    Table table = stats({"-d5", "weighted"});
+    const Row& position = table.rows["position"][0];
+    const double free = number(position, "free");
+    EXPECT_NEAR(number(position, "touched_w"), 1.0 - free / (walks + along_x), 1e-11);
+    EXPECT_NE(table.comments.find("200 walks of 6 steps; jackknife over 20 blocks of whole tours "
+                                  "in file order"),
+              std::string::npos)
+        << table.comments;
+    EXPECT_NE(table.comments.find("weights read from the walk file's weight lines ('# ln_weight "
+                                  "<ln w> tour <t>' before each record) for 200 walks of 29 "
+                                  "tours; effective sample size n_eff = "),
+              std::string::npos)
+        << table.comments;
+
+    table = stats({"-d5", "some"});
+    EXPECT_NE(errors().find("No weights: walk 3 (wlk3) has no weight line before its record, "
+                            "though walk 1 (wlk1) has one: all weights come from weight lines or "
+                            "none\n"),
+              std::string::npos)
+        << errors();
+    EXPECT_EQ(table.rows["position"][0].at("touched_w"), "nan");
 }

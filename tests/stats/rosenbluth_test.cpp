@@ -28,7 +28,7 @@ public:
     }
 
     // Adds a walk through the points given, with the parameters.
-    void walk(std::initializer_list<std::array<int, 3>> points, std::array<float, 3> params = {}) {
+    void walk(std::initializer_list<std::array<int, 3>> points, WalkParameters params = {}) {
         walks.names.push_back("w" + std::to_string(walks.size() + 1));
         walks.params.push_back(params);
         for (const auto& p : points)
@@ -65,25 +65,52 @@ TEST(Rosenbluth, SphereMarksAndDeadEndsOfTheBorderAreNoCandidates) {
 
     cube.walk({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 1, 1}});
     EXPECT_FALSE(cube.weigh());
-    EXPECT_EQ(cube.problem, "walk w2 cannot have grown with these settings: its step 3 to vertex " +
-                                std::to_string(cube.at(1, 1, 1)->serial) + " was not free");
+    EXPECT_EQ(cube.problem,
+              "walk 2 (w2) cannot have grown with these settings: its step 3 to vertex " +
+                  std::to_string(cube.at(1, 1, 1)->serial) + " was not free");
 }
 
-TEST(Rosenbluth, WeightsOnlyApplyToUniformGrowthOfOneLength) {
-    Cube uniform;
-    uniform.walk({{0, 0, 0}, {1, 0, 0}}, {0.5f, 0.0f, 0.0f});  // no distance: weight 1 for all
-    EXPECT_TRUE(uniform.weigh()) << uniform.problem;
-    Cube interacting;
-    interacting.walk({{0, 0, 0}, {1, 0, 0}}, {0.5f, 2.0f, 0.0f});
-    EXPECT_FALSE(interacting.weigh());
-    EXPECT_EQ(interacting.problem, "walk w1 grew with interaction or torsion weights (strength "
-                                   "0.5, distance 2, gauche-trans energy 0)");
+TEST(Rosenbluth, WithInteractionAndTorsionTheWeightIsTheProductOfTheCandidatesWeightSums) {
+    // A = ln 2, lambda = 1: a vertex at distance 0 from the sphere (x = +1)
+    // weighs 1/2, one at distance 10000 weighs 1; E = ln 2 halves a gauche step.
+    Cube cube;
+    for (Atom* v : cube.lattice.vertices) v->charge = v->x > 0.0f ? 0.0f : 10000.0f;
+    const float ln2 = std::log(2.0f);
+    const std::initializer_list<std::array<int, 3>> points = {
+        {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 1, 1}};
+    // 5 + 1/2 | 4 · 1/2 | 1 + 2 · 1/2 | 3, or with torsion 1 (trans, 3.43
+    // from (1, 0, 0)) + 2 · 1/2 (gauche, 2.65).
+    cube.walk(points, {ln2, 1.0f, 0.0f});
+    ASSERT_TRUE(cube.weigh()) << cube.problem;
+    EXPECT_NEAR(cube.log_weights[0], std::log(5.5 * 2 * 2 * 3), 1e-6);
     Cube torsion;
-    torsion.walk({{0, 0, 0}, {1, 0, 0}}, {0.0f, 0.0f, 1.0f});
-    EXPECT_FALSE(torsion.weigh());
+    for (Atom* v : torsion.lattice.vertices) v->charge = v->x > 0.0f ? 0.0f : 10000.0f;
+    torsion.walk(points, {ln2, 1.0f, ln2});
+    ASSERT_TRUE(torsion.weigh()) << torsion.problem;
+    EXPECT_NEAR(torsion.log_weights[0], std::log(5.5 * 2 * 2 * 2), 1e-6);
+}
+
+TEST(Rosenbluth, WeightsApplyToWalksOfOneLengthAndOneSetOfParameters) {
+    Cube uniform;  // a strength without distance is no interaction
+    uniform.walk({{0, 0, 0}, {1, 0, 0}}, {0.5f, 0.0f, 0.0f});
+    uniform.walk({{0, 0, 0}, {0, 1, 0}});
+    ASSERT_TRUE(uniform.weigh()) << uniform.problem;
+    EXPECT_NEAR(uniform.log_weights[0], std::log(6.0), 1e-12);
     Cube mixed;
     mixed.walk({{0, 0, 0}, {1, 0, 0}});
-    mixed.walk({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}});
+    mixed.walk({{0, 0, 0}, {1, 0, 0}}, {0.5f, 2.0f, 0.0f});
     EXPECT_FALSE(mixed.weigh());
-    EXPECT_EQ(mixed.problem, "the walks differ in length (w1: 1 steps, w2: 2)");
+    EXPECT_EQ(mixed.problem, "the walks grew with different parameters (walk 1 (w1): strength 0, "
+                             "distance 0, gauche-trans energy 0; walk 2 (w2): strength 0.5, "
+                             "distance 2, gauche-trans energy 0)");
+    Cube lengths;
+    lengths.walk({{0, 0, 0}, {1, 0, 0}});
+    lengths.walk({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}});
+    EXPECT_FALSE(lengths.weigh());
+    EXPECT_EQ(lengths.problem, "the walks differ in length (walk 1 (w1): 1 steps, walk 2 (w2): 2)");
+    Cube infinite;
+    infinite.walk({{0, 0, 0}, {1, 0, 0}}, {0.0f, 0.0f, -1000.0f});
+    EXPECT_FALSE(infinite.weigh());
+    EXPECT_EQ(infinite.problem, "the walks' parameters (strength 0, distance 0, gauche-trans "
+                                "energy -1000) give step weights that are not finite");
 }

@@ -21,6 +21,17 @@ TEST(WalkBlocks, WalksAreSplitInFileOrderIntoNearlyEqualBlocks) {
     EXPECT_EQ(make_walk_blocks(3, 20, {}).count, 3);  // never an empty block
 }
 
+TEST(WalkBlocks, WithToursEachTourGoesWholeToTheBlockOfItsFirstWalk) {
+    // Tours starting at walks 0, 3, 4 and 6 fall in blocks 0, 1, 1 and 2 of 4;
+    // the fourth block stays empty and is dropped.
+    WalkBlocks blocks = make_walk_blocks(10, 4, {}, {0, 0, 0, 1, 2, 2, 3, 3, 3, 3});
+    EXPECT_TRUE(blocks.whole_tours);
+    EXPECT_EQ(blocks.count, 3);
+    EXPECT_EQ(blocks.block_of, (std::vector<int>{0, 0, 0, 1, 1, 1, 2, 2, 2, 2}));
+    EXPECT_EQ(blocks.walks, (std::vector<int>{3, 3, 4}));
+    EXPECT_EQ(make_walk_blocks(4, 2, {0.0, 0.0, 0.0, 0.0}, {7, 7, 7, 7}).count, 1);
+}
+
 TEST(WalkBlocks, CountedFractionsLeaveOutOneBlockAtATime) {
     WalkBlocks blocks = make_walk_blocks(6, 3, {});
     FractionReplicates f = counted_fractions(blocks, free_sums(blocks, {1, 0, 0, 0, 1, 1}));

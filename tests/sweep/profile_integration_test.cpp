@@ -106,3 +106,36 @@ TEST(ProfileIntegration, LeavesPositionsWithoutAFreeWalkOutOfTheirPolarAnglesSum
     EXPECT_NEAR(rows[6].weighted.free_energy.value, std::log(2.0), 1e-12);
     EXPECT_EQ(rows[6].counted.solid_angle.error, 0.0);
 }
+
+TEST(ProfileIntegration, OneSidedPositionsAndRowsMadeOnlyOfThemHaveNoError) {
+    // The first pole untouched by every walk, the equator's positions all
+    // untouched or all touched but one, the second pole at 0.5.
+    std::vector<Replicates> x(6, {1.0, 1.0, 1.0});
+    x[2] = {0.0, 0.0, 0.0};
+    x[3] = {0.5, 0.4, 0.6};
+    ProfileRow total;
+    std::vector<ProfileRow> rows = integrate(x, true, &total);
+    ASSERT_EQ(kinds(rows), "ptpppptptd");
+    for (const ProfileRow* row : {&rows[0], &rows[3]}) {
+        for (const RowEstimates& e : {row->counted, row->weighted}) {
+            EXPECT_EQ(e.touched.value, row == &rows[0] ? 0.0 : 1.0);
+            EXPECT_TRUE(std::isnan(e.touched.error));
+            EXPECT_TRUE(std::isnan(e.free_energy.error));
+        }
+    }
+    EXPECT_EQ(rows[1].counted.solid_angle.value, 0.0);  // the first pole's polar angle
+    EXPECT_TRUE(std::isnan(rows[1].counted.solid_angle.error));
+    EXPECT_TRUE(std::isnan(rows[1].weighted.free_energy.error));
+    EXPECT_NEAR(rows[4].counted.touched.error, 0.1, 1e-12);
+    EXPECT_GT(rows[6].counted.solid_angle.error, 0.0);  // the equator, with one told position
+    EXPECT_TRUE(std::isnan(rows[8].counted.solid_angle.error));  // the second pole: x = 1
+    EXPECT_GT(rows[9].counted.volume.error, 0.0);
+    EXPECT_GT(total.weighted.volume.error, 0.0);
+
+    // Without a two-sided position no row has an error.
+    rows = integrate(std::vector<Replicates>(6, {1.0, 1.0, 1.0}), false, &total);
+    EXPECT_EQ(rows[9].counted.volume.value, 0.0);
+    EXPECT_TRUE(std::isnan(rows[9].counted.volume.error));
+    EXPECT_TRUE(std::isnan(rows[9].counted.free_energy.error));
+    EXPECT_TRUE(std::isnan(total.counted.volume.error));
+}
