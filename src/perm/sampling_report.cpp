@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "base/format.h"
+
 namespace {
 
 double as_double(float value) {
@@ -34,15 +36,13 @@ std::string exp10_text(double log_value, int digits) {
 std::string outer_shell_warning(const SamplingReport& report) {
     const PermResult& r = report.result;
     if (r.outer_shell_walks == 0) return "";
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "%lld of %lld walks of %d steps (%.3g%%) reached the lattice's outer shell "
-                  "(shell %d): the lattice is too small for them, and Z_N counts only the walks "
-                  "that fit in it",
-                  r.outer_shell_walks, r.walks, report.options->steps,
-                  100.0 * static_cast<double>(r.outer_shell_walks) / static_cast<double>(r.walks),
-                  report.outer_shell);
-    return text;
+    return formatted("%lld of %lld walks of %d steps (%.3g%%) reached the lattice's outer shell "
+                     "(shell %d): the lattice is too small for them, and Z_N counts only the "
+                     "walks that fit in it",
+                     r.outer_shell_walks, r.walks, report.options->steps,
+                     100.0 * static_cast<double>(r.outer_shell_walks) /
+                         static_cast<double>(r.walks),
+                     report.outer_shell);
 }
 
 void write_sampling_table(std::FILE* fp, const SamplingReport& report) {
