@@ -7,16 +7,17 @@
 # per seed (five seeds by default), which korvi-stats weighs by replaying
 # their growth; korvi-perm then runs as many tours as fill the CPU time that
 # korvi and its sweep took together (from a pilot run's cost per tour and the
-# sweep's cost per walk), writing one walk per tour, whose weights korvi-stats
-# reads from the walks' weight lines. Printed per side: CPU seconds of the
-# walks and of the sweep, n_eff, the excluded volume by weight with its
-# jackknife error; last the ratio of the errors at equal CPU time. About two
-# minutes of CPU and 1.5 GB at the peak with five seeds.
+# sweep's cost per walk), writing one walk per tour (PER_TOUR; 0: all), whose
+# weights korvi-stats reads from the walks' weight lines. Printed per
+# side: CPU seconds of the walks and of the sweep, n_eff, the excluded volume
+# by weight with its jackknife error; last the ratio of the errors at equal
+# CPU time. About two minutes of CPU and 1.5 GB at the peak with five seeds.
 #
-#   bash bench/perm_vs_korvi.sh [SEEDS]
+#   bash bench/perm_vs_korvi.sh [SEEDS [PER_TOUR]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seeds=${1:-5}
+per_tour=${2:-1}
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j2 --target korvi korvi-stats korvi-perm >/dev/null
 bin=$PWD/build-bench
@@ -58,7 +59,7 @@ walks=$((seeds * 20000))
 # a pilot of 20 x 100 tours the cost per tour and the walks per tour, and the
 # sweep of the pilot's walks beside korvi's sweep the cost of a sweep per walk.
 start=$(cpu_of /dev/null start.err "$bin/korvi-perm" -l ldmd_90 -s5 -r5 -d0 -e200 -n1 -k1 -i1)
-pilot=$(cpu_of pilot.tsv pilot.err "$bin/korvi-perm" -l ldmd_90 -s5 -r5 -d0 -e200 -n100 -k20 -i1 -w1 pilot)
+pilot=$(cpu_of pilot.tsv pilot.err "$bin/korvi-perm" -l ldmd_90 -s5 -r5 -d0 -e200 -n100 -k20 -i1 -w$per_tour pilot)
 pilot_walks=$(grep -c '^wlk' pilot.lwk)
 pilot_sweep=$(cpu_of /dev/null pilot-stats.err "$bin/korvi-stats" "${sweep[@]}" pilot)
 budget=$(add "$korvi_walks" "$korvi_sweep")
@@ -66,8 +67,8 @@ tours=$(awk -v budget="$budget" -v start="$start" -v pilot="$pilot" -v written="
     -v pilot_sweep="$pilot_sweep" -v sweep="$korvi_sweep" -v walks="$walks" 'BEGIN {
         per_walk = (sweep - pilot_sweep) / (walks - written)
         sweep_start = pilot_sweep - written * per_walk
-        per_tour = (pilot - start) / 2000 + written / 2000 * per_walk
-        print int((budget - start - sweep_start) / per_tour) }')
+        cost = (pilot - start) / 2000 + written / 2000 * per_walk  # of one tour
+        print int((budget - start - sweep_start) / cost) }')
 batches=20
 per_batch=$(((tours + batches - 1) / batches))
 if ((per_batch > 21474)); then  # the largest number an option takes
@@ -75,7 +76,7 @@ if ((per_batch > 21474)); then  # the largest number an option takes
     per_batch=$(((tours + batches - 1) / batches))
 fi
 perm_walks=$(cpu_of perm.tsv perm.err "$bin/korvi-perm" -l ldmd_90 -s5 -r5 -d0 -e200 \
-    -n$per_batch -k$batches -i2 -w1 perm)
+    -n$per_batch -k$batches -i2 -w$per_tour perm)
 perm_sweep=$(cpu_of perm-stats.tsv perm-stats.err "$bin/korvi-stats" "${sweep[@]}" perm)
 
 korvi_error=$(total korvi.tsv volume_w_err)

@@ -40,12 +40,12 @@ constexpr PermOptionTable kTable(std::array{
         "ininitial seed for random number generator",
         "0 to 21474. By default the program's starting time gives the seed; the run reports it, "
         "so that it can be repeated."),
-    Row::of<&PermOptions::walks_per_tour>(
+    Row::with_default<&PermOptions::walks_per_tour>(
         "wnwalks written per tour at most (0: all)",
-        "The walks of one tour share most of their steps. With w > 0 a tour with more than w "
-        "walks of full length writes w of them, chosen with probability in proportion to their "
-        "weights, each weighted by its weight over that probability: the file stays unbiased and "
-        "holds at most w walks per tour."),
+        "The walks of one tour share most of their steps, so that a sweep learns little more "
+        "from all of them than from one. A tour with more than w walks of full length writes w "
+        "of them, chosen with probability in proportion to their weights, each weighted by its "
+        "weight over that probability: the file stays unbiased."),
     Row::of<&PermOptions::parameters, &WalkParameters::strength>(
         "Aninteraction strength A (kT)",
         "A step onto a vertex at distance d from the first sphere's centre has the factor "

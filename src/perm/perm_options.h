@@ -39,7 +39,7 @@ struct PermOptions : GridSettings {
     int tours = 1000;                    // -n: tours per batch
     int batches = 20;                    // -k: independent batches
     int seed = 0;                        // -i, else from the start time (0 ... kLargestSeed)
-    int walks_per_tour = 0;              // -w: most walks written of one tour; 0: all
+    int walks_per_tour = 1;              // -w: most walks written of one tour; 0: all
     WalkParameters parameters;           // -A, -L, -E
     bool verbose = false;                // -v
 };
@@ -56,5 +56,6 @@ int seed_from_time(long long start_time);
 // the seed) for the others.
 PermOptions read_perm_options(const std::int64_t* values, int start_seed);
 
-// Writes the defaults the help shows into the store: tours, batches and the seed.
+// Writes the defaults the help shows into the store: tours, batches, the seed
+// and the walks written per tour.
 void set_perm_help_defaults(std::int64_t* values, int start_seed);

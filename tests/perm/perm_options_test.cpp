@@ -59,7 +59,7 @@ TEST(PermOptions, UnsetOptionsKeepTheDocumentedDefaults) {
     EXPECT_EQ(o.tours, 1000);
     EXPECT_EQ(o.batches, 20);
     EXPECT_EQ(o.seed, 1234);
-    EXPECT_EQ(o.walks_per_tour, 0);
+    EXPECT_EQ(o.walks_per_tour, 1);
     EXPECT_EQ(o.parameters.strength, 0.0f);
     EXPECT_EQ(o.parameters.range, 0.0f);
     EXPECT_EQ(o.parameters.gauche_energy, 0.0f);
@@ -76,12 +76,13 @@ TEST(PermOptions, SeedsFromTheClockAreOnesTheSeedOptionCanGiveBack) {
     EXPECT_EQ(parse(words).seed, seed);
 }
 
-TEST(PermOptions, TheHelpShowsToursBatchesAndTheStartSeed) {
+TEST(PermOptions, TheHelpShowsToursBatchesTheStartSeedAndTheWalksPerTour) {
     std::int64_t values[kPermOptionCount] = {};
     values[kPermStepsSlot] = 50 * kOne;
     set_perm_help_defaults(values, 15000);
     EXPECT_EQ(values[kPermToursSlot], 1000 * kOne);
     EXPECT_EQ(values[kPermBatchesSlot], 20 * kOne);
     EXPECT_EQ(values[kPermSeedSlot], 15000 * kOne);
+    EXPECT_EQ(values[kPermWalksPerTourSlot], kOne);
     EXPECT_EQ(values[kPermStepsSlot], 50 * kOne);  // a value given stays
 }
