@@ -6,7 +6,7 @@ build=${1:?usage: scripts/install_check.sh BUILD_DIR}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for program in korvi korvi-stats; do
+for program in korvi korvi-stats korvi-perm; do
     [ -x "$prefix/bin/$program" ] || { echo "not installed: $program" >&2; exit 1; }
 done
 cd "$prefix"

@@ -3,7 +3,7 @@
 // of a completed run. A refused number ends the run before anything else.
 #include "driver/korvi.h"
 
-#include "cli/file_names.h"
+#include "cli/lattice_option.h"
 #include "cli/line_buffers.h"
 #include "cli/option_parser.h"
 #include "cli/progress.h"
@@ -35,14 +35,9 @@ void print_help(int argc, char** argv, std::int64_t* values, int start_seed) {
 // beside it), then generates walks or evaluates them.
 bool run_lattice_modes(const Settings& settings, std::size_t walk_budget) {
     const std::unique_ptr<EarlyWalkScan> early_walks = start_early_walk_scan(settings, walk_budget);
-    if (!settings.lattice_file) {
-        std::fputs("No lattice file given (option -l)!\n", stderr);
-        return false;
-    }
-    char name[kFileNameSize];
-    if (!build_file_name(settings.lattice_file, "jkl", 0, name)) return false;
     PlacedLattice lattice;
-    if (!place_lattice(name, settings.shift, settings.radius > 0.0f, settings.verbose, lattice))
+    if (!place_named_lattice(settings.lattice_file, settings.shift, settings.radius > 0.0f,
+                             settings.verbose, lattice))
         return false;
     if (settings.extension > 0) return run_generate_walks(settings, lattice);
     return run_evaluate(settings, lattice, walk_budget, early_walks.get());

@@ -2,8 +2,6 @@
 // and the elapsed time of a completed run.
 #include "stats/korvi_stats.h"
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -11,6 +9,7 @@
 #include "cli/line_buffers.h"
 #include "cli/option_parser.h"
 #include "cli/progress.h"
+#include "cli/table_output.h"
 #include "stats/stats_options.h"
 #include "stats/stats_run.h"
 
@@ -23,17 +22,6 @@ constexpr const char* kDescription =
     "walks; Rosenbluth weights, recomputed by replaying each walk's growth, undo the bias of the "
     "walk generator against crowded conformations. Walks that carry their weights in weight "
     "lines ('# ln_weight ... tour ...') are weighted by these.\n\n";
-
-// The table is written to the standard output the program was given; the
-// library's own lines on standard output (the lattice reader's count line)
-// are sent to standard error so that they never mix with the table.
-std::FILE* keep_standard_output_for_table() {
-    std::fflush(stdout);
-    int table_fd = dup(1);
-    if (table_fd < 0 || dup2(2, 1) < 0) return stdout;
-    std::FILE* table = fdopen(table_fd, "w");
-    return table ? table : stdout;
-}
 
 }  // namespace
 

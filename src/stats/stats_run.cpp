@@ -8,6 +8,7 @@
 #include "base/format.h"
 #include "base/same_file.h"
 #include "cli/file_names.h"
+#include "cli/lattice_option.h"
 #include "cli/profile_plot.h"
 #include "cli/profile_table.h"
 #include "cli/progress.h"
@@ -97,14 +98,13 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     char walk_name[kFileNameSize];
     if (!build_file_name(settings.walk_file, settings.mab ? "mab" : "lwk", 0, walk_name))
         return false;
-    if (!settings.lattice_file) {
-        std::fputs("No lattice file given (option -l)!\n", stderr);
-        return false;
-    }
-    char lattice_name[kFileNameSize];
-    if (!build_file_name(settings.lattice_file, "jkl", 0, lattice_name)) return false;
+    // Lattices are read with their labels whole, so that lattices of more
+    // than 99 shells, as long walks need, are placed as they were written.
     PlacedLattice lattice;
-    if (!place_lattice(lattice_name, settings.shift, true, settings.verbose, lattice)) return false;
+    if (!place_named_lattice(settings.lattice_file, settings.shift, true, settings.verbose,
+                             lattice, true))
+        return false;
+    const char* lattice_name = lattice.file_name.c_str();
     std::string prefix = settings.output_prefix ? settings.output_prefix : "";
     std::string table_name = prefix + ".tsv";
     std::string picture_name = prefix + ".svg";

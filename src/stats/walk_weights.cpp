@@ -47,7 +47,7 @@ bool replay_walks(const StatsSettings& settings, const GenerationSettings& gener
     bool ok = true;
     if (generation.shift != settings.shift) {
         ok = place_lattice(sweep_lattice.file_name.c_str(), generation.shift,
-                           generation.radius > 0.0f, false, own);
+                           generation.radius > 0.0f, false, own, true);
         lattice = &own;
         if (!ok) problem = "the lattice could not be placed as the generating run placed it";
     }

@@ -139,8 +139,9 @@ void prefetch_slots(const Atom* a) {
 
 // Values of one atom line; a value the line lacks keeps the previous line's.
 struct AtomFields {
-    int number = 0;  // fixed layout: columns 1 to 5
-    char token[3] = {};
+    int token_width = 2;  // characters of the free layout's token; 63: a whole label
+    int number = 0;       // fixed layout: columns 1 to 5
+    char token[64] = {};
     float x = 0.0f, y = 0.0f, z = 0.0f;
     float fifth = 0.0f;
     int value = 0;
@@ -153,21 +154,23 @@ struct AtomFields {
         }
         int n = 0;
         if (scan_plain(line, &n)) return n;
-        return std::sscanf(line, "%2s%f%f%f%f%d%f", token, &x, &y, &z, &fifth, &value, &last);
+        if (token_width == 2)
+            return std::sscanf(line, "%2s%f%f%f%f%d%f", token, &x, &y, &z, &fifth, &value, &last);
+        return std::sscanf(line, "%63s%f%f%f%f%d%f", token, &x, &y, &z, &fifth, &value, &last);
     }
 
-    // "%2s%f%f%f%f%d%f" for lines whose numbers all have the plain form: the
-    // count of values converted in *n, or false (nothing stored) when sscanf
-    // must decide. The token takes at most two characters; the next number
-    // starts right after them.
+    // "%2s%f%f%f%f%d%f" (with the token's width) for lines whose numbers all
+    // have the plain form: the count of values converted in *n, or false
+    // (nothing stored) when sscanf must decide. The token takes at most
+    // token_width characters; the next number starts right after them.
     bool scan_plain(const char* line, int* n) {
         const char* p = skip_space(line);
         if (!*p) {
             *n = -1;  // the input ends before the first conversion
             return true;
         }
-        char word[3] = {};
-        for (int i = 0; i < 2 && *p && !is_space(*p); ++i) word[i] = *p++;
+        char word[sizeof token] = {};
+        for (int i = 0; i < token_width && *p && !is_space(*p); ++i) word[i] = *p++;
         float numbers[6] = {};
         int integer = 0;
         int converted = 1;
@@ -324,7 +327,7 @@ int Istjkl(std::FILE* fp, Entry* entry, unsigned mask) {
     return 0;
 }
 
-Entry* Igtjklm(std::FILE* fp, Entry* head) {
+Entry* Igtjklm(std::FILE* fp, Entry* head, bool whole_labels) {
     char line[kLineSize];
     bool long_line = false;
     if (!fp || !Bln_get(line, kLineSize, fp, &long_line)) {
@@ -389,6 +392,8 @@ Entry* Igtjklm(std::FILE* fp, Entry* head) {
     if (has_repeated_pair(ends)) return give_up(entry, head, nullptr);
 
     AtomFields fields;
+    if (whole_labels && !fixed && (entry->type & kTypeLattice) && !(entry->type & kTypeMolecular))
+        fields.token_width = sizeof fields.token - 1;
     bool lacks_hydrogens = false;
     float sum[3] = {0.0f, 0.0f, 0.0f};
     for (int i = 0; i < natoms; ++i) {

@@ -21,4 +21,8 @@ int Istjkl(std::FILE* fp, Entry* entry, unsigned mask);
 // Reads one entry and appends it to the list of head (null: the current
 // list). Returns null after a message, leaving nothing behind, when the file
 // ends early or a bond names a missing atom, itself or a bond twice.
-Entry* Igtjklm(std::FILE* fp, Entry* head);
+// A free-layout line's label is read with at most two characters, so that
+// the shells of a lattice read back for lattices of up to 99 shells; with
+// whole_labels a lattice's labels are read to the first blank or tab (at
+// most 63 characters), and lattices of any size read back as written.
+Entry* Igtjklm(std::FILE* fp, Entry* head, bool whole_labels = false);

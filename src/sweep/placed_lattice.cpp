@@ -15,7 +15,7 @@ namespace {
 // Large lattice files are read in large pieces rather than a page at a time.
 constexpr std::size_t kLatticeFileBuffer = std::size_t{1} << 16;
 
-Entry* read_lattice(const char* name) {
+Entry* read_lattice(const char* name, bool whole_labels) {
     std::FILE* fp = std::fopen(name, "r");
     if (!fp) {
         std::perror(name);
@@ -25,7 +25,7 @@ Entry* read_lattice(const char* name) {
     // Held by this thread for the whole reading, the stream is not locked
     // again line by line, as it would be while another thread runs.
     flockfile(fp);
-    Entry* lattice = Igtjklm(fp, nullptr);
+    Entry* lattice = Igtjklm(fp, nullptr, whole_labels);
     funlockfile(fp);
     std::fclose(fp);
     if (!lattice) std::fprintf(stderr, "Got no lattice from %s!\n", name);
@@ -41,9 +41,9 @@ void PlacedLattice::put_sphere(float x, float y, float z) {
 }
 
 bool place_lattice(const char* file_name, float shift, bool sphere, bool verbose,
-                   PlacedLattice& placed) {
+                   PlacedLattice& placed, bool whole_labels) {
     placed.file_name = file_name;
-    placed.lattice = read_lattice(file_name);
+    placed.lattice = read_lattice(file_name, whole_labels);
     if (!placed.lattice) return false;
     placed.prepared = prepare_lattice(placed.lattice, shift, verbose);
     if (!placed.prepared.table) {

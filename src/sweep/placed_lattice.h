@@ -24,9 +24,10 @@ struct PlacedLattice {
 
 // Reads the lattice file `file_name`, moves its first vertex to (shift, 0, 0),
 // enumerates it and, when `sphere` is set, makes the sphere entry with its
-// atom. False after a message.
+// atom. False after a message. With whole_labels the file is read with its
+// labels whole (Igtjklm), which lattices of 100 shells and more need.
 bool place_lattice(const char* file_name, float shift, bool sphere, bool verbose,
-                   PlacedLattice& placed);
+                   PlacedLattice& placed, bool whole_labels = false);
 
 // Releases the lattice, its vertex table and the sphere entry.
 void release_lattice(PlacedLattice& placed);

@@ -21,6 +21,7 @@ public:
     int size() const { return static_cast<int>(number_.size()); }
     int origin() const { return origin_; }  // -1: no vertex of shell 0
     int max_degree() const { return max_degree_; }
+    int outer_shell() const { return outer_shell_; }  // the largest shell number of a vertex
 
     // The neighbours of v in bond-slot order.
     std::span<const std::int32_t> neighbours(int v) const {
@@ -43,4 +44,5 @@ private:
     std::vector<std::int32_t> number_;  // the vertex number (serial)
     int origin_ = -1;
     int max_degree_ = 0;
+    int outer_shell_ = 0;
 };

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -16,15 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kCaseRoot = fs::path(KORVI_TEST_DIR) / "cli";
-
-std::vector<std::string> case_names() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(kCaseRoot))
-        if (entry.is_directory() && fs::exists(entry.path() / "args"))
-            names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Runs korvi's main in a child of the test process, with the evaluate run
 // reading the walk file again at every position instead of once; otherwise
@@ -51,14 +40,8 @@ TEST_P(Transcript, MatchesThemAlsoWhenTheWalkFileIsReadAtEveryPosition) {
     transcript::check(kCaseRoot / GetParam(), run_korvi_streaming);
 }
 
-std::string test_name(const testing::TestParamInfo<std::string>& info) {
-    std::string name = info.param;
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cli, Transcript, testing::ValuesIn(case_names()), test_name);
+INSTANTIATE_TEST_SUITE_P(Cli, Transcript, testing::ValuesIn(transcript::case_names(kCaseRoot)),
+                         transcript::test_name);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Transcript);
 
 }  // namespace

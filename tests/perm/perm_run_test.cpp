@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/exact_sums.h"
+#include "support/z_scores.h"
 #include "support/generated_lattice.h"
 #include "walks/sampling_lattice.h"
 #include "walks/step_weights.h"
@@ -37,17 +38,6 @@ const Case kCases[] = {
     {"simple cubic, sphere, attraction, torsion", {1, 5, 3.0f, 3.0f, 0.0f}, {-1.0f, 3.0f, 0.5f}, 8},
     {"bcc, sphere, torsion", {2, 4, 4.0f, 3.5f, 0.0f}, {0.0f, 0.0f, 1.0f}, 6},
     {"fcc, sphere off the origin, repulsion", {3, 3, 3.0f, 2.5f, -1.0f}, {2.0f, 1.5f, 0.0f}, 5},
-};
-
-// Sums of squared z-scores.
-struct Scores {
-    double square = 0.0;
-    int count = 0;
-    void add(double z) {
-        square += z * z;
-        ++count;
-    }
-    double rms() const { return std::sqrt(square / count); }
 };
 
 // Adds the z-score of an estimate against the exact Z, unless the batches

@@ -306,6 +306,25 @@ TEST_F(KorviStats, OutputsNeverOverwriteTheWalkFile) {
     EXPECT_EQ(read_file(*dir / "walks.tsv"), read_file(*dir / "few.lwk"));
 }
 
+TEST_F(KorviStats, ALatticeWithShellLabelsOfThreeDigitsIsPlacedAsItWasWritten) {
+    // The outer shell relabelled "103", as shells of lattices beyond 99
+    // shells are labelled: read two characters at a time, its vertices would
+    // move and the sweep change.
+    std::istringstream in(read_file(*dir / "lsc_3.jkl"));
+    std::string relabelled;
+    for (std::string line; std::getline(in, line);)
+        relabelled += (line.rfind("3\t", 0) == 0 ? "10" + line : line) + "\n";
+    ASSERT_NE(relabelled.find("\n103\t"), std::string::npos);
+    write_file(*dir / "lsc_103.jkl", relabelled);
+    const std::vector<std::string> sweep{"-s2", "-r1.6", "-d-9", "-t0", "-p0", "few"};
+    std::vector<std::string> words{"-l", "lsc_103"};
+    words.insert(words.end(), sweep.begin(), sweep.end());
+    const Table relabelled_table = run_stats(words);
+    words[1] = "lsc_3";
+    const Table table = run_stats(words);
+    EXPECT_EQ(relabelled_table.rows, table.rows);
+}
+
 TEST_F(KorviStats, WithoutTheGeneratingRunOnlyCountsAreReportedAndOneLineSaysWhy) {
     const std::string walks = read_file(*dir / "few.lwk");
     write_file(*dir / "bare.lwk", walks.substr(walks.find("wlk1")));

@@ -39,15 +39,16 @@ struct Read {
     Entry* entry = nullptr;
     std::string out, err;
 
-    explicit Read(std::FILE* fp) {
+    explicit Read(std::FILE* fp, bool whole_labels = false) {
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        entry = Igtjklm(fp, &list.head);
+        entry = Igtjklm(fp, &list.head, whole_labels);
         err = testing::internal::GetCapturedStderr();
         out = testing::internal::GetCapturedStdout();
         std::fclose(fp);
     }
-    explicit Read(std::string text) : Read(fmemopen(text.data(), text.size(), "r")) {}
+    explicit Read(std::string text, bool whole_labels = false)
+        : Read(fmemopen(text.data(), text.size(), "r"), whole_labels) {}
 };
 
 // The entry's name, type and mean position, then one line per atom: label,
@@ -241,6 +242,22 @@ TEST(JklReader, EachKindOfEntryAndLayoutReadsItsColumns) {
             EXPECT_EQ(jkl_text(r.entry), row.text);
         }
     }
+}
+
+TEST(JklReader, WholeLabelsReadTheShellsOfLargeLatticesAndNothingElseDiffers) {
+    // Shells 99, 123 (plain numbers) and 100 (a number sscanf reads) in the
+    // free layout; the third line cut to two characters would shift its fields.
+    const std::string lattice = "lat\n-3 0 0 4096\n99\t1.5\t0\t0\t0.25\t99\n"
+                                "123\t1.5\t0\t0\t0\t123\n100\t-1.5e0\t2\t0\t0\t100\n";
+    const Read whole(lattice, true);
+    ASSERT_NE(whole.entry, nullptr);
+    EXPECT_EQ(summary(whole.entry),
+              "lat 4096 at 0.500 0.667 0.000\n99 6 99 1.500 0.000 0.000 0.250 30.00 1\n"
+              "123 6 123 1.500 0.000 0.000 0.000 30.00 1\n"
+              "100 6 100 -1.500 2.000 0.000 0.000 30.00 1\n");
+    // Molecules keep their two-character tokens, element and all.
+    const std::string ethane = "ethane\n-2 1 1 1\n 1 2\nC1x\t0\t0\t0\t0\t3\nC2\t1.532\t0\t0\t0\t3\n";
+    EXPECT_EQ(summary(Read(ethane, true).entry), summary(Read(ethane).entry));
 }
 
 // Every failure leaves nothing in the list; bad bonds fail without a message.

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -40,6 +42,24 @@ inline std::string normalise(const std::string& text) {
     return std::regex_replace(
         std::regex_replace(std::regex_replace(text, seconds, "* sec"), seed, "$1[SEED]"), date,
         "$1DATE");
+}
+
+// The cases below root: the folders holding args, sorted.
+inline std::vector<std::string> case_names(const std::filesystem::path& root) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(root))
+        if (entry.is_directory() && std::filesystem::exists(entry.path() / "args"))
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A case's name as a test name: letters and digits, everything else '_'.
+inline std::string test_name(const testing::TestParamInfo<std::string>& info) {
+    std::string name = info.param;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
 }
 
 // Contents of every file below root, by relative path.

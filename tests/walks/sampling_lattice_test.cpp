@@ -37,6 +37,7 @@ TEST(PermLattice, CopiesNeighboursMarksAndShellsAndBlocksWhatTheGeneratorNeverEn
     EXPECT_EQ(lattice.size(), 9);
     EXPECT_EQ(lattice.origin(), 0);
     EXPECT_EQ(lattice.max_degree(), 6);
+    EXPECT_EQ(lattice.outer_shell(), 2);
     EXPECT_EQ(listed(lattice.neighbours(0)), (std::vector<std::int32_t>{1, 2, 7}));
     EXPECT_EQ(listed(lattice.neighbours(1)), (std::vector<std::int32_t>{0, 3, 4, 6}));
     EXPECT_EQ(listed(lattice.neighbours(3)), (std::vector<std::int32_t>{1, 2, 5, 6, 7, 8}));
