@@ -12,6 +12,7 @@
 #include "cli/table_output.h"
 #include "perm/perm_options.h"
 #include "perm/sampling_run.h"
+#include "perm/sweep_mode.h"
 
 namespace {
 
@@ -20,7 +21,9 @@ constexpr const char* kDescription =
     "the ensemble the walk model defines: every walk weighted by the product of its step "
     "weights (interaction with the sphere and gauche-trans torsion). It estimates the partition "
     "sum Z_n at every length with errors from independent batches, by the pruned-enriched "
-    "Rosenbluth method, and writes the walks with their weights for korvi-stats.\n\n";
+    "Rosenbluth method, and writes the walks with their weights for korvi-stats. With -x it "
+    "sweeps a probe sphere over korvi's grid instead and estimates at every position the "
+    "probe's free energy in that ensemble, down to contact.\n\n";
 
 }  // namespace
 
@@ -45,7 +48,8 @@ int korvi_perm_main(int argc, char** argv) {
     }
     const PermOptions settings = read_perm_options(values, start_seed);
     std::time_t begin = std::time(nullptr);
-    bool completed = run_sampling(settings, table);
+    bool completed =
+        settings.sweep ? run_sweep_mode(settings, table) : run_sampling(settings, table);
     progress_end();
     if (completed)
         std::fprintf(stderr, "time: %d sec\n", static_cast<int>(std::time(nullptr) - begin));

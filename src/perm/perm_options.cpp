@@ -16,13 +16,16 @@ constexpr PermOptionTable kTable(std::array{
     Row::of<&PermOptions::shift>(
         "snshift (in x) of lattice",
         "x position given to the lattice origin, where every walk starts; with a first sphere "
-        "at the coordinate origin, its radius."),
+        "at the coordinate origin, its radius. In the sweep (-x) -s, -r and -d are the probe's, "
+        "as in korvi's evaluate mode."),
     Row::of<&PermOptions::radius>(
         "rnradius of first sphere",
         "Walks avoid the vertices within this distance of the sphere's centre, as korvi's "
-        "generated walks do; 0: no sphere."),
-    Row::of<&PermOptions::distance>("dndistance of first sphere",
-                                    "x position of the first sphere's centre."),
+        "generated walks do; 0: no sphere. In the sweep (-x): the probe's radius."),
+    Row::of<&PermOptions::distance>(
+        "dndistance of first sphere",
+        "x position of the first sphere's centre. In the sweep (-x): the probe's distance, a "
+        "negative value sweeping from contact to its size."),
     Row::of<&PermOptions::steps>(
         "ennumber of steps N of the walks",
         "The partition sum Z_n is estimated for every length n up to N; the walks of full length "
@@ -60,6 +63,48 @@ constexpr PermOptionTable kTable(std::array{
         "A step that puts the new vertex at gauche distance (below 3.24) from the vertex three "
         "steps back has the factor exp(-E)."),
     Row::of<&PermOptions::verbose>("vlverbose"),
+    Row::of<&PermOptions::sweep>(
+        "xlsweep a probe sphere",
+        "Instead of writing walks, estimate at every position of a probe sphere swept as in "
+        "korvi's evaluate mode (-s -r -d -t -p) the free fraction x = Z_N(first sphere and "
+        "probe) / Z_N(first sphere) of the model's ensemble, walks of N steps around the first "
+        "sphere -S -R -D, and write korvi-stats' table: touched fraction, free energy and "
+        "excluded solid angle, area and volume with errors from the batches. Every position "
+        "runs k batches of n tours."),
+    Row::with_default<&PermOptions::theta_count>(
+        "tnnumber of theta values (sweep)",
+        "Number of equally spaced values for the polar angle of the probe, including the two "
+        "poles; 0 or less: chosen from the distance, as in korvi."),
+    Row::with_default<&PermOptions::phi_count>(
+        "pnnumber of phi values (sweep)",
+        "Number of equally spaced values for the azimuth of the probe; 0 or less: chosen from "
+        "the distance and polar angle, as in korvi."),
+    Row::of<&PermOptions::first, &FirstSphere::shift>(
+        "Snshift (in x) of lattice while the walks grow (sweep)",
+        "In the sweep the first sphere is placed by -S, -R and -D as korvi's generation of "
+        "walks places it by -s, -r and -d; -S defaults to -s, -R and -D to 0."),
+    Row::of<&PermOptions::first, &FirstSphere::radius>("Rnradius of first sphere (sweep)",
+                                                       "0: no first sphere."),
+    Row::of<&PermOptions::first, &FirstSphere::distance>("Dndistance of first sphere (sweep)",
+                                                         "x position of its centre."),
+    Row::of<&PermOptions::threads>(
+        "jnthreads (sweep)",
+        "Positions are independent and run on this many threads; by default on every processor "
+        "the process may use. The table does not depend on it."),
+    Row::of<&PermOptions::output_prefix>(
+        "osprefix of output files (sweep)",
+        "The table goes to PREFIX.tsv and gnuplot draws the free-energy profile to PREFIX.svg; "
+        "without -o the table goes to standard output."),
+    Row::of<&PermOptions::share>(
+        "cssweep share k/m (sweep)",
+        "Runs share k of m of the sweep's work and writes it to PREFIX.k-of-m.share (-o), so "
+        "that m processes, on one machine or the nodes of a cluster, share a sweep. Every share "
+        "needs the same options, the seed -i among them."),
+    Row::of<&PermOptions::merge>(
+        "unjoin m shares (sweep)",
+        "Reads PREFIX.1-of-m.share ... PREFIX.m-of-m.share (-o) and writes the table and "
+        "picture of the whole sweep, the same as one run writes; the other options are read "
+        "from the shares."),
 });
 
 PermOptions defaults(int start_seed) {
@@ -79,7 +124,10 @@ int seed_from_time(long long start_time) {
 }
 
 PermOptions read_perm_options(const std::int64_t* values, int start_seed) {
-    return kTable.read(values, defaults(start_seed));
+    PermOptions options = kTable.read(values, defaults(start_seed));
+    options.seed_given = values[kPermSeedSlot] != 0;
+    if (values[kPermFirstShiftSlot] == 0) options.first.shift = options.shift;
+    return options;
 }
 
 void set_perm_help_defaults(std::int64_t* values, int start_seed) {

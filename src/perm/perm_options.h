@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "cli/option_table.h"
+#include "perm/sweep_settings.h"
 #include "sweep/sweep_grid.h"
 #include "walks/step_weights.h"
 
@@ -23,6 +24,16 @@ enum PermOptionSlot {
     kPermRangeSlot,
     kPermGaucheSlot,
     kPermVerboseSlot,
+    kPermSweepSlot,
+    kPermThetaCountSlot,
+    kPermPhiCountSlot,
+    kPermFirstShiftSlot,
+    kPermFirstRadiusSlot,
+    kPermFirstDistanceSlot,
+    kPermThreadsSlot,
+    kPermOutputSlot,
+    kPermShareSlot,
+    kPermMergeSlot,
     kPermOptionCount
 };
 
@@ -30,8 +41,10 @@ enum PermOptionSlot {
 // back with -i only up to this.
 constexpr int kLargestSeed = 21474;
 
-// The grid's settings are -s, -r and -d; in the sampling run -r and -d place
-// the first sphere, as in korvi's generation of walks.
+// The grid's settings are -s, -r, -d, -t and -p; in the sampling run -s, -r
+// and -d place the first sphere, as in korvi's generation of walks, and in
+// the sweep (-x) they sweep the probe, as in korvi's evaluate mode, while -S,
+// -R and -D place the first sphere.
 struct PermOptions : GridSettings {
     const char* walk_file = nullptr;     // positional name; nullptr: no walks written
     const char* lattice_file = nullptr;  // -l
@@ -42,6 +55,15 @@ struct PermOptions : GridSettings {
     int walks_per_tour = 1;              // -w: most walks written of one tour; 0: all
     WalkParameters parameters;           // -A, -L, -E
     bool verbose = false;                // -v
+    bool seed_given = false;             // whether -i was given
+
+    // The sweep.
+    bool sweep = false;                   // -x: sweep a probe sphere
+    FirstSphere first;                    // -S (default -s), -R, -D
+    int threads = 0;                      // -j; 0: every processor the process may use
+    const char* output_prefix = nullptr;  // -o: PREFIX.tsv and PREFIX.svg; nullptr: stdout
+    const char* share = nullptr;          // -c: "k/m", share k of m of the sweep
+    int merge = 0;                        // -u: m, join the m shares of PREFIX
 };
 
 using PermOptionTable = OptionTable<PermOptions, kPermOptionCount>;

@@ -43,7 +43,9 @@ namespace {
 // The lattice placed as the walks grow, marked by the first sphere when
 // there is one; false after a message.
 bool place_for_walks(const ProbeSweepSettings& s, bool verbose, PlacedLattice& placed) {
-    if (!place_lattice(s.lattice_file.c_str(), s.first.shift, true, verbose, placed)) return false;
+    // Long chains need lattices of more than 99 shells, whose labels have three digits.
+    if (!place_lattice(s.lattice_file.c_str(), s.first.shift, true, verbose, placed, true))
+        return false;
     if (s.first.radius <= 0.0f) return true;
     placed.put_sphere(s.first.distance, 0.0f, 0.0f);
     return exclude_sphere(placed, s.first.radius, verbose);
@@ -67,10 +69,17 @@ std::optional<SweepPieces> sample_sweep(const ProbeSweepSettings& settings, cons
                      settings.lattice_file.c_str());
         ok = false;
     }
+    if (ok && WalkReach(*lattice).closes_off({}, settings.steps)) {
+        std::fprintf(stderr,
+                     "No walk of %d steps possible: too few free vertices can be reached "
+                     "from the origin!\n",
+                     settings.steps);
+        ok = false;
+    }
     if (ok && settings.grid.shift != settings.first.shift) {
         release_lattice(placed);
         ok = place_lattice(settings.lattice_file.c_str(), settings.grid.shift, true, verbose,
-                           placed);
+                           placed, true);
     }
     std::vector<std::vector<std::int32_t>> obstacles;
     ok = ok && probe_obstacles(grid, placed, settings.grid.radius, verbose, obstacles);

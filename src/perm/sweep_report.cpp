@@ -32,7 +32,7 @@ std::vector<std::string> sweep_notes(const ProbeSweepSettings& s, const SweepTal
                wide(s.parameters.gauche_energy)),
         format("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
                wide(g.radius), wide(g.shift), wide(g.distance), g.theta_count, g.phi_count),
-        format("%d distances, %d probe positions; tours per position: %d batches of %lld; "
+        format("distances %d, probe positions %d; tours per position: %d batches of %lld; "
                "Z_N(first sphere), shared by all positions: %d batches of %lld; seed %lld",
                tally.distances, tally.positions, s.batches, s.tours_per_batch, s.batches,
                first_tours, s.seed),

@@ -30,9 +30,9 @@ PermOptions parse(std::vector<std::string>& words, int start_seed = 77) {
 }  // namespace
 
 TEST(PermOptions, EveryOptionReachesItsSetting) {
-    std::vector<std::string> words{"korvi-perm", "-l",  "ldmd_60", "-s5",   "-r4.5", "-d-1",
-                                   "-e300",      "-n500", "-k10",  "-i21474", "-w2",  "-A1.5",
-                                   "-L2",        "-E-0.5", "-v",   "walks"};
+    std::vector<std::string> words{"korvi-perm", "-l",     "ldmd_60", "-s5",     "-r4.5", "-d-1",
+                                   "-e300",      "-n500",  "-k10",    "-i21474", "-w2",   "-A1.5",
+                                   "-L2",        "-E-0.5", "-v",      "walks"};
     const PermOptions o = parse(words);
     EXPECT_STREQ(o.walk_file, "walks");
     EXPECT_STREQ(o.lattice_file, "ldmd_60");
@@ -85,4 +85,33 @@ TEST(PermOptions, TheHelpShowsToursBatchesTheStartSeedAndTheWalksPerTour) {
     EXPECT_EQ(values[kPermSeedSlot], 15000 * kOne);
     EXPECT_EQ(values[kPermWalksPerTourSlot], kOne);
     EXPECT_EQ(values[kPermStepsSlot], 50 * kOne);  // a value given stays
+}
+
+TEST(PermOptions, TheSweepsOptionsReachTheirSettingsAndTheFirstSphereShiftFollowsTheProbes) {
+    std::vector<std::string> words{"korvi-perm", "-x",      "-l",   "ldmd_99", "-s5",   "-r3",
+                                   "-d-25",      "-t0",     "-p-2", "-R5",     "-D0.5", "-j3",
+                                   "-o",         "contact", "-c",   "2/8",     "-e100"};
+    PermOptions o = parse(words);
+    EXPECT_TRUE(o.sweep);
+    EXPECT_EQ(o.radius, 3.0f);
+    EXPECT_EQ(o.distance, -25.0f);
+    EXPECT_EQ(o.theta_count, 0);
+    EXPECT_EQ(o.phi_count, -2);
+    EXPECT_EQ(o.first.shift, 5.0f);  // -S defaults to -s
+    EXPECT_EQ(o.first.radius, 5.0f);
+    EXPECT_EQ(o.first.distance, 0.5f);
+    EXPECT_EQ(o.threads, 3);
+    EXPECT_STREQ(o.output_prefix, "contact");
+    EXPECT_STREQ(o.share, "2/8");
+    EXPECT_EQ(o.merge, 0);
+    EXPECT_FALSE(o.seed_given);
+
+    std::vector<std::string> merge{"korvi-perm", "-x", "-s5", "-S4", "-u8", "-i3"};
+    o = parse(merge);
+    EXPECT_EQ(o.first.shift, 4.0f);
+    EXPECT_EQ(o.merge, 8);
+    EXPECT_TRUE(o.seed_given);
+    EXPECT_EQ(o.theta_count, 1);  // korvi's defaults
+    EXPECT_EQ(o.phi_count, 1);
+    EXPECT_EQ(o.threads, 0);
 }
