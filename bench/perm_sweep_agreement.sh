@@ -14,7 +14,7 @@ walks=${1:-20000}
 tours=${2:-100}
 perm_seed=${3:-7}
 cmake --preset bench >/dev/null
-cmake --build --preset bench -j2 --target korvi korvi-stats perm_sweep >/dev/null
+cmake --build --preset bench -j2 --target korvi korvi-stats korvi-perm >/dev/null
 bin=$PWD/build-bench
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,10 +26,10 @@ for seed in 1 2 3 4; do
 done
 cat part1.lwk part2.lwk part3.lwk part4.lwk >walks.lwk
 "$bin/korvi-stats" -l ldmd_30 -s5 -r3 -d-25 -t0 -p0 -o stats walks >/dev/null 2>stats.log
-"$bin/bench/perm_sweep" lattice=ldmd_30.jkl steps=50 tours="$tours" batches=20 seed="$perm_seed" \
-    s=5 r=3 d=-25 t=0 p=0 S=5 R=5 D=0 threads=2 prefix=perm
+"$bin/korvi-perm" -x -l ldmd_30 -s5 -r3 -d-25 -t0 -p0 -S5 -R5 -D0 -e50 -n"$tours" -k20 \
+    -i"$perm_seed" -o perm >/dev/null 2>perm.log
 grep -h 'n_eff' stats.tsv | sed 's/^# /korvi-stats: /'
-python3 - stats.tsv perm-j2.tsv <<'PY'
+python3 - stats.tsv perm.tsv <<'PY'
 import math, sys
 
 def rows(name):

@@ -11,7 +11,7 @@
 #
 # On one machine the same shares run side by side:
 #
-#   for k in 1 2 3 4; do korvi-perm +contact.opt -c$k/4 -o contact & done; wait
+#   for k in 1 2 3 4; do korvi-perm +contact.opt -c $k/4 -o contact -j1 & done; wait
 #   korvi-perm -x -u4 -o contact
 #
 #SBATCH --job-name=korvi-perm-sweep
@@ -22,4 +22,4 @@
 #SBATCH --output=slurm-%A_%a.out
 set -euo pipefail
 # korvi-perm uses every processor of the task (-j sets another number).
-${KORVI_PERM:-korvi-perm} +contact.opt -c"$SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT" -o contact
+${KORVI_PERM:-korvi-perm} +contact.opt -c "$SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT" -o contact
