@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Draws korvi-perm-profile.svg from real runs: the free energy of a probe of
 # radius 3 on the axis above the grafting point of chains of 100 steps
-# (first sphere -s5 -r5 -d0), from contact outwards. korvi-perm's direct
-# estimate, with its error band, beside korvi-stats' counted values on korvi's
-# walks, which turn to inf where every walk touches the probe. Each distance
-# is a sweep of one position (-t1 -p1). Takes a few minutes.
+# (first sphere -s5 -r5 -d0), from contact outwards: korvi-perm's direct
+# estimate with its error band beside korvi-stats' counted values on 40,000
+# korvi walks, and where they turn to inf. Each distance is a sweep of one
+# position (-t1 -p1). Takes about a minute.
 #
 #   perm_profile_figure.sh [OUTPUT.svg]
 set -euo pipefail
@@ -29,7 +29,7 @@ column() {
         $1 == "position" { print $k }' "$1"
 }
 
-for d in 9 9.6 9.8 10 10.25 10.5 10.75 11 11.5 12 12.5 13 14 15 16 18 20 22 25; do
+for d in 8 8.5 9 9.3 9.6 9.7 9.8 9.9 10 10.25 10.5 10.75 11 11.5 12 12.5 13 14 15 16 18 20 22 25; do
     "$stats" -l ldmd_99 -s5 -r3 -d$d -t1 -p1 -k20 walks >stats.tsv 2>/dev/null
     "$perm" -x -l ldmd_99 -s5 -r3 -d$d -t1 -p1 -S5 -R5 -D0 -e100 -n200 -k20 -i7 \
         >perm.tsv 2>/dev/null
@@ -37,24 +37,24 @@ for d in 9 9.6 9.8 10 10.25 10.5 10.75 11 11.5 12 12.5 13 14 15 16 18 20 22 25; 
         "$(column stats.tsv free_energy) $(column stats.tsv free_energy_err)" >>profile.dat
 done
 
-# inf and nan become gnuplot's missing points; where the count is inf it is
-# marked at the top of the panel instead.
-sed -e 's/-nan/NaN/g; s/\bnan\b/NaN/g' profile.dat |
-    awk '{ top = ($4 == "inf") ? 1 : 0; if ($2 == "inf") $2 = "NaN"; if ($4 == "inf") $4 = "NaN"
-           print $0, top }' >plot.dat
+# inf and nan become gnuplot's missing points; where korvi-perm's value is
+# inf a mark is drawn at the top instead (korvi-stats' count is inf there too).
+awk '{ inf = ($2 == "inf"); for (c = 2; c <= 5; ++c) if ($c !~ /^-?[0-9.e+-]+$/) $c = "NaN"
+       print $0, inf }' profile.dat >plot.dat
 gnuplot <<GNUPLOT
 set terminal svg size 760,480 dynamic noenhanced font 'sans,12' background rgb 'white'
 set output '$out'
-set title 'probe of radius 3 on the axis above the grafting point, chains of 100 steps'
-set xlabel 'probe distance from the first sphere centre'
+set title 'probe of radius 3 on the axis above the grafting point; chains of 100 steps, first sphere of radius 5'
+set xlabel 'probe distance from the first sphere centre (contact at 8)'
 set ylabel 'free energy -ln x (kT)'
 set grid lc rgb '#dddddd'
-set key top right
-set yrange [-0.5:*]
+set key at graph 0.98, graph 0.84
+set xrange [7.5:25.5]
+set yrange [-0.1:1.25]
 set style fill transparent solid 0.25 noborder
-plot 'plot.dat' using 1:(\$2-\$3):(\$2+\$3) with filledcurves lc rgb '#c0392b' title 'korvi-perm, error band', \
-     '' using 1:2 with lines lw 2 lc rgb '#c0392b' title 'korvi-perm: Z ratio of the model ensemble', \
-     '' using 1:4:5 with yerrorbars pt 7 ps 0.6 lc rgb '#1f4e9a' title 'korvi-stats: counted, 40000 korvi walks', \
-     '' using 1:(\$6 ? 0 : 1/0) with points pt 9 ps 1.2 lc rgb '#1f4e9a' title 'counted: inf (every walk touches)'
+plot 'plot.dat' using 1:(\$2-\$3):(\$2+\$3) with filledcurves lc rgb '#c0392b' title 'korvi-perm: error band', \
+     '' using 1:2 with linespoints lw 2 pt 7 ps 0.5 lc rgb '#c0392b' title 'korvi-perm: Z ratio, 20 x 200 tours a position', \
+     '' using 1:4:5 with yerrorbars pt 6 ps 0.7 lc rgb '#1f4e9a' title 'korvi-stats: counted on 40,000 korvi walks', \
+     '' using 1:(\$6 > 0 ? 1.15 : 1/0) with points pt 9 ps 1.3 lc rgb '#333333' title 'inf in both: the probe holds the only first step (x = 0 exactly)'
 GNUPLOT
 echo "Written: $out" >&2
