@@ -86,15 +86,7 @@ std::optional<SweepPieces> sample_sweep(const ProbeSweepSettings& settings, cons
     release_lattice(placed);
     if (!ok) return std::nullopt;
     const StepWeights weights(*lattice, settings.parameters);
-    if (!weights.finite()) {
-        std::fprintf(stderr,
-                     "The walk parameters A %g, lambda %g, E %g give step weights that are not "
-                     "finite on this lattice!\n",
-                     static_cast<double>(settings.parameters.strength),
-                     static_cast<double>(settings.parameters.range),
-                     static_cast<double>(settings.parameters.gauche_energy));
-        return std::nullopt;
-    }
+    if (!weights.check_finite()) return std::nullopt;
     SweepPieces pieces(static_cast<int>(obstacles.size()) - 1, settings.batches);
     settle_exact_positions(*lattice, obstacles, settings.steps, pieces);
     sample_pieces(*lattice, weights, settings, obstacles, share, threads, pieces, progress);

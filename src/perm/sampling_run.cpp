@@ -133,15 +133,7 @@ bool run_sampling(const PermOptions& o, std::FILE* table) {
     if (!lattice) return false;
     report.outer_shell = lattice->outer_shell();
     const StepWeights weights(*lattice, o.parameters);
-    if (!weights.finite()) {
-        std::fprintf(stderr,
-                     "The walk parameters A = %g, lambda = %g, E = %g give step weights that are "
-                     "not finite!\n",
-                     static_cast<double>(o.parameters.strength),
-                     static_cast<double>(o.parameters.range),
-                     static_cast<double>(o.parameters.gauche_energy));
-        return false;
-    }
+    if (!weights.check_finite()) return false;
 
     std::FILE* fp = nullptr;
     if (walk_name[0] && !(fp = std::fopen(walk_name, "w"))) {

@@ -2,6 +2,7 @@
 #include "walks/step_weights.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "structure/geometry.h"
 
@@ -24,6 +25,16 @@ StepWeights::StepWeights(const SamplingLattice& lattice, WalkParameters paramete
         interaction_[v] = w;
         if (lattice.enterable(v) && !std::isfinite(w)) finite_ = false;
     }
+}
+
+bool StepWeights::check_finite() const {
+    if (finite_) return true;
+    std::fprintf(stderr,
+                 "The walk parameters A = %g, lambda = %g, E = %g give step weights that are not "
+                 "finite!\n",
+                 static_cast<double>(parameters_.strength), static_cast<double>(parameters_.range),
+                 static_cast<double>(parameters_.gauche_energy));
+    return false;
 }
 
 bool StepWeights::gauche(int u, int reference) const {

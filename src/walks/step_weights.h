@@ -39,6 +39,9 @@ public:
     // Whether every weight a step can have is finite.
     bool finite() const { return finite_; }
 
+    // finite(), with a line on standard error naming the parameters when not.
+    bool check_finite() const;
+
 private:
     const SamplingLattice& lattice_;
     WalkParameters parameters_;
