@@ -3,14 +3,9 @@
 
 #include <cstdio>
 
-namespace {
+#include "base/format.h"
 
-template <typename... Values>
-std::string format(const char* pattern, Values... values) {
-    char text[640];
-    std::snprintf(text, sizeof text, pattern, values...);
-    return text;
-}
+namespace {
 
 double wide(float value) {
     return static_cast<double>(value);
@@ -22,49 +17,52 @@ std::vector<std::string> sweep_notes(const ProbeSweepSettings& s, const SweepTal
     const GridSettings& g = s.grid;
     const long long first_tours = target_tours(s, tally.positions, 0);
     std::vector<std::string> notes{
-        format("korvi-perm probe sweep on the lattice %s: at every position x = Z_N(first sphere "
-               "and probe) / Z_N(first sphere), each Z from pruned-enriched Rosenbluth tours",
-               s.lattice_file.c_str()),
-        format("walks of %d steps grafted at the lattice origin (shift %g) on a first sphere of "
-               "radius %g centred at x = %g; A %g, lambda %g, E %g",
-               s.steps, wide(s.first.shift), wide(s.first.radius), wide(s.first.distance),
-               wide(s.parameters.strength), wide(s.parameters.range),
-               wide(s.parameters.gauche_energy)),
-        format("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
-               wide(g.radius), wide(g.shift), wide(g.distance), g.theta_count, g.phi_count),
-        format("distances %d, probe positions %d; tours per position: %d batches of %lld; "
-               "Z_N(first sphere), shared by all positions: %d batches of %lld; seed %lld",
-               tally.distances, tally.positions, s.batches, s.tours_per_batch, s.batches,
-               first_tours, s.seed),
-        format("ln Z_N(first sphere) = %.10g +- %.3g; %lld tours, %lld walks of full length, "
-               "%lld vertices placed",
-               tally.first_log_z.value, tally.first_log_z.error, tally.tours, tally.walks,
-               tally.steps),
+        formatted(
+            "korvi-perm probe sweep on the lattice %s: at every position x = Z_N(first sphere "
+            "and probe) / Z_N(first sphere), each Z from pruned-enriched Rosenbluth tours",
+            s.lattice_file.c_str()),
+        formatted("walks of %d steps grafted at the lattice origin (shift %g) on a first sphere of "
+                  "radius %g centred at x = %g; A %g, lambda %g, E %g",
+                  s.steps, wide(s.first.shift), wide(s.first.radius), wide(s.first.distance),
+                  wide(s.parameters.strength), wide(s.parameters.range),
+                  wide(s.parameters.gauche_energy)),
+        formatted("probe radius %g, lattice shift %g, distance %g, theta count %d, phi count %d",
+                  wide(g.radius), wide(g.shift), wide(g.distance), g.theta_count, g.phi_count),
+        formatted("distances %d, probe positions %d; tours per position: %d batches of %lld; "
+                  "Z_N(first sphere), shared by all positions: %d batches of %lld; seed %lld",
+                  tally.distances, tally.positions, s.batches, s.tours_per_batch, s.batches,
+                  first_tours, s.seed),
+        formatted("ln Z_N(first sphere) = %.10g +- %.3g; %lld tours, %lld walks of full length, "
+                  "%lld vertices placed",
+                  tally.first_log_z.value, tally.first_log_z.error, tally.tours, tally.walks,
+                  tally.steps),
         "errors: delete-one-batch jackknife, batch j left out of every position and of "
         "Z_N(first sphere) together, so that the shared denominator's error enters every sum "
         "as it should",
     };
     if (tally.beyond_reach > 0)
-        notes.push_back(format("positions beyond the walks' reach (every vertex the probe marks "
-                               "lies more than %d steps from the origin): %d; there x = 1 "
-                               "exactly and no tours were run",
-                               s.steps, tally.beyond_reach));
+        notes.push_back(formatted("positions beyond the walks' reach (every vertex the probe marks "
+                                  "lies more than %d steps from the origin): %d; there x = 1 "
+                                  "exactly and no tours were run",
+                                  s.steps, tally.beyond_reach));
     if (tally.closed_off > 0)
-        notes.push_back(format("positions where the probe leaves the walks fewer than %d vertices "
-                               "to go to: %d; there x = 0 exactly, the free energy is inf, no "
-                               "tours were run, and as in korvi they add nothing to the sums of "
-                               "their polar angle, which counts their excluded solid angle as 0, "
-                               "not 1",
-                               s.steps, tally.closed_off));
+        notes.push_back(
+            formatted("positions where the probe leaves the walks fewer than %d vertices "
+                      "to go to: %d; there x = 0 exactly, the free energy is inf, no "
+                      "tours were run, and as in korvi they add nothing to the sums of "
+                      "their polar angle, which counts their excluded solid angle as 0, "
+                      "not 1",
+                      s.steps, tally.closed_off));
     if (tally.blocked > 0)
-        notes.push_back(format("note: positions where no tour reached %d steps: %d; their free "
-                               "energy is inf, its error nan, and they add nothing to the sums of "
-                               "their polar angle; more tours (-n) may find walks there",
-                               s.steps, tally.blocked));
+        notes.push_back(
+            formatted("note: positions where no tour reached %d steps: %d; their free "
+                      "energy is inf, its error nan, and they add nothing to the sums of "
+                      "their polar angle; more tours (-n) may find walks there",
+                      s.steps, tally.blocked));
     if (tally.outer_positions > 0)
-        notes.push_back(format("warning: walks reached the lattice's outer shell at %d of the "
-                               "%d targets: the lattice may be too small for %d steps",
-                               tally.outer_positions, tally.positions + 1, s.steps));
+        notes.push_back(formatted("warning: walks reached the lattice's outer shell at %d of the "
+                                  "%d targets: the lattice may be too small for %d steps",
+                                  tally.outer_positions, tally.positions + 1, s.steps));
     return notes;
 }
 
@@ -85,5 +83,5 @@ const std::vector<std::string>& sweep_legend() {
 }
 
 std::string sweep_title(const ProbeSweepSettings& s) {
-    return format("korvi-perm: %d steps, probe radius %g", s.steps, wide(s.grid.radius));
+    return formatted("korvi-perm: %d steps, probe radius %g", s.steps, wide(s.grid.radius));
 }

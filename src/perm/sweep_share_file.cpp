@@ -8,29 +8,25 @@
 #include <functional>
 #include <iterator>
 
+#include "base/format.h"
+
 namespace {
 
 const char kMagic[] = "korvi-perm sweep share";
-
-template <typename... Values>
-std::string format(const char* pattern, Values... values) {
-    char text[160];
-    std::snprintf(text, sizeof text, pattern, values...);
-    return text;
-}
 
 std::string settings_lines(const ProbeSweepSettings& s) {
     const GridSettings& g = s.grid;
     auto f = [](float value) { return static_cast<double>(value); };
     return "lattice\t" + s.lattice_file + "\n" +
-           format("grid\t%.9g\t%.9g\t%.9g\t%d\t%d\n", f(g.shift), f(g.radius), f(g.distance),
-                  g.theta_count, g.phi_count) +
-           format("first\t%.9g\t%.9g\t%.9g\n", f(s.first.shift), f(s.first.radius),
-                  f(s.first.distance)) +
-           format("steps\t%d\n", s.steps) +
-           format("parameters\t%.9g\t%.9g\t%.9g\n", f(s.parameters.strength), f(s.parameters.range),
-                  f(s.parameters.gauche_energy)) +
-           format("tours\t%lld\nbatches\t%d\nseed\t%lld\n", s.tours_per_batch, s.batches, s.seed);
+           formatted("grid\t%.9g\t%.9g\t%.9g\t%d\t%d\n", f(g.shift), f(g.radius), f(g.distance),
+                     g.theta_count, g.phi_count) +
+           formatted("first\t%.9g\t%.9g\t%.9g\n", f(s.first.shift), f(s.first.radius),
+                     f(s.first.distance)) +
+           formatted("steps\t%d\n", s.steps) +
+           formatted("parameters\t%.9g\t%.9g\t%.9g\n", f(s.parameters.strength),
+                     f(s.parameters.range), f(s.parameters.gauche_energy)) +
+           formatted("tours\t%lld\nbatches\t%d\nseed\t%lld\n", s.tours_per_batch, s.batches,
+                     s.seed);
 }
 
 // The line being read, split at tabs, with what a message about it needs.
@@ -156,7 +152,7 @@ bool read_piece(const Line& l, ShareFile& file) {
 }  // namespace
 
 std::string share_file_name(const std::string& prefix, const Share& share) {
-    return prefix + format(".%d-of-%d.share", share.index, share.count);
+    return prefix + formatted(".%d-of-%d.share", share.index, share.count);
 }
 
 void write_share(std::FILE* fp, const ProbeSweepSettings& settings, const Share& share,
