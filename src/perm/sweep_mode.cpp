@@ -32,6 +32,8 @@ bool run_sweep_mode(const PermOptions& o, std::FILE* table) {
         std::fprintf(stderr, "A merge joins m >= 1 shares (-u), got %d!\n", o.merge);
         return false;
     }
+    if (o.walk_file)
+        std::fprintf(stderr, "The sweep (-x) writes no walks: %s is not written\n", o.walk_file);
     ProbeSweepSettings s;
     if (o.merge > 0) return run_probe_sweep(s, run, table);  // the shares hold the settings
     if (o.share && !read_share(o.share, &run.share)) return false;
