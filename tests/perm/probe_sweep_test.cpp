@@ -19,6 +19,7 @@
 #include "support/exact_sums.h"
 #include "support/generated_lattice.h"
 #include "support/lattices.h"
+#include "support/z_scores.h"
 #include "sweep/placed_lattice.h"
 #include "walks/exclusion.h"
 
@@ -123,37 +124,33 @@ ProbeSweepSettings settings_of(const Case& c, long long tours, long long seed) {
     return s;
 }
 
-struct Scores {
-    double square = 0.0;
-    int count = 0;
-    int exact = 0;  // numbers without error, equal to the exact ones
-};
-
 // Compares one estimate with its exact value: a z-score where it has an
-// error, equality where it has none (positions beyond the walks' reach).
-void compare(const Estimate& estimate, const Estimate& exact, Scores& scores, const char* what) {
+// error, equality where it has none (positions beyond the walks' reach),
+// counted in *exactly.
+void compare(const Estimate& estimate, const Estimate& exact, Scores& scores, int* exactly,
+             const char* what) {
     if (std::isnan(exact.value)) return;  // does not apply to the row
     if (std::isinf(exact.value)) {
         EXPECT_EQ(estimate.value, exact.value) << what;
-        ++scores.exact;
+        ++*exactly;
         return;
     }
     if (estimate.error == 0.0) {
         EXPECT_NEAR(estimate.value, exact.value, 1e-9 * (1.0 + std::abs(exact.value))) << what;
-        ++scores.exact;
+        ++*exactly;
         return;
     }
     const double z = (estimate.value - exact.value) / estimate.error;
     EXPECT_LT(std::abs(z), 5.0) << what << ": exact " << exact.value << ", estimate "
                                 << estimate.value << " +- " << estimate.error;
-    scores.square += z * z;
-    ++scores.count;
+    scores.add(z);
 }
 
 }  // namespace
 
 TEST(ProbeSweep, EveryRowAgreesWithExactEnumerationWithinItsErrors) {
     Scores scores;
+    int exactly = 0;  // numbers without error, equal to the exact ones
     long long seed = 300;
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
@@ -168,20 +165,19 @@ TEST(ProbeSweep, EveryRowAgreesWithExactEnumerationWithinItsErrors) {
             ASSERT_EQ(rows.size(), exact.size());
             for (std::size_t i = 0; i < rows.size(); ++i) {
                 const RowEstimates &e = rows[i].weighted, &x = exact[i].weighted;
-                compare(e.touched, x.touched, scores, "touched");
-                compare(e.free_energy, x.free_energy, scores, "free energy");
-                compare(e.solid_angle, x.solid_angle, scores, "solid angle");
-                compare(e.area, x.area, scores, "area");
-                compare(e.volume, x.volume, scores, "volume");
+                compare(e.touched, x.touched, scores, &exactly, "touched");
+                compare(e.free_energy, x.free_energy, scores, &exactly, "free energy");
+                compare(e.solid_angle, x.solid_angle, scores, &exactly, "solid angle");
+                compare(e.area, x.area, scores, &exactly, "area");
+                compare(e.volume, x.volume, scores, &exactly, "volume");
                 EXPECT_TRUE(std::isnan(rows[i].counted.touched.value));
             }
         }
     }
-    const double rms = std::sqrt(scores.square / scores.count);
-    std::printf("%d rows' numbers compared by z-score, rms %.3f; %d exact\n", scores.count, rms,
-                scores.exact);
-    EXPECT_GE(rms, 0.8);
-    EXPECT_LE(rms, 1.3);
+    std::printf("%d rows' numbers compared by z-score, rms %.3f; %d exact\n", scores.count,
+                scores.rms(), exactly);
+    EXPECT_GE(scores.rms(), 0.8);
+    EXPECT_LE(scores.rms(), 1.3);
 }
 
 TEST(ProbeSweep, PiecesDoNotDependOnTheNumberOfThreads) {

@@ -1,6 +1,7 @@
-// The sweep mode end to end on a lattice file: the same table for any number
-// of threads, the shares of a sweep merged into the table of one run, byte
-// for byte, and the settings it refuses.
+// The sweep mode end to end on a lattice file: the shares of a sweep merged
+// into the table of one run, byte for byte, and the settings it refuses. That
+// the pieces do not depend on the number of threads is checked in the probe
+// sweep's tests.
 #include "perm/sweep_run.h"
 
 #include <gtest/gtest.h>
@@ -54,26 +55,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(SweepRun, TheTableIsTheSameForOneTwoAndFourThreads) {
-    std::string tables[3];
-    const int threads[] = {1, 2, 4};
-    for (int i = 0; i < 3; ++i) {
-        const std::string name = prefix("threads" + std::to_string(threads[i]));
-        SweepRunOptions options;
-        options.threads = threads[i];
-        options.output_prefix = name.c_str();
-        ASSERT_TRUE(run(settings(), options));
-        tables[i] = read_file(name + ".tsv");
-    }
-    EXPECT_EQ(tables[1], tables[0]);
-    EXPECT_EQ(tables[2], tables[0]);
-    EXPECT_NE(tables[0].find("seed 11"), std::string::npos);
-    // The probe touching the first sphere on the axis holds the one first
-    // step the first sphere leaves the walks.
-    EXPECT_NE(tables[0].find("fewer than 12 vertices to go to: 1;"), std::string::npos);
-    EXPECT_EQ(tables[0].find("no tour reached"), std::string::npos);
-}
 
 TEST_F(SweepRun, SharesMergedGiveTheTableAndPictureOfOneRun) {
     const std::string whole = prefix("whole"), shared = prefix("shared");
