@@ -1,4 +1,5 @@
-// Test helper: what a writer puts on a stream, caught in memory.
+// Test helpers: what a writer puts on a stream, caught in memory, and what a
+// reader makes of text in memory.
 #pragma once
 
 #include <cstdio>
@@ -16,4 +17,13 @@ std::string written(F write) {
     std::string text(buffer, size);
     std::free(buffer);
     return text;
+}
+
+// Returns read(stream) on a stream that reads the text from memory.
+template <typename F>
+auto reading(std::string text, F read) {
+    std::FILE* stream = fmemopen(text.data(), text.size(), "r");
+    auto result = read(stream);
+    std::fclose(stream);
+    return result;
 }

@@ -1,5 +1,6 @@
-// Step weights: the interaction through the distance to the sphere, the
-// gauche test at 3.24, and the check for weights that are not finite.
+// Step weights: the gauche test at 3.24 and the check for weights that are not
+// finite. The interaction's weights are checked against exact enumerations
+// in the samplers' tests and by hand in the Rosenbluth weights' tests.
 #include "walks/step_weights.h"
 
 #include <gtest/gtest.h>
@@ -8,22 +9,6 @@
 
 #include "base/output_capture.h"
 #include "support/hand_lattices.h"
-
-TEST(PermStepWeights, InteractionFallsOffWithTheDistanceToTheSphere) {
-    PathLattice line({0.0f, 1.0f, 2.0f}, {1.0f, 2.0f, 3.0f});
-    const SamplingLattice lattice(line.prepared);
-    const StepWeights repulsive(lattice, {1.5f, 2.0f, 0.0f});
-    // d = 2: exp(-1.5 e^-1); d = 3: exp(-1.5 e^-1.5).
-    EXPECT_DOUBLE_EQ(repulsive.interaction(1), std::exp(-1.5 * std::exp(-1.0)));
-    EXPECT_DOUBLE_EQ(repulsive.weight(2, -1), std::exp(-1.5 * std::exp(-1.5)));
-    const StepWeights attractive(lattice, {-2.0f, 1.0f, 0.0f});
-    EXPECT_DOUBLE_EQ(attractive.interaction(1), std::exp(2.0 * std::exp(-2.0)));
-    for (WalkParameters off : {WalkParameters{0.0f, 2.0f, 0.0f}, WalkParameters{3.0f, 0.0f, 0.0f}}) {
-        const StepWeights none(lattice, off);
-        EXPECT_EQ(none.interaction(1), 1.0);
-        EXPECT_FALSE(none.has_torsion());
-    }
-}
 
 TEST(PermStepWeights, TheGaucheFactorAppliesBelow324FromTheReferenceOnly) {
     PathLattice line({0.0f, 2.93f, 3.24f, 3.86f, 3.2399f}, {1.0f, 2.0f});

@@ -29,15 +29,13 @@ std::string summary(const WalkRecord* walk) {
 }
 
 // Reads records until there are none; their summaries and the messages.
-std::pair<std::string, std::string> read_all(std::string text) {
-    std::FILE* fp = fmemopen(text.data(), text.size(), "r");
-    std::string records;
+std::pair<std::string, std::string> read_all(const std::string& text) {
     testing::internal::CaptureStderr();
-    while (WalkRecord* walk = Xrdlwk(fp)) {
-        records += summary(walk);
-        std::free(walk);
-    }
-    std::fclose(fp);
+    const std::string records = reading(text, [](std::FILE* fp) {
+        std::string s;
+        for (WalkRecord* walk; (walk = Xrdlwk(fp)); std::free(walk)) s += summary(walk);
+        return s;
+    });
     return {records, testing::internal::GetCapturedStderr()};
 }
 

@@ -65,9 +65,3 @@ TEST(WalkIndex, CoveringMoreVerticesAddsVerticesWithoutWalks) {
     empty.cover(2);
     empty.add_walks_at(1, touched.data());
 }
-
-TEST(WalkIndex, CountsEveryBitOfTheSet) {
-    const WalkIndex index(4, sample_walks());
-    const std::vector<std::uint64_t> set{~0ull, 0x8000000000000001ull, 0x00ff00ff00ff00ffull, 1};
-    EXPECT_EQ(index.count(set.data()), 64 + 2 + 32 + 1);
-}
