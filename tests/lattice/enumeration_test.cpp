@@ -8,8 +8,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "lattice/generation.h"
-#include "structure/elements.h"
 #include "support/lattices.h"
 
 // Numbers replace whatever `serial` held; the count word's bit 0 asks for
@@ -76,38 +74,4 @@ TEST(PrepareLattice, ALatticeWithoutVerticesIsRejected) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Lattice empty has no vertices!\n");
     EXPECT_EQ(placed.table, nullptr);
     EXPECT_EQ(placed.n, 0);
-}
-
-// Without a shift the lattice stays where it is and, quiet, nothing is
-// printed; with s = 10 every vertex moves by (10, 0, 0). The farthest vertices
-// of three diamond shells lie three edges out in a zigzag, b sqrt(19 / 3) =
-// 3.8554 from the origin.
-TEST(PrepareLattice, AGeneratedDiamondLatticeOfThreeShells) {
-    const float points[6] = {0, 0, 0, -1, 0, 0};
-    testing::internal::CaptureStderr();
-    Entry* lattice = Xltgen(0, points, 3, nullptr, Qbdlen(6, 6));
-    Atom* v = first_atom(lattice)->next->next;
-    const float x = v->x, y = v->y, z = v->z;
-    PreparedLattice placed = prepare_lattice(lattice, 0.0f, false);
-    testing::internal::GetCapturedStderr();
-    ASSERT_NE(placed.table, nullptr);
-    EXPECT_EQ(v->x, x);
-    std::free(placed.table);
-
-    testing::internal::CaptureStderr();
-    placed = prepare_lattice(lattice, 10.0f, true);
-    const std::string report = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(report.starts_with("3 shells, 41 vertices, radius 3.855")) << report;
-    EXPECT_TRUE(
-        report.ends_with("\nCenter (0.000000, 0.000000, 0.000000) shifted to 10.000000, 0, 0\n"));
-    ASSERT_NE(placed.table, nullptr);
-    EXPECT_EQ(placed.n, 41);
-    EXPECT_EQ(placed.table[0], placed.origin);
-    EXPECT_EQ(placed.origin, first_atom(lattice));
-    EXPECT_EQ(placed.origin->x, 10.0f);
-    EXPECT_EQ(v->x, x + 10.0f);
-    EXPECT_EQ(v->y, y);
-    EXPECT_EQ(v->z, z);
-    std::free(placed.table);
-    Qdlntr(lattice, nullptr);
 }

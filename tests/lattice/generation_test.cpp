@@ -1,5 +1,6 @@
-// Lattice generation: shells, totals, names, the summary line and edge
-// colours of the four lattice types, as the driver calls the generator.
+// Lattice generation: shells, totals, names and edge colours of the four
+// lattice types, as the driver calls the generator. The transcripts pin the
+// summary and verbose lines, the refused types and the lattice files.
 #include "lattice/generation.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -96,8 +96,8 @@ TEST(LatticeGeneration, EachPassCreatesTheVerticesOfOneShell) {
     }
 }
 
-// Without the verbose bit the generator prints only the time and the summary.
-TEST(LatticeGeneration, VertexAndEdgeTotalsAndSummaryOfSmallLattices) {
+// The transcripts show the summary line and the verbose lines of each shell.
+TEST(LatticeGeneration, VertexAndEdgeTotalsOfSmallLattices) {
     struct Case {
         int type, shells, vertices, edges;
     };
@@ -106,31 +106,14 @@ TEST(LatticeGeneration, VertexAndEdgeTotalsAndSummaryOfSmallLattices) {
         {0, 2, 17, 16}, {1, 2, 25, 36},  {2, 2, 35, 64},  {3, 2, 55, 216},
         {0, 3, 41, 52}, {1, 3, 63, 114}, {2, 3, 91, 216}, {3, 3, 147, 660},
     };
-    const int coordination[] = {4, 6, 8, 12};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.type << ", " << c.shells << " shells");
         Generated g(c.type, c.shells);
         ASSERT_NE(g.entry, nullptr);
         EXPECT_EQ(g.vertices(), c.vertices);
         EXPECT_EQ(g.edges().size(), static_cast<std::size_t>(c.edges));
-        const std::string summary =
-            std::string(kShortNames[c.type]) + "_" + std::to_string(c.shells) + ": " +
-            std::to_string(c.shells) + " shells, " + std::to_string(c.vertices) +
-            " vertices, coordination " + std::to_string(coordination[c.type]) + "\n";
-        EXPECT_TRUE(std::regex_match(g.err, std::regex("[0-9]+ sec\n" + summary))) << g.err;
     }
     EXPECT_STREQ(Generated(0, 10).entry->name, "ldmd_10");
-}
-
-TEST(LatticeGeneration, VerboseBitAddsOneLinePerShell) {
-    const std::string summary = "lsc_3: 3 shells, 63 vertices, coordination 6\n";
-    Generated verbose(kLatticeVerbose + 1, 3);
-    EXPECT_TRUE(std::regex_match(verbose.err, std::regex("shell 1: 6 vertices, [0-9]+ sec\n"
-                                                         "shell 2: 18 vertices, [0-9]+ sec\n"
-                                                         "shell 3: 38 vertices, [0-9]+ sec\n"
-                                                         "[0-9]+ sec\n" +
-                                                         summary)))
-        << verbose.err;
 }
 
 // The summary turns inner edges black (0) and keeps the others blue (7):
@@ -158,22 +141,6 @@ TEST(LatticeGeneration, SummaryTurnsInnerEdgesBlack) {
     }
 }
 
-TEST(LatticeGeneration, FirstNeighbourLiesAlongTheFirstDirection) {
-    const float b = Qbdlen(6, 6);
-    Generated diamond(0, 1);
-    Atom* first = first_atom(diamond.entry)->next;
-    EXPECT_STREQ(first->label, "1");
-    EXPECT_FLOAT_EQ(first->x, b);
-    EXPECT_EQ(first->y, 0.0f);
-    EXPECT_EQ(first->z, 0.0f);
-    // Face centred cubic: along (d - w) / sqrt 2 with d = +x, w = +z.
-    Generated fcc(3, 1);
-    first = first_atom(fcc.entry)->next;
-    EXPECT_NEAR(first->x, b / std::sqrt(2.0f), 1e-6);
-    EXPECT_EQ(first->y, 0.0f);
-    EXPECT_NEAR(first->z, -b / std::sqrt(2.0f), 1e-6);
-}
-
 // Every edge joins vertices whose bond distances from the origin differ by
 // one: the lattice is bipartite.
 TEST(LatticeGeneration, DiamondIsBipartiteWithTwelveVerticesTwoBondsFromTheOrigin) {
@@ -188,11 +155,9 @@ TEST(LatticeGeneration, DiamondIsBipartiteWithTwelveVerticesTwoBondsFromTheOrigi
     for (Bond* e : g.edges()) EXPECT_EQ(std::abs(e->atom1->serial - e->atom2->serial), 1);
 }
 
-TEST(LatticeGeneration, RefusesShellCountsBelowOneAndUnknownTypes) {
+// The transcripts refuse types 4 and -1 and -2 shells.
+TEST(LatticeGeneration, RefusesAShellCountOfZero) {
     Generated none(0, 0);
     EXPECT_EQ(none.entry, nullptr);
     EXPECT_EQ(none.err, "Lattice generation needs at least 1 shell, got 0!\n");
-    Generated unknown(4, 2);
-    EXPECT_EQ(unknown.entry, nullptr);
-    EXPECT_EQ(unknown.err, "Non-existing lattice type (<4) 4!\n");
 }
