@@ -1,21 +1,10 @@
-// Writing .mab blocks: entry, crystal, monomer and atom lines.
+// Writing .mab blocks: entry, crystal, monomer and atom lines. The
+// transcripts' .mab files pin the blocks of walk entries.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "structure/mab_fixtures.h"
-
-TEST(MabWriter, WalkEntryGivesOneEntryLineAndAtomLinesNamingChainNeighbours) {
-    EntryList list;
-    int result = -1;
-    EXPECT_EQ(mab_text(make_walk(list, "wlk1", 3, 11), &result),
-              "Version 2\n"
-              "Entry    1: 3  0  wlk1\n"
-              "1        1   0   6  3    0.000    0.500   -1.250   0.000 11 0  1 2\n"
-              "2        1   0   6  2    1.500    0.500   -1.250   0.000 12 0  2 1 3\n"
-              "3        1   0   6  3    3.000    0.500   -1.250   0.000 13 0  1 2\n");
-    EXPECT_EQ(result, 0);
-}
 
 TEST(MabWriter, LabelsAreCutAtACommaOrWrittenWholeAndChargesCarryTheirRemainder) {
     EntryList list;
