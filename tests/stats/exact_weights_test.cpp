@@ -19,6 +19,7 @@
 #include "support/exact_sums.h"
 #include "support/files.h"
 #include "support/run_korvi.h"
+#include "support/z_scores.h"
 #include "sweep/placed_lattice.h"
 #include "walks/generation.h"
 #include "walks/walk_file.h"
@@ -131,12 +132,12 @@ protected:
 // free energy of a polar angle, which averages over the positions where the
 // sample saw a free walk, a set that may differ from the exact one.
 void add_z_scores(const std::map<std::string, double>& sample,
-                  const std::map<std::string, double>& exact, std::vector<double>& z) {
+                  const std::map<std::string, double>& exact, Scores& z) {
     for (const auto& [key, value] : sample) {
         if (!key.ends_with("_w") || key.find(" theta free_energy") != std::string::npos) continue;
         const double error = sample.at(key + "_err"), truth = exact.at(key);
         if (std::isfinite(value) && std::isfinite(truth) && std::isfinite(error) && error > 0.0)
-            z.push_back((value - truth) / error);
+            z.add((value - truth) / error);
     }
 }
 
@@ -163,7 +164,7 @@ TEST_F(ExactWeights, WalksGrownWithInteractionAndTorsionWeightsAgreeWithTheExact
          .params = {-1.0f, 1.5f, -1.5f},
          .sweep = {"-s2", "-r1.6", "-d-7", "-t3", "-p4"}},
     };
-    std::vector<double> z;
+    Scores z;
     for (const Case& s : cases) {
         run_program(KORVI_BINARY, dir.path(), s.make, dir / "korvi.out", dir / "korvi.err");
         place(s);
@@ -176,10 +177,7 @@ TEST_F(ExactWeights, WalksGrownWithInteractionAndTorsionWeightsAgreeWithTheExact
         release_lattice(lattice);
         lattice = PlacedLattice{};
     }
-    double squares = 0.0;
-    for (double v : z) squares += v * v;
-    const double rms = std::sqrt(squares / static_cast<double>(z.size()));
-    EXPECT_GT(z.size(), 300u);
-    EXPECT_GT(rms, 0.8);
-    EXPECT_LT(rms, 1.3);
+    EXPECT_GT(z.count, 300);
+    EXPECT_GT(z.rms(), 0.8);
+    EXPECT_LT(z.rms(), 1.3);
 }
