@@ -1,9 +1,11 @@
+// Bprs: text with a '$' expanded by the shell, its first line kept.
 #include "base/shell.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -18,22 +20,16 @@ std::string expand(const char* text) {
 
 }  // namespace
 
-TEST(ShellExpansion, TextWithoutDollarIsNotRun) {
-    EXPECT_EQ(expand("plain name.opt"), "(none)");
-}
-
-TEST(ShellExpansion, VariablesAreExpandedAndBlanksKept) {
+TEST(ShellExpansion, VariablesAreExpandedWithTheirBlanksAndOnlyTheFirstLineIsKept) {
+    const std::string long_value(300, 'x');  // longer than the first buffer
     setenv("KORVI_TEST_DIR_VAR", "/tmp/some where", 1);
-    EXPECT_EQ(expand("$KORVI_TEST_DIR_VAR/run.opt"), "/tmp/some where/run.opt");
-}
-
-TEST(ShellExpansion, OutputLongerThanTheFirstBufferGrowsIt) {
-    std::string long_value(300, 'x');
     setenv("KORVI_TEST_LONG_VAR", long_value.c_str(), 1);
-    EXPECT_EQ(expand("${KORVI_TEST_LONG_VAR}y"), long_value + "y");
-}
-
-TEST(ShellExpansion, OnlyTheFirstLineIsKept) {
     setenv("KORVI_TEST_LINES_VAR", "one\ntwo", 1);
-    EXPECT_EQ(expand("$KORVI_TEST_LINES_VAR"), "one");
+    const std::pair<const char*, std::string> cases[] = {
+        {"plain name.opt", "(none)"},  // text without '$' is not run
+        {"$KORVI_TEST_DIR_VAR/run.opt", "/tmp/some where/run.opt"},
+        {"${KORVI_TEST_LONG_VAR}y", long_value + "y"},
+        {"$KORVI_TEST_LINES_VAR", "one"},
+    };
+    for (const auto& [text, expanded] : cases) EXPECT_EQ(expand(text), expanded) << text;
 }
