@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@
 #include "support/exact_sums.h"
 #include "support/files.h"
 #include "support/run_korvi.h"
+#include "support/stats_table.h"
 #include "support/z_scores.h"
 #include "sweep/placed_lattice.h"
 #include "walks/generation.h"
@@ -39,24 +39,15 @@ struct Case {
     std::vector<std::string> sweep;  // the probe's options
 };
 
-// The values of the *_w columns of a table, by row and column.
-std::map<std::string, double> weighted_values(const std::string& table) {
+// The values of the *_w columns of a table, by row (numbered within its
+// kind), kind and column.
+std::map<std::string, double> weighted_values(const std::string& text) {
     std::map<std::string, double> values;
-    std::vector<std::string> names;
-    std::istringstream in(table);
-    int row = 0;
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> fields;
-        std::istringstream split(line.rfind("# kind\t", 0) == 0 ? line.substr(2) : line);
-        for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
-        if (line.rfind("# kind\t", 0) == 0) names = fields;
-        if (line[0] == '#') continue;
-        for (std::size_t c = 0; c < fields.size() && c < names.size(); ++c)
-            if (names[c].find("_w") != std::string::npos)
-                values[std::to_string(row) + " " + fields[0] + " " + names[c]] =
-                    std::stod(fields[c]);
-        ++row;
-    }
+    for (const auto& [kind, rows] : stats_table::read_table(text).rows)
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            for (const auto& [column, field] : rows[i])
+                if (column.find("_w") != std::string::npos)
+                    values[std::to_string(i) + " " + kind + " " + column] = std::stod(field);
     return values;
 }
 

@@ -6,60 +6,20 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <map>
 #include <memory>
 #include <sstream>
 
 #include "support/files.h"
 #include "support/run_korvi.h"
+#include "support/stats_table.h"
 #include "walks/walk_file.h"
 #include "walks/walk_record.h"
 #include "walks/weight_lines.h"
 
 namespace fs = std::filesystem;
+using namespace stats_table;
 
 namespace {
-
-using Row = std::map<std::string, std::string>;
-
-std::vector<std::string> split(const std::string& line, char separator) {
-    std::vector<std::string> fields;
-    std::stringstream in(line);
-    for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
-    if (!line.empty() && line.back() == separator) fields.push_back("");
-    return fields;
-}
-
-double number(const Row& row, const std::string& column) {
-    return std::stod(row.at(column));
-}
-
-// The statistics table: its comment lines, and its rows by kind and column name.
-struct Table {
-    std::string comments;
-    std::map<std::string, std::vector<Row>> rows;
-};
-
-Table read_table(const std::string& text) {
-    Table table;
-    std::vector<std::string> names;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("# kind\t", 0) == 0) {
-            names = split(line.substr(2), '\t');
-        } else if (line[0] == '#') {
-            table.comments += line + "\n";
-        } else {
-            const std::vector<std::string> fields = split(line, '\t');
-            EXPECT_EQ(fields.size(), names.size()) << line;
-            Row row;
-            for (std::size_t c = 0; c < names.size() && c < fields.size(); ++c)
-                row[names[c]] = fields[c];
-            table.rows[row["kind"]].push_back(row);
-        }
-    }
-    return table;
-}
 
 // The lattice lsc_3, 200 walks in few.lwk and 80000 walks of four seeds in
 // many.lwk, made once for all tests.
