@@ -1,5 +1,6 @@
-// Shares joined into the pieces of the whole sweep, and shares that do not
-// fit together refused with the file at fault.
+// Shares that do not fit together refused with the file at fault. That
+// shares join into the pieces of the whole sweep, settings and all, the
+// sweep run's test of a sweep merged from its shares shows.
 #include "perm/sweep_merge.h"
 
 #include <gtest/gtest.h>
@@ -50,23 +51,6 @@ std::optional<SweepPieces> merge(const std::string& prefix, std::string* message
 }
 
 }  // namespace
-
-TEST(SweepMerge, SharesJoinIntoEveryPieceOfTheSweep) {
-    TempDir dir;
-    const std::string prefix = (dir / "run").string();
-    const SweepPieces pieces = sampled();
-    write_share_file(prefix, {1, 2}, six_positions(), pieces);
-    write_share_file(prefix, {2, 2}, six_positions(), pieces);
-    ProbeSweepSettings settings;
-    const std::optional<SweepPieces> merged = merge_shares(prefix, 2, settings);
-    ASSERT_TRUE(merged);
-    EXPECT_EQ(settings.lattice_file, "lsc_3.jkl");
-    ASSERT_EQ(merged->count(), 21);
-    for (long i = 0; i < 21; ++i) {
-        EXPECT_EQ((*merged)[i].log_z, pieces[i].log_z);
-        EXPECT_EQ((*merged)[i].walks, i);
-    }
-}
 
 TEST(SweepMerge, SharesThatDoNotFitTogetherAreRefusedNamingTheFile) {
     TempDir dir;
