@@ -13,12 +13,8 @@ cd "$(dirname "$0")/.."
 walks=${1:-20000}
 tours=${2:-100}
 perm_seed=${3:-7}
-cmake --preset bench >/dev/null
-cmake --build --preset bench -j2 --target korvi korvi-stats korvi-perm >/dev/null
-bin=$PWD/build-bench
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+source bench/setup.sh
+bench_setup korvi korvi-stats korvi-perm
 
 "$bin/korvi" -g30 -b0 >/dev/null 2>&1
 for seed in 1 2 3 4; do

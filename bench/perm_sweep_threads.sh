@@ -10,12 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tours=${1:-100}
-cmake --preset bench >/dev/null
-cmake --build --preset bench -j2 --target korvi korvi-perm measure >/dev/null
-bin=$PWD/build-bench
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+source bench/setup.sh
+bench_setup korvi korvi-perm measure
 
 "$bin/korvi" -g99 -b0 >/dev/null 2>&1
 cpus=$(nproc)

@@ -18,12 +18,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seeds=${1:-5}
 per_tour=${2:-1}
-cmake --preset bench >/dev/null
-cmake --build --preset bench -j2 --target korvi korvi-stats korvi-perm >/dev/null
-bin=$PWD/build-bench
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+source bench/setup.sh
+bench_setup korvi korvi-stats korvi-perm
 
 # Runs a command with its streams in files OUT and ERR; prints its user plus
 # system CPU seconds.

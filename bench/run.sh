@@ -13,12 +13,8 @@
 # per position. Every figure with "~" is extrapolated that way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset bench >/dev/null
-cmake --build --preset bench -j2 --target korvi measure korvi_paths sweep_phases >/dev/null
-bin=$PWD/build-bench
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+source bench/setup.sh
+bench_setup korvi measure korvi_paths sweep_phases
 
 measure() { "$bin/bench/measure" "$@"; }
 
