@@ -1,15 +1,11 @@
-// Start-up of korvi-stats: output streams, banner, options, help or the run,
-// and the elapsed time of a completed run.
+// korvi-stats' entry: its description and options, and the run they start.
 #include "stats/korvi_stats.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 
-#include "cli/line_buffers.h"
-#include "cli/option_parser.h"
-#include "cli/progress.h"
-#include "cli/table_output.h"
+#include "cli/table_program.h"
 #include "stats/stats_options.h"
 #include "stats/stats_run.h"
 
@@ -26,29 +22,11 @@ constexpr const char* kDescription =
 }  // namespace
 
 int korvi_stats_main(int argc, char** argv) {
-    buffer_output_by_line();
-    std::FILE* table = keep_standard_output_for_table();
-    progress_setup();
-    std::fputs("Korvi-stats 14-aug-2022\n", stderr);
-
-    std::int64_t values[kStatsOptionCount] = {};
     const StatsOptionTable& options = stats_options();
-    const int parsed =
-        Bclnp(argc, argv, options.count(), options.entries(), options.long_texts(), values);
-    if (parsed == kNumberRefused) return 0;  // its message says why; nothing is run
-    if (parsed < 1) {
-        set_stats_help_defaults(values);
-        std::fputs("\nKorvi-stats ", stderr);
-        Bprt_wrap(kDescription, 78, 2, 13, stderr);
-        Bclnp(-argc, argv, options.count(), options.entries(), options.long_texts(), values);
-        return 0;
-    }
-    StatsSettings settings = read_stats_settings(values);
-    std::time_t begin = std::time(nullptr);
-    bool completed = run_stats(settings, table);
-    progress_end();
-    if (completed)
-        std::fprintf(stderr, "time: %d sec\n", static_cast<int>(std::time(nullptr) - begin));
-    if (table != stdout) std::fclose(table);
-    return 0;
+    return run_table_program(
+        argc, argv,
+        {"Korvi-stats", kDescription, options.count(), options.entries(), options.long_texts(),
+         set_stats_help_defaults, [](const std::int64_t* values, std::FILE* table) {
+             return run_stats(read_stats_settings(values), table);
+         }});
 }
