@@ -8,7 +8,7 @@
 
 #include "cli/option_parser.h"
 #include "driver/korvi_options.h"
-#include "driver/walk_file_comment.h"
+#include "walks/generation_comment.h"
 
 namespace {
 
