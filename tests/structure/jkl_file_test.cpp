@@ -101,8 +101,6 @@ TEST(JklFile, LatticesReadBackFromAFileUnchanged) {
     EXPECT_EQ(r.out + r.err, "lbcc_3: 91 atoms, 216 bonds\n");
     EXPECT_EQ(r.entry->colour, -1);
     EXPECT_EQ(r.entry->atoms.display, 1);
-    auto atoms = [](Entry* e) { return summary(e).substr(summary(e).find('\n')); };
-    EXPECT_EQ(atoms(r.entry), atoms(original));
     for (Bond* b = r.entry->bonds.next; b != &r.entry->bonds; b = b->next) EXPECT_EQ(b->colour, 1);
     EXPECT_EQ(jkl_text(r.entry), text);
     Qdlntr(original, nullptr);
@@ -251,13 +249,10 @@ TEST(JklReader, WholeLabelsReadTheShellsOfLargeLatticesAndNothingElseDiffers) {
 }
 
 // Every failure leaves nothing in the list; bad bonds fail without a message.
+// An empty file and a line that is too long show in the transcripts.
 TEST(JklReader, EachFailureHasItsMessage) {
-    const std::string padded = "0\t0\t0\t0\t0\t0" + std::string(260, ' ');
-    const std::string too_long =
-        "Igtjklm: Error: Line longer than 255 characters: " + padded.substr(0, 20) + "...\n";
     std::vector<std::array<std::string, 2>> rows = {
         // text, standard output | standard error
-        {"", "|Igtjklm: Error: Reading header\n"},
         {"name only\n", "|Igtjklm: Error: Reading number of atoms\n"},
         {"name\nno count\n", "|Igtjklm: Error: S-reading number of atoms\n"},
         {"tch\n1234567890    4    1\n", "tch: 12345 atoms, 67890 bonds\n|Reading bonds: Success\n"},
@@ -265,7 +260,6 @@ TEST(JklReader, EachFailureHasItsMessage) {
          "b: 5 atoms, 9 bonds\n|Reading bonds: Success\n"},
         {"a\n-3 2 2 4096\n 1 2 2 3\n0\t0\t0\t0\t0\t0\n",
          "a: 3 atoms, 2 bonds\n|Reading atoms: Success\n"},
-        {"long\n-1 0 0 4096\n" + padded + "\n", "long: 1 atoms, 0 bonds\n|" + too_long},
         // The repeated pair fails before the missing bond line.
         {"r\n-3 9 2 4096\n 1 2 2 3 1 3 3 1 1 2 2 3 1 3 3 2\n", "r: 3 atoms, 9 bonds\n|"},
     };

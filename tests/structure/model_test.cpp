@@ -1,6 +1,6 @@
 // The structure model: bond slots, removals and their repairs, entry
-// bookkeeping, extra values and crystal records. Where Qnsntr puts an entry
-// the conversion and copy tests show.
+// bookkeeping and extra values. Where Qnsntr puts an entry the conversion and
+// copy tests show; a crystal's fractionalising matrix, the .mab writer's.
 #include "structure/model.h"
 
 #include <gtest/gtest.h>
@@ -116,13 +116,4 @@ TEST_F(Model, ExtraValuesGrowKeepAndClear) {
     EXPECT_EQ(a->values[0], 0.0f);
     EXPECT_EQ(Radat(a, 0), 0);
     EXPECT_EQ(a->values, nullptr);
-}
-
-TEST_F(Model, ACrystalFractionalisesByItsCellAndHoldsItsOperators) {
-    const float abc[3] = {2.0f, 4.0f, 5.0f};
-    Crystal* c = e->crystal = Qgtxtl(abc);  // released with the entry
-    EXPECT_EQ(c->frac[0][0], 0.5f);
-    EXPECT_EQ(c->frac[2][2], 0.2f);
-    SymOp* op = Qnssm(&c->symops);
-    EXPECT_EQ(c->symops.next, op);
 }

@@ -117,33 +117,19 @@ TEST(WrittenWalks, WrittenFilesScanToWhatTheReaderReads) {
     EXPECT_EQ(whole_records_length("x\n$$$$"), 0u);
 }
 
+// Forms off by a character or two are left to the random damage below; these
+// are the boundaries and forms that damage seldom makes.
 TEST(WrittenWalks, DeclinesEveryOtherForm) {
     const std::string good = "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$\n";
     ASSERT_TRUE(scan(good).accepted);
     const char* const others[] = {
-        "w\t2\r\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$\n",         // carriage return
-        "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$",             // no final line feed
-        "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\n",                 // no terminator
-        "w\t2\n0.5\t0\t-1.25\n",                             // nothing after the parameters
-        "w\t2\n0.5\t0\t-1.25\n1\t6\n$$$$\n",                 // fewer pairs than counted
-        "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\t3\t6\n$$$$\n",     // more
-        "w\t2\n0.5\t0\t-1.25\n1\t6\t2\n$$$$\n",              // an odd number of fields
-        "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\t\n$$$$\n",         // a trailing tab
-        "w\t2\n0.5\t0\t-1.25\n1\t6\n\n2\t6\n$$$$\n",         // an empty line
-        "w\t2\n0.5\t0\t-1.25\n1 6\t2\t6\n$$$$\n",            // a blank as separator
-        "w\t2\n0.5\t0\t-1.25\n-1\t6\t2\t6\n$$$$\n",          // a sign
         "w\t2\n0.5\t0\t-1.25\n1\t6\t1234567890\t6\n$$$$\n",  // ten digits
-        "w\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$ \n",          // more on the terminator line
         "w\t0\n0.5\t0\t-1.25\n$$$$\n",                       // a count below 1
         "w\t65537\n0.5\t0\t-1.25\n1\t6\n$$$$\n",             // a count above 65536
-        "w\t 2\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$\n",          // a blank before the count
-        "w 2\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$\n",            // no tab in the header
         "\t2\n0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$\n",            // no name
         "w\t2\n0.5\t0\n1\t6\t2\t6\n$$$$\n",                  // two parameters
         "w\t2\n0.5\t0\t-1.25\t7\n1\t6\t2\t6\n$$$$\n",        // four
         "w\t2\n5e-1\t0\t-1.25\n1\t6\t2\t6\n$$$$\n",          // an exponent
-        "w\t2\n0.5\t\t0\t-1.25\n1\t6\t2\t6\n$$$$\n",         // an empty parameter
-        "w\t2\n 0.5\t0\t-1.25\n1\t6\t2\t6\n$$$$\n",          // a blank before it
         "\n",                                                // an empty line for a header
     };
     for (const char* other : others) EXPECT_FALSE(scan(other).accepted) << other;
