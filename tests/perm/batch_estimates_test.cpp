@@ -26,7 +26,7 @@ const std::vector<BatchSums> kThree{batch(std::log(10.0), 0.4, 0.1), batch(std::
 
 }  // namespace
 
-TEST(PermBatches, TheMeanOfTheBatchEstimatesWithTheStandardErrorOfTheMean) {
+TEST(PermBatches, TheMeanOfTheBatchEstimatesItsStandardErrorAndTheNeffOfAllWeights) {
     const std::vector<LengthEstimate> z = combine_batches(kThree);
     ASSERT_EQ(z.size(), 2u);
     EXPECT_DOUBLE_EQ(z[0].log_z, 0.0);
@@ -34,6 +34,8 @@ TEST(PermBatches, TheMeanOfTheBatchEstimatesWithTheStandardErrorOfTheMean) {
     // Mean 4; standard deviation 2, so the error is 2 / sqrt(3) of 4.
     EXPECT_NEAR(z[1].log_z, std::log(4.0), 1e-14);
     EXPECT_NEAR(z[1].error, 0.5 / std::sqrt(3.0), 1e-14);
+    // Weights 1, 3, 8, 12: (24)^2 / (1 + 9 + 64 + 144).
+    EXPECT_NEAR(effective_walks(kThree), 576.0 / 218.0, 1e-13);
 }
 
 TEST(PermBatches, OneBatchHasNoErrorAndALengthNoWalkReachedNoEstimate) {
@@ -45,9 +47,4 @@ TEST(PermBatches, OneBatchHasNoErrorAndALengthNoWalkReachedNoEstimate) {
     EXPECT_EQ(none[1].log_z, -INFINITY);
     EXPECT_TRUE(std::isnan(none[1].error));
     EXPECT_EQ(effective_walks(std::vector<BatchSums>{empty}), 0.0);
-}
-
-TEST(PermBatches, EffectiveWalksCountTheWeightsOfAllBatchesTogether) {
-    // Weights 1, 3, 8, 12: (24)^2 / (1 + 9 + 64 + 144).
-    EXPECT_NEAR(effective_walks(kThree), 576.0 / 218.0, 1e-13);
 }

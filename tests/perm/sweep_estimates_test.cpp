@@ -21,20 +21,17 @@ SweepPieces two_batches(double first0, double first1, double probe0, double prob
 
 }  // namespace
 
-TEST(SweepEstimates, ReplicatesAreTheMeanOfAllBatchesAndOfAllButOne) {
-    const Replicates z = log_z_replicates(two_batches(10, 10, 2, 4), 1);
+TEST(SweepEstimates, TheJackknifeOfTheRatioIsTheErrorOfAMeanOverBatches) {
+    // Z(first) = 10 in both batches, Z(probe) = 2 and 4: the replicates of
+    // Z(probe) are the mean 3 of all batches and 4 and 2 without batch 0 and
+    // 1; x = 0.3, and the standard error of the mean of 0.2 and 0.4 is 0.1.
+    const SweepPieces pieces = two_batches(10, 10, 2, 4);
+    const Replicates z = log_z_replicates(pieces, 1);
     ASSERT_EQ(z.size(), 3u);
     EXPECT_NEAR(z[0], std::log(3.0), 1e-15);
-    EXPECT_NEAR(z[1], std::log(4.0), 1e-15);  // batch 0 left out
+    EXPECT_NEAR(z[1], std::log(4.0), 1e-15);
     EXPECT_NEAR(z[2], std::log(2.0), 1e-15);
-}
-
-TEST(SweepEstimates, TheJackknifeOfTheRatioIsTheErrorOfAMeanOverBatches) {
-    // Z(first) = 10 in both batches, Z(probe) = 2 and 4: x = 0.3, and the
-    // standard error of the mean of 0.2 and 0.4 is 0.1.
-    const SweepPieces pieces = two_batches(10, 10, 2, 4);
-    const FractionReplicates f =
-        ratio_fractions(log_z_replicates(pieces, 1), log_z_replicates(pieces, 0));
+    const FractionReplicates f = ratio_fractions(z, log_z_replicates(pieces, 0));
     EXPECT_NEAR(f.free[0], 0.3, 1e-15);
     EXPECT_NEAR(f.touched[0], 0.7, 1e-15);
     EXPECT_NEAR(f.free_energy[0], -std::log(0.3), 1e-15);

@@ -1,7 +1,9 @@
 // korvi-stats run end to end beside korvi, on a simple cubic lattice of three
 // shells with walks of six steps around a first sphere of radius 2. The
-// weighted values' agreement with exact enumeration is checked in
-// exact_weights_test.cpp.
+// weighted values and their errors are checked against exact enumeration in
+// exact_weights_test.cpp, the jackknife replicates by hand in
+// walk_blocks_test.cpp, and the comment line korvi cuts in
+// generation_source_test.cpp.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +12,7 @@
 #include <sstream>
 
 #include "support/files.h"
+#include "support/memory_stream.h"
 #include "support/run_korvi.h"
 #include "support/stats_table.h"
 #include "walks/walk_file.h"
@@ -21,20 +24,12 @@ using namespace stats_table;
 
 namespace {
 
-// The lattice lsc_3, 200 walks in few.lwk and 80000 walks of four seeds in
-// many.lwk, made once for all tests.
+// The lattice lsc_3 and 200 walks in few.lwk, made once for all tests.
 class KorviStats : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = std::make_unique<TempDir>();
         korvi({"-g3", "-b1"});
-        std::string joined;
-        for (const char* seed : {"1", "2", "3", "4"}) {
-            korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n20000", std::string("-i") + seed,
-                   "part"});
-            joined += read_file(*dir / "part.lwk");
-        }
-        write_file(*dir / "many.lwk", joined);
         korvi({"-l", "lsc_3", "-s2", "-r2", "-d0", "-e6", "-n200", "-i5", "few"});
     }
 
@@ -164,14 +159,6 @@ TEST_F(KorviStats, WhereEveryWalkTouchesTheFreeEnergyIsInfiniteWithANote) {
         << table.comments;
 }
 
-TEST_F(KorviStats, TheJackknifeErrorOfAPositionIsTheBinomialError) {
-    Table table = stats({"-d5", "-k400", "many"});
-    const Row& position = table.rows["position"][0];
-    const double x = number(position, "touched");
-    const double binomial = std::sqrt(x * (1 - x) / number(position, "walks"));
-    EXPECT_NEAR(number(position, "touched_err"), binomial, 0.2 * binomial);
-}
-
 TEST_F(KorviStats, WithAPrefixTheTableAndAnSvgPictureOfTheProfileAreWritten) {
     std::vector<std::string> sweep = {"-d-9", "-t0", "-p0", "few"};
     stats(sweep);
@@ -271,41 +258,6 @@ TEST_F(KorviStats, MabWalksGiveTheStatisticsOfTheSameWalksInALwkFile) {
     EXPECT_NE(from_mab.comments.find("(given by -S, -R, -D)"), std::string::npos);
 }
 
-TEST_F(KorviStats, ACutCommandLineGivesNoWeightsUnlessTheGeneratingRunIsGiven) {
-    // korvi -l <87 characters>/ldmd_14 -e10 -n5000 -i5 -s5 -r5 -d0: the comment
-    // line ends at "-s5", which reads as a run without a first sphere.
-    korvi({"-g14", "-b0"});
-    const std::string folder(79, 'd');
-    fs::create_directory(*dir / folder);
-    fs::rename(*dir / "ldmd_14.jkl", *dir / folder / "ldmd_14.jkl");
-    const std::string lattice = folder + "/ldmd_14";
-    ASSERT_EQ(lattice.size(), 87u);
-    korvi({"-l", lattice, "-e10", "-n5000", "-i5", "-s5", "-r5", "-d0", "cut"});
-    ASSERT_NE(read_file(*dir / "cut.lwk").find(" -i5 -s5\n"), std::string::npos);
-
-    const std::vector<std::string> sweep = {"-l", lattice, "-s5", "-r2", "-d-20", "-t0", "-p0"};
-    auto with = [&](std::vector<std::string> words) {
-        words.insert(words.begin(), sweep.begin(), sweep.end());
-        return words;
-    };
-    Table refused = run_stats(with({"cut"}));
-    EXPECT_NE(errors().find("No Rosenbluth weights: the comment line 'Korvi -l " + lattice +
-                            " -e10 -n5000 -i5 -s5' has the length korvi cuts command lines to "
-                            "(116 characters) and may lack options of the generating run; give "
-                            "its -s, -r and -d as -S, -R, -D\n"),
-              std::string::npos)
-        << errors();
-    EXPECT_EQ(refused.rows["total"][0].at("volume_w"), "nan");
-
-    // Given the generating run, the walks weigh as the same walks without the
-    // comment line do.
-    const std::string walks = read_file(*dir / "cut.lwk");
-    write_file(*dir / "uncut.lwk", walks.substr(walks.find("wlk1")));
-    const Table given = run_stats(with({"-S5", "-R5", "-D0", "cut"}));
-    EXPECT_NE(given.rows.at("total")[0].at("volume_w"), "nan");
-    EXPECT_EQ(given.rows, run_stats(with({"-S5", "-R5", "-D0", "uncut"})).rows);
-}
-
 TEST_F(KorviStats, WeightLinesBeforeEveryRecordGiveTheWeightsAndAFileWithSomeIsRefused) {
     // The walks of few.lwk in tours of seven; those whose first step goes
     // along +x, all touched by the probe at (5, 0, 0), weigh 2, the others 1.
@@ -316,12 +268,9 @@ TEST_F(KorviStats, WeightLinesBeforeEveryRecordGiveTheWeightsAndAFileWithSomeIsR
         const bool x = walk->numbers[1] == 2;
         along_x += x;
         const std::string line = weight_comment(x ? std::log(2.0) : 0.0, walks / 7);
-        for (std::string* text : {&all, &some}) {
-            std::FILE* out = std::fopen((*dir / "record").c_str(), "w");
-            Xwrlwk(out, walk, text == &some && walks == 2 ? nullptr : line.c_str());
-            std::fclose(out);
-            *text += read_file(*dir / "record");
-        }
+        all += written([&](std::FILE* out) { Xwrlwk(out, walk, line.c_str()); });
+        some += written(
+            [&](std::FILE* out) { Xwrlwk(out, walk, walks == 2 ? nullptr : line.c_str()); });
         ++walks;
         std::free(walk);
     }

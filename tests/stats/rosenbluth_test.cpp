@@ -1,3 +1,6 @@
+// Rosenbluth weights by hand on a small cube: the candidates each step counts
+// and the walks refused. The weights with interaction and torsion are checked
+// against exact enumeration in exact_weights_test.cpp.
 #include "stats/rosenbluth.h"
 
 #include <gtest/gtest.h>
@@ -47,14 +50,6 @@ public:
 
 }  // namespace
 
-TEST(Rosenbluth, TheWeightIsTheProductOfTheCandidatesAtEveryStep) {
-    Cube cube;
-    // 6 * 4 * 3 * 3: at the fourth step the origin is taken.
-    cube.walk({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 1, 1}});
-    ASSERT_TRUE(cube.weigh()) << cube.problem;
-    EXPECT_NEAR(cube.log_weights[0], std::log(216.0), 1e-12);
-}
-
 TEST(Rosenbluth, SphereMarksAndDeadEndsOfTheBorderAreNoCandidates) {
     Cube cube;
     cube.at(1, 1, 1)->occupancy = 3.0f;                       // occupied by the first sphere
@@ -68,26 +63,6 @@ TEST(Rosenbluth, SphereMarksAndDeadEndsOfTheBorderAreNoCandidates) {
     EXPECT_EQ(cube.problem,
               "walk 2 (w2) cannot have grown with these settings: its step 3 to vertex " +
                   std::to_string(cube.at(1, 1, 1)->serial) + " was not free");
-}
-
-TEST(Rosenbluth, WithInteractionAndTorsionTheWeightIsTheProductOfTheCandidatesWeightSums) {
-    // A = ln 2, lambda = 1: a vertex at distance 0 from the sphere (x = +1)
-    // weighs 1/2, one at distance 10000 weighs 1; E = ln 2 halves a gauche step.
-    Cube cube;
-    for (Atom* v : cube.lattice.vertices) v->charge = v->x > 0.0f ? 0.0f : 10000.0f;
-    const float ln2 = std::log(2.0f);
-    const std::initializer_list<std::array<int, 3>> points = {
-        {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 1, 1}};
-    // 5 + 1/2 | 4 · 1/2 | 1 + 2 · 1/2 | 3, or with torsion 1 (trans, 3.43
-    // from (1, 0, 0)) + 2 · 1/2 (gauche, 2.65).
-    cube.walk(points, {ln2, 1.0f, 0.0f});
-    ASSERT_TRUE(cube.weigh()) << cube.problem;
-    EXPECT_NEAR(cube.log_weights[0], std::log(5.5 * 2 * 2 * 3), 1e-6);
-    Cube torsion;
-    for (Atom* v : torsion.lattice.vertices) v->charge = v->x > 0.0f ? 0.0f : 10000.0f;
-    torsion.walk(points, {ln2, 1.0f, ln2});
-    ASSERT_TRUE(torsion.weigh()) << torsion.problem;
-    EXPECT_NEAR(torsion.log_weights[0], std::log(5.5 * 2 * 2 * 2), 1e-6);
 }
 
 TEST(Rosenbluth, WeightsApplyToWalksOfOneLengthAndOneSetOfParameters) {
