@@ -1,5 +1,5 @@
 // Several arrays in one block: the shared size and pointer tables, padding
-// to 16 bytes, and the messages for misuse.
+// to 16 bytes, and the message for misuse.
 #include "base/alloc.h"
 
 #include <gtest/gtest.h>
@@ -42,13 +42,4 @@ TEST(Balloc, ArraysArePaddedToSixteenBytesInOneBlock) {
     EXPECT_EQ(offsets({0, -5, 0}), std::vector<long>{});
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(Balloc(0, "test"), nullptr);
-}
-
-TEST(Balloc, PreparationKeepsTablesUntilMoreAreNeeded) {
-    void* first = Balloc(-10, "test");
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(Balloc(-200, "test"), first);
-    EXPECT_EQ(Balloc_capacity(), 256);
-    ASSERT_NE(Balloc(-300, "test"), nullptr);
-    EXPECT_EQ(Balloc_capacity(), 300);
 }

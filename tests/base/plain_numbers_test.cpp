@@ -59,9 +59,11 @@ TEST(PlainNumbers, ShortDecimalsAreAcceptedAndRoundAsSscanfDoes) {
     EXPECT_EQ(accepted, 300010);
 }
 
-TEST(PlainNumbers, IntegersKeepTheLow32BitsAndFloatsDeclineOtherForms) {
+// Where sscanf itself reads past 32 bits or gives up, the quick reader's
+// answer is its own; floats in other forms are declined, which the random
+// text above checks.
+TEST(PlainNumbers, IntegersKeepTheLow32Bits) {
     int value = 0;
-    float real = 0.0f;
     const char* end = nullptr;
     ASSERT_TRUE(plain_int(" \t+4294967297x", &value, &end));
     EXPECT_EQ(value, 1);
@@ -70,9 +72,4 @@ TEST(PlainNumbers, IntegersKeepTheLow32BitsAndFloatsDeclineOtherForms) {
     EXPECT_EQ(value, 2147483647);
     EXPECT_FALSE(plain_int("1234567890123456789", &value, &end));  // 19 digits: sscanf decides
     EXPECT_FALSE(plain_int("- 5", &value, &end));
-    ASSERT_TRUE(plain_float("\v-.5\t2", &real, &end));
-    EXPECT_EQ(real, -0.5f);
-    EXPECT_STREQ(end, "\t2");
-    for (const char* declined : {"1e5", "1e", "0x10", "inf", "nan", "1.2.3", ".", "+", ""})
-        EXPECT_FALSE(plain_float(declined, &real, &end)) << declined;
 }

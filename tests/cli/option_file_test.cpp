@@ -1,5 +1,6 @@
-// Option files: their words handled like arguments, comments cut, the close
-// line, long lines, and a file that cannot be opened.
+// Option files: their words handled like arguments, values that do not
+// cross a line, long lines, and what ends the parse inside a file. The
+// transcripts pin comments, the close line and a file that cannot be opened.
 #include "cli/option_words.h"
 
 #include "sample_options.h"
@@ -31,19 +32,14 @@ protected:
 
 }  // namespace
 
-TEST_F(OptionFile, WordsAreHandledLikeArgumentsWithCommentsCutAndParsingGoesOnAfterTheFile) {
-    Parse p = parse_file("#lattice and probe\n"
-                         "-l ldmd_10 -d-20\n"
-                         "-t0    # sweep over distances\n"
-                         "  \t # -v\n"
-                         "walks\n",
-                         {"second", "-m"});
-    EXPECT_EQ(p.result, 6);
-    EXPECT_EQ(text(p.values[kLattice]), "ldmd_10");
-    EXPECT_EQ(text(p.values[kFirst]), "walks");
+// A word ends at a blank, a tab or a quote, but the next starts after a comma.
+TEST_F(OptionFile, WordsAreHandledLikeArgumentsAndParsingGoesOnAfterTheFile) {
+    Parse p = parse_file("-n20 -v # twenty\t-m\n\"my walks\"\t-d5,-t3\n", {"second", "-m"});
+    EXPECT_EQ(p.result, 7);
+    EXPECT_EQ(text(p.values[kFirst]), "my walks");
     EXPECT_EQ(text(p.values[kSecond]), "second");
-    EXPECT_EQ(p.errors, "- lattice file: ldmd_10\n- distance of sphere -20.000000\n"
-                        "- theta values 0.000010\n" +
+    EXPECT_EQ(p.errors, "- number of walks 20.000000\n- verbose\n- distance of sphere 5.000000\n"
+                        "- theta values 3.000000\n" +
                             closed() + "- mab walks\n");
 }
 
@@ -56,22 +52,13 @@ TEST_F(OptionFile, AValueIsNeitherSplitFromItsLetterNorTakenFromTheNextLine) {
               "Failed: number of walks\nFailed: lattice file\n- lattice file: a b\n" + closed());
 }
 
-TEST_F(OptionFile, WordsEndAtBlanksTabsAndQuotesButTheNextStartsAfterAComma) {
-    Parse p = parse_file("-n20 -v # twenty\t-m\n\"my walks\"\t-d5,-t3\n");
-    EXPECT_EQ(p.result, 5);
-    EXPECT_EQ(text(p.values[kFirst]), "my walks");
-    EXPECT_EQ(p.errors, "- number of walks 20.000000\n- verbose\n- distance of sphere 5.000000\n"
-                        "- theta values 3.000000\n" +
-                            closed());
-}
-
 TEST_F(OptionFile, LongLinesAreHandledInPiecesOf255) {
     Parse p = parse_file(std::string(253, ' ') + "-vm\n");
     EXPECT_EQ(p.errors, "- verbose\n" + closed());
     EXPECT_EQ(text(p.values[kFirst]), "m");
 }
 
-TEST_F(OptionFile, AnUnknownLetterARefusedNumberOrAMissingFileEndsTheParseAtOnce) {
+TEST_F(OptionFile, AnUnknownLetterOrARefusedNumberEndsTheParseAtOnce) {
     // An unknown letter or a refused number returns without closing the file.
     Parse p = parse_file("-v -x -m\n-d1\n", {"-m"});
     EXPECT_EQ(p.result, -2);
@@ -83,12 +70,4 @@ TEST_F(OptionFile, AnUnknownLetterARefusedNumberOrAMissingFileEndsTheParseAtOnce
     EXPECT_EQ(p.values[kTheta], 0);
     EXPECT_EQ(p.errors, "- verbose\nNumber out of range for distance of sphere: -99999 (the "
                         "limit is +-21474.83647)\n");
-    // A missing file gives -1 and keeps the values set before it.
-    const std::string missing = (dir_ / "absent.opt").string();
-    Arguments args{"-v", "+" + missing, "-m"};
-    p = parse(args);
-    EXPECT_EQ(p.result, -1);
-    EXPECT_EQ(p.values[kVerbose], 1);
-    EXPECT_EQ(p.values[kMab], 0);
-    EXPECT_EQ(p.errors, "- verbose\n" + missing + ": No such file or directory\n");
 }

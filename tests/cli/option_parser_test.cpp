@@ -1,5 +1,5 @@
-// The option parser's entry: no arguments, the help request, the number
-// readers and the quiet parse.
+// The option parser's number readers and the quiet parse. The transcripts
+// pin no arguments, the help request and words after a '?'.
 #include "cli/option_parser.h"
 
 #include "sample_options.h"
@@ -7,18 +7,6 @@
 #include <utility>
 
 using namespace test_table;
-
-TEST(OptionParser, NoArgumentsGiveZeroAQuestionMarkFirstAsksForHelpAndLaterIsAWord) {
-    Arguments none{}, help{"?", "-v"}, later{"   -v", "  ?"};
-    EXPECT_EQ(parse(none).result, 0);
-    Parse p = parse(help);
-    EXPECT_EQ(p.result, -2);
-    EXPECT_EQ(p.values[kVerbose], 0);
-    p = parse(later);
-    EXPECT_EQ(p.result, 2);
-    EXPECT_EQ(text(p.values[kFirst]), "?");
-    EXPECT_STREQ(later.argv()[1], "-v");  // leading blanks are removed in place
-}
 
 TEST(OptionParser, NumberReadersTakeTheLow32BitsAndRoundIntegersATenthAwayFromZero) {
     const std::int64_t high = std::int64_t(1) << 40;

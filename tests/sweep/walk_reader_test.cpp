@@ -84,8 +84,3 @@ TEST(WalkReader, TakesTheParametersOfAWalkEntryFromTheChargesOfItsFirstThreeAtom
     EXPECT_EQ(seen[1].params, (std::array{0.25f, 2.0f, -3.0f}));
     EXPECT_EQ(seen[1].missing, 0);
 }
-
-TEST(WalkReader, ReportsNumbersOutsideTheLatticeRightAligned) {
-    EXPECT_EQ(unresolved_report(2, "w1"), "     2 w1\n");
-    EXPECT_EQ(unresolved_report(1234567, "long name"), "1234567 long name\n");
-}
