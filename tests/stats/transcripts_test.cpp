@@ -1,6 +1,9 @@
 // End-to-end transcripts of korvi-stats: each folder below tests/stats/transcripts
-// is one case (support/transcript.h).
+// holding args is one case (support/transcript.h).
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "support/run_korvi.h"
 #include "support/transcript.h"
@@ -16,16 +19,14 @@ int run_stats(const fs::path& dir, const std::vector<std::string>& args, const f
     return run_program(KORVI_STATS_BINARY, dir, args, out, err);
 }
 
+class StatsTranscript : public testing::TestWithParam<std::string> {};
+
+TEST_P(StatsTranscript, MatchesExpectedStreamsAndFiles) {
+    transcript::check(kCaseRoot / GetParam(), run_stats);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stats, StatsTranscript,
+                         testing::ValuesIn(transcript::case_names(kCaseRoot)),
+                         transcript::test_name);
+
 }  // namespace
-
-TEST(StatsTranscript, ARefusedDistanceEndsTheRunBeforeAnythingIsWritten) {
-    transcript::check(kCaseRoot / "distance_out_of_range", run_stats);
-}
-
-TEST(StatsTranscript, ARefusedBlockCountEndsTheRunBeforeAnythingIsWritten) {
-    transcript::check(kCaseRoot / "blocks_out_of_range", run_stats);
-}
-
-TEST(StatsTranscript, ARefusedNumberInAnOptionFileEndsTheRunThere) {
-    transcript::check(kCaseRoot / "generation_shift_out_of_range_in_option_file", run_stats);
-}
