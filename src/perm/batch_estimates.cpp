@@ -18,6 +18,7 @@ std::vector<LengthEstimate> combine_batches(std::span<const BatchSums> batches) 
     const std::size_t lengths = batches[0].ratio_sum.size();
     const double count = static_cast<double>(batches.size());
     std::vector<double> logs(batches.size());
+    std::vector<double> relative(batches.size());  // each batch's Z_n over the largest
     for (std::size_t n = 0; n < lengths; ++n) {
         for (std::size_t b = 0; b < batches.size(); ++b) logs[b] = batches[b].log_z(static_cast<int>(n));
         const double reference = *std::max_element(logs.begin(), logs.end());
@@ -26,10 +27,13 @@ std::vector<LengthEstimate> combine_batches(std::span<const BatchSums> batches) 
             continue;
         }
         double mean = 0.0;
-        for (double l : logs) mean += std::exp(l - reference);
+        for (std::size_t b = 0; b < batches.size(); ++b) {
+            relative[b] = std::exp(logs[b] - reference);
+            mean += relative[b];
+        }
         mean /= count;
         double square = 0.0;
-        for (double l : logs) square += (std::exp(l - reference) - mean) * (std::exp(l - reference) - mean);
+        for (double z : relative) square += (z - mean) * (z - mean);
         const double error = batches.size() > 1 ? std::sqrt(square / (count - 1.0) / count) / mean : kNan;
         estimates.push_back({reference + std::log(mean), error});
     }

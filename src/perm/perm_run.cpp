@@ -16,7 +16,6 @@ PermResult run_perm(const SamplingLattice& lattice, const StepWeights& weights,
         result.tours += sums.tours;
         result.walks += sums.walks.back();
         result.outer_shell_walks += sums.outer_shell_walks;
-        result.outer_shell_steps += sums.outer_shell_steps;
         result.steps += sums.steps;
     }
     result.z = combine_batches(batches);

@@ -23,7 +23,6 @@ struct PermResult {
     long long walks = 0;            // walks of full length
     double effective_walks = 0.0;   // (sum w)^2 / sum w^2 of those walks
     long long outer_shell_walks = 0;
-    long long outer_shell_steps = 0;
     long long steps = 0;            // vertices placed over all tours
 };
 

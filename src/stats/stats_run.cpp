@@ -120,9 +120,8 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
         return false;
     }
     const WalkWeights weights = weigh_walks(settings, walk_name, lattice, walks);
-    const std::vector<double>& log_weights = weights.log_weights;
     const WalkBlocks blocks =
-        make_walk_blocks(walks.size(), settings.blocks, log_weights, weights.tours);
+        make_walk_blocks(walks.size(), settings.blocks, weights.log_weights, weights.tours);
     std::vector<std::string> notes = run_notes(settings, walk_name, lattice_name, walks, blocks);
     notes.push_back(weights.note);
 
@@ -132,8 +131,7 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     if (!sweep_statistics(SweepGrid(settings), marking, index_walks(walks, lattice.prepared.n),
                           blocks, rows, summary, sweep_progress()))
         return false;
-    sweep_notes(summary, walks.size(),
-                log_weights.empty() ? 0.0 : effective_sample_size(log_weights), notes);
+    sweep_notes(summary, walks.size(), weights.effective, notes);
 
     if (prefix.empty()) {
         write_profile_table(table, notes, rows);

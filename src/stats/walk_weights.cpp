@@ -75,6 +75,7 @@ WalkWeights replayed(const StatsSettings& settings, const char* walk_name, Place
         weights.note = "No Rosenbluth weights: " + problem + "; the *_w columns are nan";
         return weights;
     }
+    weights.effective = effective_sample_size(weights.log_weights);
     const WalkParameters& p = walks.params[0];
     const std::string steps =
         p.strength == 0.0f && p.range == 0.0f && p.gauche_energy == 0.0f
@@ -87,7 +88,7 @@ WalkWeights replayed(const StatsSettings& settings, const char* walk_name, Place
         "n_eff = %.1f of %d walks",
         static_cast<double>(generation.shift), static_cast<double>(generation.radius),
         static_cast<double>(generation.distance), source.c_str(), steps.c_str(),
-        effective_sample_size(weights.log_weights), walks.size());
+        weights.effective, walks.size());
     return weights;
 }
 
@@ -133,11 +134,11 @@ WalkWeights from_lines(const WeightLines& lines, const WalkArrays& walks, int wi
     }
     weights.log_weights.assign(lines.log_weights.begin(), lines.log_weights.begin() + walks.size());
     weights.tours.assign(lines.tours.begin(), lines.tours.begin() + walks.size());
+    weights.effective = effective_sample_size(weights.log_weights);
     weights.note = formatted(
         "weights read from the walk file's weight lines ('# ln_weight <ln w> tour <t>' before "
         "each record) for %d walks of %d tours; effective sample size n_eff = %.1f of %d walks",
-        walks.size(), tour_count(weights.tours), effective_sample_size(weights.log_weights),
-        walks.size());
+        walks.size(), tour_count(weights.tours), weights.effective, walks.size());
     return weights;
 }
 

@@ -14,6 +14,7 @@ struct PlacedLattice;
 struct WalkWeights {
     std::vector<double> log_weights;  // ln w per walk; empty: no weights
     std::vector<long long> tours;     // per walk, from weight lines; empty: no tours
+    double effective = 0.0;           // n_eff of the weights; 0: no weights
     std::string note;                 // where the weights came from, or why there are none
 };
 
