@@ -21,15 +21,20 @@ char* Bfil_ext(const char* name, const char* extension, int replace, char* out) 
     return out;
 }
 
-bool build_file_name(const char* name, const char* extension, int replace, char* out) {
+std::string with_extension(const char* name, const char* extension, int replace) {
     std::string full(std::strlen(name) + (extension ? std::strlen(extension) : 0) + 2, '\0');
     Bfil_ext(name, extension, replace, full.data());
-    std::size_t length = std::strlen(full.c_str());
-    if (length >= static_cast<std::size_t>(kFileNameSize)) {
+    full.resize(std::strlen(full.c_str()));
+    return full;
+}
+
+bool build_file_name(const char* name, const char* extension, int replace, char* out) {
+    const std::string full = with_extension(name, extension, replace);
+    if (full.size() >= static_cast<std::size_t>(kFileNameSize)) {
         std::fprintf(stderr, "File name too long (at most %d characters): %s\n", kFileNameSize - 1,
                      full.c_str());
         return false;
     }
-    std::memcpy(out, full.c_str(), length + 1);
+    std::memcpy(out, full.c_str(), full.size() + 1);
     return true;
 }

@@ -1,6 +1,8 @@
 // File names with a default extension, built into fixed buffers.
 #pragma once
 
+#include <string>
+
 // Size of the buffers file names are built in (at most 127 characters).
 constexpr int kFileNameSize = 128;
 
@@ -12,6 +14,9 @@ constexpr int kFileNameSize = 128;
 // extension. A null extension gives a plain copy. Returns out, or nullptr when
 // name or out is null. out may be name.
 char* Bfil_ext(const char* name, const char* extension, int replace, char* out);
+
+// Bfil_ext's result for a name of any length.
+std::string with_extension(const char* name, const char* extension, int replace);
 
 // Bfil_ext into a file-name buffer, refusing with "File name too long (at most
 // 127 characters): <name>" on stderr, and false, a result that would not fit.

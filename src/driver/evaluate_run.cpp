@@ -1,6 +1,6 @@
 // Evaluate mode: opens the walk file and sweeps the probe sphere.
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "base/stream_buffer.h"
 #include "cli/file_names.h"
@@ -20,11 +20,9 @@ std::unique_ptr<EarlyWalkScan> start_early_walk_scan(const Settings& settings,
         return nullptr;
     // The name as run_evaluate builds it; one that does not fit is refused
     // there, with its message.
-    char name[2 * kFileNameSize];
-    if (std::strlen(settings.walk_file) >= kFileNameSize ||
-        !Bfil_ext(settings.walk_file, "lwk", 0, name) || std::strlen(name) >= kFileNameSize)
-        return nullptr;
-    return std::make_unique<EarlyWalkScan>(name, walk_budget);
+    const std::string name = with_extension(settings.walk_file, "lwk", 0);
+    if (name.size() >= static_cast<std::size_t>(kFileNameSize)) return nullptr;
+    return std::make_unique<EarlyWalkScan>(name.c_str(), walk_budget);
 }
 
 bool run_evaluate(const Settings& settings, PlacedLattice& lattice, std::size_t walk_budget,

@@ -20,7 +20,6 @@ SamplingLattice::SamplingLattice(const PreparedLattice& lattice) {
     charge_.reserve(n);
     position_.reserve(3 * n);
     outer_.reserve(n);
-    number_.reserve(n);
     for (std::size_t v = 0; v < n; ++v) outer_shell_ = std::max(outer_shell_, lattice.table[v]->hcount);
     first_.push_back(0);
     for (std::size_t v = 0; v < n; ++v) {
@@ -38,7 +37,6 @@ SamplingLattice::SamplingLattice(const PreparedLattice& lattice) {
         charge_.push_back(vertex->charge);
         position_.insert(position_.end(), {vertex->x, vertex->y, vertex->z});
         outer_.push_back(vertex->hcount == outer_shell_);
-        number_.push_back(static_cast<std::int32_t>(vertex->serial));
     }
     if (lattice.origin) origin_ = static_cast<int>(lattice.origin->serial - 1);
 }

@@ -18,7 +18,7 @@ public:
     // shuts in. Distances to the sphere come from `charge`.
     explicit SamplingLattice(const PreparedLattice& lattice);
 
-    int size() const { return static_cast<int>(number_.size()); }
+    int size() const { return static_cast<int>(enterable_.size()); }
     int origin() const { return origin_; }  // -1: no vertex of shell 0
     int max_degree() const { return max_degree_; }
     int outer_shell() const { return outer_shell_; }  // the largest shell number of a vertex
@@ -32,7 +32,8 @@ public:
     float charge(int v) const { return charge_[v]; }  // distance to the first sphere
     const float* position(int v) const { return &position_[3 * static_cast<std::size_t>(v)]; }
     bool on_outer_shell(int v) const { return outer_[v] != 0; }
-    std::int32_t number(int v) const { return number_[v]; }
+    // The vertex number (serial), which the enumeration makes index + 1.
+    std::int32_t number(int v) const { return v + 1; }
 
 private:
     std::vector<std::int32_t> first_;  // neighbours of v: next_[first_[v] .. first_[v + 1] - 1]
@@ -41,7 +42,6 @@ private:
     std::vector<float> charge_;
     std::vector<float> position_;       // x, y, z of each vertex
     std::vector<std::uint8_t> outer_;   // shell equal to the largest shell of the lattice
-    std::vector<std::int32_t> number_;  // the vertex number (serial)
     int origin_ = -1;
     int max_degree_ = 0;
     int outer_shell_ = 0;

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/format.h"
+
 namespace {
 
 constexpr char kPrefix[] = "# ln_weight ";
@@ -13,9 +15,7 @@ constexpr char kPrefix[] = "# ln_weight ";
 }  // namespace
 
 std::string weight_comment(double log_weight, long long tour) {
-    char text[96];
-    std::snprintf(text, sizeof text, "ln_weight %.17g tour %lld", log_weight, tour);
-    return text;
+    return formatted("ln_weight %.17g tour %lld", log_weight, tour);
 }
 
 bool read_weight_comment(const char* line, double* log_weight, long long* tour) {
