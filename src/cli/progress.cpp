@@ -139,10 +139,10 @@ void progress_end() {
     erase_line();
 }
 
-SweepProgress sweep_progress() {
+SweepProgress sweep_progress(const char* unit) {
     if (!g_enabled) return {};
-    return [](long done, long positions) {
-        if (done == 0) progress_begin("positions", positions);
+    return [unit](long done, long total) {
+        if (done == 0) progress_begin(unit, total);
         progress_update(done);
     };
 }

@@ -26,6 +26,6 @@ void progress_update(long done, long tries = -1);
 // The work is over: the line is erased.
 void progress_end();
 
-// The calls that show a sweep's positions on the progress line; none when
-// progress is not shown.
-SweepProgress sweep_progress();
+// The calls that show a sweep's progress on the progress line, counted in
+// `unit` (positions, or batches of them); none when progress is not shown.
+SweepProgress sweep_progress(const char* unit = "positions");

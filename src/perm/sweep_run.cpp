@@ -38,15 +38,6 @@ bool check_settings(const ProbeSweepSettings& s, const SweepRunOptions& o) {
     return true;
 }
 
-// The pieces' progress on the progress line; nothing when it is not shown.
-std::function<void(long, long)> pieces_progress() {
-    if (!progress_enabled()) return {};
-    return [](long done, long total) {
-        if (done == 0) progress_begin("batches", total);
-        progress_update(done);
-    };
-}
-
 // Opens an output file that is not the lattice file; null after a message.
 std::FILE* open_output(const std::string& name, const ProbeSweepSettings& settings) {
     if (same_file(name.c_str(), settings.lattice_file.c_str())) {
@@ -110,7 +101,7 @@ bool run_probe_sweep(ProbeSweepSettings settings, const SweepRunOptions& options
     if (!check_settings(settings, options)) return false;
     const int threads = options.threads > 0 ? options.threads : available_cpus();
     std::optional<SweepPieces> pieces =
-        sample_sweep(settings, options.share, threads, options.verbose, pieces_progress());
+        sample_sweep(settings, options.share, threads, options.verbose, sweep_progress("batches"));
     progress_end();
     if (!pieces) return false;
     if (options.share.count == 1)
