@@ -1,9 +1,11 @@
-// Default and replaced extensions of file names.
+// Default and replaced extensions of file names; the overwrite guard.
 #include "cli/file_names.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include "base/same_file.h"
 
 char* Bfil_ext(const char* name, const char* extension, int replace, char* out) {
     if (!name || !out) return nullptr;
@@ -36,5 +38,11 @@ bool build_file_name(const char* name, const char* extension, int replace, char*
         return false;
     }
     std::memcpy(out, full.c_str(), full.size() + 1);
+    return true;
+}
+
+bool would_overwrite_input(const std::string& output, const char* input) {
+    if (!same_file(output.c_str(), input)) return false;
+    std::fprintf(stderr, "The output %s would overwrite the input %s!\n", output.c_str(), input);
     return true;
 }

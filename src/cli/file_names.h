@@ -1,4 +1,5 @@
-// File names with a default extension, built into fixed buffers.
+// File names with a default extension, built into fixed buffers, and the
+// guard that keeps an output from overwriting an input.
 #pragma once
 
 #include <string>
@@ -21,3 +22,7 @@ std::string with_extension(const char* name, const char* extension, int replace)
 // Bfil_ext into a file-name buffer, refusing with "File name too long (at most
 // 127 characters): <name>" on stderr, and false, a result that would not fit.
 bool build_file_name(const char* name, const char* extension, int replace, char* out);
+
+// True, after "The output <output> would overwrite the input <input>!" on
+// stderr, when both names are the same existing file.
+bool would_overwrite_input(const std::string& output, const char* input);

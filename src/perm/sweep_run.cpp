@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "base/same_file.h"
 #include "base/work_sharing.h"
+#include "cli/file_names.h"
 #include "cli/profile_plot.h"
 #include "cli/profile_table.h"
 #include "cli/progress.h"
@@ -40,11 +40,7 @@ bool check_settings(const ProbeSweepSettings& s, const SweepRunOptions& o) {
 
 // Opens an output file that is not the lattice file; null after a message.
 std::FILE* open_output(const std::string& name, const ProbeSweepSettings& settings) {
-    if (same_file(name.c_str(), settings.lattice_file.c_str())) {
-        std::fprintf(stderr, "The output %s would overwrite the input %s!\n", name.c_str(),
-                     settings.lattice_file.c_str());
-        return nullptr;
-    }
+    if (would_overwrite_input(name, settings.lattice_file.c_str())) return nullptr;
     std::FILE* fp = std::fopen(name.c_str(), "w");
     if (!fp) std::perror(name.c_str());
     return fp;

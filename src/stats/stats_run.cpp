@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/format.h"
-#include "base/same_file.h"
 #include "cli/file_names.h"
 #include "cli/lattice_option.h"
 #include "cli/profile_plot.h"
@@ -72,12 +71,6 @@ void sweep_notes(const SweepSummary& summary, int walks, double n_eff,
                       summary.blocked, no_error, bound(true, walks, n_eff).c_str()));
 }
 
-bool refuse_overwrite(const std::string& output, const char* input) {
-    if (!same_file(output.c_str(), input)) return false;
-    std::fprintf(stderr, "The output %s would overwrite the input %s!\n", output.c_str(), input);
-    return true;
-}
-
 }  // namespace
 
 bool run_stats(const StatsSettings& settings, std::FILE* table) {
@@ -110,7 +103,8 @@ bool run_stats(const StatsSettings& settings, std::FILE* table) {
     std::string picture_name = prefix + ".svg";
     if (!prefix.empty()) {
         for (const std::string& output : {table_name, picture_name})
-            if (refuse_overwrite(output, walk_name) || refuse_overwrite(output, lattice_name))
+            if (would_overwrite_input(output, walk_name) ||
+                would_overwrite_input(output, lattice_name))
                 return false;
     }
     WalkArrays walks;
